@@ -1,0 +1,33 @@
+# Each folder of src/ is one static library made of every source file in it.
+# New files are picked up on the next build without touching the lists.
+function(tallo_library name folder)
+  file(GLOB sources CONFIGURE_DEPENDS
+       "${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp"
+       "${CMAKE_SOURCE_DIR}/src/${folder}/*.h")
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC "${CMAKE_SOURCE_DIR}/src")
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    # A folder with headers only (or none yet).
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE "${CMAKE_SOURCE_DIR}/src")
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+# One test executable per folder of tests/, linked against what it tests.
+function(tallo_test_folder name folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/tests")
+  target_link_libraries(${name} PRIVATE tallo_test_support GTest::gtest_main ${ARGN})
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TALLO_FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures;TALLO_BIN=${CMAKE_BINARY_DIR}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
