@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tallo {
+
+// Writes `bytes` as the whole content of `path` without ever leaving a half-written file:
+// the bytes go to a new temporary file in the same folder, are flushed to disk, and the
+// temporary file is renamed over the target. On any failure the temporary file is removed,
+// the target keeps its old content (or stays absent) and false is returned.
+// The path is resolved case-insensitively first.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Reads a whole file into `bytes`; false when it cannot be opened or is larger than
+// `maxSize` bytes (then `bytes` is left empty).
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize);
+
+}  // namespace tallo
