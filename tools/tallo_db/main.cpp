@@ -1,0 +1,29 @@
+// tallo-db: the editor's command-line tool for modders, tests and benchmarks.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"tallo-db: inspect, check and convert the databases of the Tallo editor"};
+    app.set_help_all_flag("--help-all", "Print the help of every subcommand");
+    app.set_version_flag("--version", "tallo-db 0.1");
+    tallo::db::RegisterCommands(app);
+    if (app.get_subcommands({}).empty()) {
+        app.footer("No subcommands in this version yet.");
+    } else {
+        app.require_subcommand(1);
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error);
+    }
+    if (argc == 1) {
+        std::cout << app.help();
+        return 0;
+    }
+    return tallo::db::ExitStatus();
+}
