@@ -1,0 +1,189 @@
+#include "platform/path_resolver.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace tallo {
+
+namespace {
+
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Names are compared with ASCII letters folded; bytes from 0x80 on must match exactly, since
+// their meaning depends on the code page the name was written in.
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string_view> SplitComponents(std::string_view path) {
+    std::vector<std::string_view> parts;
+    size_t pos = 0;
+    while (pos < path.size()) {
+        size_t end = path.find('/', pos);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        if (end > pos) {
+            parts.push_back(path.substr(pos, end - pos));
+        }
+        pos = end + 1;
+    }
+    return parts;
+}
+
+// The spelling on disk of `name` inside `folder`, when some entry matches it regardless of
+// case. Among several matches the smallest in byte order wins.
+std::optional<std::string> FindOtherSpelling(const std::string& folder, std::string_view name) {
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<std::string> best;
+    while (const dirent* entry = readdir(dir)) {
+        std::string_view candidate(entry->d_name);
+        if (SameIgnoringCase(candidate, name) && (!best || candidate < *best)) {
+            best = std::string(candidate);
+        }
+    }
+    closedir(dir);
+    return best;
+}
+
+bool EntryExists(const std::string& path) {
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+std::string Join(const std::string& prefix, std::string_view name) {
+    if (prefix.empty()) {
+        return std::string(name);
+    }
+    if (prefix.back() == '/') {
+        return prefix + std::string(name);
+    }
+    return prefix + "/" + std::string(name);
+}
+
+// Drops the last component of a path built by Join.
+void DropLast(std::string& path) {
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        path.clear();
+    } else if (slash == 0) {
+        path.resize(1);
+    } else {
+        path.resize(slash);
+    }
+}
+
+} // namespace
+
+std::string ResolvePath(const std::string& path) {
+    const bool absolute = !path.empty() && path.front() == '/';
+    std::string result = absolute ? "/" : "";
+    // Components at the end of `result` that do not exist on disk. Below the first of them
+    // nothing exists, so later names keep their spelling and ".." simply drops one of them.
+    size_t missing = 0;
+    for (std::string_view part : SplitComponents(path)) {
+        if (part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            if (missing > 0) {
+                DropLast(result);
+                --missing;
+            } else {
+                // Everything so far exists: let the system walk up, so that symbolic links
+                // keep their usual meaning.
+                result = Join(result, part);
+            }
+            continue;
+        }
+        std::string exact = Join(result, part);
+        if (missing > 0) {
+            result = std::move(exact);
+            ++missing;
+            continue;
+        }
+        if (EntryExists(exact)) {
+            result = std::move(exact);
+            continue;
+        }
+        std::optional<std::string> other = FindOtherSpelling(result.empty() ? "." : result, part);
+        if (other) {
+            result = Join(result, *other);
+        } else {
+            result = std::move(exact);
+            missing = 1;
+        }
+    }
+    if (result.empty() && !path.empty()) {
+        return ".";
+    }
+    return result;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info;
+    return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat info;
+    return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CreateFolders(const std::string& path) {
+    const std::string resolved = ResolvePath(path);
+    if (resolved.empty()) {
+        return false;
+    }
+    // Create each prefix in turn; the ones that exist already fail with EEXIST.
+    for (size_t pos = 1; pos <= resolved.size(); ++pos) {
+        if (pos != resolved.size() && resolved[pos] != '/') {
+            continue;
+        }
+        const std::string prefix = resolved.substr(0, pos);
+        if (mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    struct stat info;
+    return stat(resolved.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string CurrentFolder() {
+    std::vector<char> buffer(256);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE || buffer.size() > (1u << 20)) {
+            return "";
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::string(buffer.data());
+}
+
+bool ChangeFolder(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    return chdir(ResolvePath(path).c_str()) == 0;
+}
+
+} // namespace tallo

@@ -1,0 +1,99 @@
+#include "platform/path_resolver.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tallo {
+namespace {
+
+using test::TempDir;
+using test::WriteFile;
+
+TEST(PathResolverTest, FindsEveryComponentRegardlessOfCase) {
+    TempDir dir;
+    WriteFile(dir / "Database/Country1.sav", "x");
+    EXPECT_EQ(ResolvePath(dir / "database/country1.sav"), dir / "Database/Country1.sav");
+    EXPECT_EQ(ResolvePath(dir / "DATABASE/COUNTRY1.SAV"), dir / "Database/Country1.sav");
+    EXPECT_TRUE(FileExists(dir / "database/COUNTRY1.sav"));
+    EXPECT_TRUE(FolderExists(dir / "dataBASE"));
+    EXPECT_FALSE(FolderExists(dir / "database/country1.sav"));
+    EXPECT_FALSE(FileExists(dir / "database"));
+}
+
+TEST(PathResolverTest, MissingComponentsKeepTheirSpelling) {
+    TempDir dir;
+    WriteFile(dir / "Data/keep.txt", "x");
+    EXPECT_EQ(ResolvePath(dir / "data/New/File.TXT"), dir / "Data/New/File.TXT");
+    EXPECT_FALSE(FileExists(dir / "data/New/File.TXT"));
+}
+
+TEST(PathResolverTest, ExactSpellingWinsThenSmallestInByteOrder) {
+    TempDir dir;
+    WriteFile(dir / "b/x", "");
+    WriteFile(dir / "B/x", "");
+    EXPECT_EQ(ResolvePath(dir / "b"), dir / "b");
+    EXPECT_EQ(ResolvePath(dir / "B"), dir / "B");
+    WriteFile(dir / "cC/x", "");
+    WriteFile(dir / "Cc/x", "");
+    // Neither spelling is given: "Cc" sorts before "cC".
+    EXPECT_EQ(ResolvePath(dir / "cc"), dir / "Cc");
+}
+
+TEST(PathResolverTest, FoldsOnlyAsciiLetters) {
+    TempDir dir;
+    WriteFile(dir / "\xC4rger", "");         // "Ärger" in Windows-1252
+    WriteFile(dir / "Stra\xC3\x9F" "e", ""); // "Straße" in UTF-8
+    EXPECT_EQ(ResolvePath(dir / "\xC4RGER"), dir / "\xC4rger");
+    EXPECT_EQ(ResolvePath(dir / "\xE4rger"), dir / "\xE4rger"); // ä is another byte
+    EXPECT_EQ(ResolvePath(dir / "STRA\xC3\x9F" "E"), dir / "Stra\xC3\x9F" "e");
+}
+
+TEST(PathResolverTest, TidiesDotsAndRepeatedSlashes) {
+    TempDir dir;
+    WriteFile(dir / "Script/cups.txt", "x");
+    EXPECT_EQ(ResolvePath(dir.Path() + "//script/./CUPS.txt"), dir / "Script/cups.txt");
+    EXPECT_EQ(ResolvePath(dir / "script/"), dir / "Script");
+    // ".." after existing folders is left to the system; after missing ones it drops them.
+    EXPECT_EQ(ResolvePath(dir / "script/../script/cups.txt"), dir / "Script/../Script/cups.txt");
+    EXPECT_EQ(ResolvePath(dir / "new/deeper/../../script"), dir / "Script");
+    EXPECT_EQ(ResolvePath("/"), "/");
+    EXPECT_EQ(ResolvePath(""), "");
+}
+
+TEST(PathResolverTest, ResolvesRelativePathsAgainstTheCurrentFolder) {
+    TempDir dir;
+    WriteFile(dir / "Inst/Data/zdata_06.big", "x");
+    const std::string before = CurrentFolder();
+    ASSERT_TRUE(ChangeFolder(dir / "inst"));
+    EXPECT_EQ(ResolvePath("data/ZDATA_06.big"), "Data/zdata_06.big");
+    EXPECT_EQ(ResolvePath("./data"), "Data");
+    EXPECT_EQ(ResolvePath("."), ".");
+    EXPECT_EQ(ResolvePath("missing/.."), ".");
+    EXPECT_TRUE(FileExists("DATA/zdata_06.big"));
+    char real[4096];
+    ASSERT_NE(realpath((dir / "Inst").c_str(), real), nullptr);
+    EXPECT_EQ(CurrentFolder(), real);
+    ASSERT_TRUE(ChangeFolder(before));
+    EXPECT_FALSE(ChangeFolder(dir / "nowhere"));
+    EXPECT_EQ(CurrentFolder(), before);
+}
+
+TEST(PathResolverTest, CreateFoldersUsesExistingSpellingsAndCreatesTheRest) {
+    TempDir dir;
+    ASSERT_TRUE(CreateFolders(dir / "Documents"));
+    ASSERT_TRUE(CreateFolders(dir / "documents/Database/My DB"));
+    struct stat info;
+    EXPECT_EQ(stat((dir / "Documents/Database/My DB").c_str(), &info), 0);
+    EXPECT_NE(stat((dir / "documents").c_str(), &info), 0); // no second spelling made
+    EXPECT_TRUE(CreateFolders(dir / "DOCUMENTS/database")); // all there already
+    WriteFile(dir / "file", "");
+    EXPECT_FALSE(CreateFolders(dir / "file/sub"));
+    EXPECT_FALSE(CreateFolders(dir / "file"));
+}
+
+} // namespace
+} // namespace tallo
