@@ -1,0 +1,135 @@
+#include "platform/atomic_file.h"
+
+#include "platform/path_resolver.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace tallo {
+
+namespace {
+
+// The process's file creation mask, read without changing it (umask() itself would have to
+// set a new mask for a moment, which races with other threads creating files).
+mode_t CurrentUmask() {
+    mode_t mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status) != nullptr) {
+            unsigned value = 0;
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value & 0777);
+                break;
+            }
+        }
+        std::fclose(status);
+    }
+    return mask;
+}
+
+// The mode the written file should end up with: the old file's, or what a plain create gives.
+mode_t TargetMode(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        return info.st_mode & 07777;
+    }
+    return 0666 & ~CurrentUmask();
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    const char* data = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t written = write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        data += written;
+        left -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a failure here does not undo the write, so it is ignored.
+void SyncFolder(const std::string& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string target = ResolvePath(path);
+    if (target.empty() || target.back() == '/') {
+        return false;
+    }
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temp = (slash == std::string::npos ? "" : folder) + "." + name + ".XXXXXX";
+
+    int fd = mkstemp(temp.data());
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0 && fchmod(fd, TargetMode(target)) == 0;
+    ok = (close(fd) == 0) && ok;
+    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) {
+    bytes.clear();
+    int fd = open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<unsigned long long>(info.st_size) > maxSize) {
+        close(fd);
+        return false;
+    }
+    bytes.reserve(static_cast<size_t>(info.st_size));
+    // Read to the end rather than trusting the size: the file may change under us, and it
+    // must still never exceed maxSize.
+    char buffer[65536];
+    bool ok = true;
+    for (;;) {
+        ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        if (static_cast<size_t>(got) > maxSize - bytes.size()) {
+            ok = false;
+            break;
+        }
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+    close(fd);
+    if (!ok) {
+        bytes.clear();
+    }
+    return ok;
+}
+
+} // namespace tallo

@@ -1,0 +1,116 @@
+#include "platform/install_folder.h"
+
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+
+#include <string_view>
+#include <vector>
+
+namespace tallo {
+
+namespace {
+
+constexpr std::string_view kInstallDirKey = "INSTALL DIR=";
+constexpr size_t kMaxSettingsSize = 1 << 20;
+
+std::optional<std::string> NonEmpty(const Environment& env, const std::string& name) {
+    std::optional<std::string> value = env.Get(name);
+    if (value && value->empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// The lines of a text, without their LF or CR LF ends.
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        pos = end + 1;
+    }
+    return lines;
+}
+
+bool IsInstallDirLine(const std::string& line) {
+    return line.compare(0, kInstallDirKey.size(), kInstallDirKey) == 0;
+}
+
+} // namespace
+
+std::string SettingsFilePath(const std::string& product, const Environment& env) {
+    std::string base;
+    std::optional<std::string> config = NonEmpty(env, "XDG_CONFIG_HOME");
+    if (config && config->front() == '/') {
+        base = *config;
+    } else if (std::optional<std::string> home = NonEmpty(env, "HOME")) {
+        base = *home + "/.config";
+    } else {
+        return "";
+    }
+    std::string file = product;
+    for (char& c : file) {
+        if (c == '/') {
+            c = '_';
+        }
+    }
+    return base + "/vantor-sports/" + file + ".conf";
+}
+
+std::optional<std::string> LookUpInstallDir(const std::string& product, const Environment& env) {
+    if (std::optional<std::string> dir = NonEmpty(env, "TALLO_INSTALL_DIR")) {
+        return dir;
+    }
+    const std::string settings = SettingsFilePath(product, env);
+    std::string text;
+    if (settings.empty() || !ReadWholeFile(settings, text, kMaxSettingsSize)) {
+        return std::nullopt;
+    }
+    for (const std::string& line : SplitLines(text)) {
+        if (IsInstallDirLine(line) && line.size() > kInstallDirKey.size()) {
+            return line.substr(kInstallDirKey.size());
+        }
+    }
+    return std::nullopt;
+}
+
+bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
+                            const Environment& env) {
+    const std::string settings = SettingsFilePath(product, env);
+    if (settings.empty() || dir.empty() || dir.find_first_of("\r\n") != std::string::npos) {
+        return false;
+    }
+    if (!CreateFolders(settings.substr(0, settings.rfind('/')))) {
+        return false;
+    }
+    std::string old;
+    if (FileExists(settings) && !ReadWholeFile(settings, old, kMaxSettingsSize)) {
+        return false; // never replace a file we could not read
+    }
+    // The first INSTALL DIR line takes the new value in its place; later ones would only
+    // confuse a reader and are dropped.
+    std::string text;
+    bool written = false;
+    for (const std::string& line : SplitLines(old)) {
+        if (!IsInstallDirLine(line)) {
+            text += line + "\n";
+        } else if (!written) {
+            text += std::string(kInstallDirKey) + dir + "\n";
+            written = true;
+        }
+    }
+    if (!written) {
+        text += std::string(kInstallDirKey) + dir + "\n";
+    }
+    return WriteFileAtomically(settings, text);
+}
+
+} // namespace tallo

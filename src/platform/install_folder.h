@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/environment.h"
+
+#include <optional>
+#include <string>
+
+namespace tallo {
+
+// Where the game is installed. The first hit wins:
+//  1. the environment variable TALLO_INSTALL_DIR (when not empty);
+//  2. the line "INSTALL DIR=<path>" of the product's settings file (see SettingsFilePath).
+// nullopt when neither names a folder. The folder itself is not checked here.
+std::optional<std::string> LookUpInstallDir(const std::string& product, const Environment& env);
+
+// $XDG_CONFIG_HOME/vantor-sports/<product>.conf, with XDG_CONFIG_HOME defaulting to
+// $HOME/.config; "" when neither variable is usable. A "/" in the product name becomes "_".
+std::string SettingsFilePath(const std::string& product, const Environment& env);
+
+// Stores `dir` as the "INSTALL DIR" line of the settings file, creating the folders and the
+// file when missing and keeping every other line. Written atomically. False on any failure,
+// and for a folder name holding a line break (it could not be read back).
+bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
+                            const Environment& env);
+
+} // namespace tallo

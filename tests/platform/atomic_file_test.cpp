@@ -1,0 +1,96 @@
+#include "platform/atomic_file.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tallo {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+size_t EntryCount(const std::string& folder) {
+    size_t count = 0;
+    DIR* dir = opendir(folder.c_str());
+    while (const dirent* entry = readdir(dir)) {
+        count += std::string(entry->d_name) != "." && std::string(entry->d_name) != "..";
+    }
+    closedir(dir);
+    return count;
+}
+
+TEST(AtomicFileTest, WritesAndReplacesWithoutLeavingTemporaryFiles) {
+    TempDir dir;
+    const std::string bytes("a\0b\r\n\x1A", 6);
+    ASSERT_TRUE(WriteFileAtomically(dir / "Country1.sav", bytes));
+    EXPECT_EQ(ReadFile(dir / "Country1.sav"), bytes);
+    // The same file under another case is replaced, not doubled.
+    ASSERT_TRUE(WriteFileAtomically(dir / "country1.SAV", "new"));
+    EXPECT_EQ(ReadFile(dir / "Country1.sav"), "new");
+    ASSERT_TRUE(WriteFileAtomically(dir / "Country1.sav", ""));
+    EXPECT_EQ(ReadFile(dir / "Country1.sav"), "");
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+TEST(AtomicFileTest, KeepsTheModeOfTheReplacedFile) {
+    TempDir dir;
+    WriteFile(dir / "f", "old");
+    ASSERT_EQ(chmod((dir / "f").c_str(), 0640), 0);
+    ASSERT_TRUE(WriteFileAtomically(dir / "f", "new"));
+    struct stat info;
+    ASSERT_EQ(stat((dir / "f").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    // A new file is readable by its owner at least, not left at mkstemp's 0600 by accident.
+    ASSERT_TRUE(WriteFileAtomically(dir / "g", "x"));
+    ASSERT_EQ(stat((dir / "g").c_str(), &info), 0);
+    const mode_t mask = umask(022);
+    umask(mask);
+    EXPECT_EQ(info.st_mode & 0777, 0666u & ~mask);
+}
+
+TEST(AtomicFileTest, FailureLeavesTheOldStateAndNoTemporaryFile) {
+    TempDir dir;
+    EXPECT_FALSE(WriteFileAtomically(dir / "missing/f", "x"));
+    // A folder in the way: the rename fails, the folder and its content stay.
+    WriteFile(dir / "target/inside", "keep");
+    EXPECT_FALSE(WriteFileAtomically(dir / "target", "x"));
+    EXPECT_EQ(ReadFile(dir / "target/inside"), "keep");
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+    EXPECT_FALSE(WriteFileAtomically("", "x"));
+}
+
+TEST(AtomicFileTest, ReadOnlyFolderKeepsTheOldContent) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permission checks do not apply to root";
+    }
+    TempDir dir;
+    WriteFile(dir / "ro/f", "old");
+    ASSERT_EQ(chmod((dir / "ro").c_str(), 0555), 0);
+    EXPECT_FALSE(WriteFileAtomically(dir / "ro/f", "new"));
+    chmod((dir / "ro").c_str(), 0755);
+    EXPECT_EQ(ReadFile(dir / "ro/f"), "old");
+    EXPECT_EQ(EntryCount(dir / "ro"), 1u);
+}
+
+TEST(AtomicFileTest, ReadWholeFileHonoursTheSizeLimit) {
+    TempDir dir;
+    WriteFile(dir / "Rules.sav", std::string(100, 'r'));
+    std::string bytes = "stale";
+    ASSERT_TRUE(ReadWholeFile(dir / "rules.sav", bytes, 100));
+    EXPECT_EQ(bytes, std::string(100, 'r'));
+    EXPECT_FALSE(ReadWholeFile(dir / "Rules.sav", bytes, 99));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(ReadWholeFile(dir / "none", bytes, 100));
+    EXPECT_FALSE(ReadWholeFile(dir.Path(), bytes, 100)); // a folder is no file
+    WriteFile(dir / "empty", "");
+    EXPECT_TRUE(ReadWholeFile(dir / "empty", bytes, 0));
+}
+
+} // namespace
+} // namespace tallo
