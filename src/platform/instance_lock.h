@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/environment.h"
+
+#include <string>
+
+namespace tallo {
+
+// Makes sure only one copy of the program runs: an exclusive flock on a lock file named after
+// the lock's name (spaces and slashes become "_", ".lock" appended) in $XDG_RUNTIME_DIR, else
+// the temporary folder ($TMPDIR, else /tmp). The lock is held until Release() or until the
+// object goes away; the system drops it when the process ends, however it ends. The lock file
+// itself is left in place, so that a new holder never races with a removal.
+class InstanceLock {
+public:
+    InstanceLock(const std::string& name, const Environment& env);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    // Takes the lock without waiting; false when another holder has it or the lock file
+    // cannot be opened. True at once when this object holds it already.
+    bool TryAcquire();
+    void Release();
+    bool IsHeld() const { return fd_ >= 0; }
+    std::string LockFilePath() const { return path_; }
+
+private:
+    std::string path_;
+    int fd_ = -1;
+};
+
+} // namespace tallo
