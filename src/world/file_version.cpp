@@ -18,9 +18,13 @@ thread_local uint32_t loadedVersion = 0;
 
 namespace FileVersion {
 
-uint32_t Loaded() { return loadedVersion; }
+uint32_t Loaded() {
+    return loadedVersion;
+}
 
-void SetLoaded(uint32_t version) { loadedVersion = version; }
+void SetLoaded(uint32_t version) {
+    loadedVersion = version;
+}
 
 } // namespace FileVersion
 

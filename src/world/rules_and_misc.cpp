@@ -15,7 +15,9 @@ constexpr const char* kFileName = "Rules.sav";
 // Each quoted list line is read into a buffer of this size (1023 characters and the end).
 constexpr size_t kListLineSize = 1024;
 
-bool ValidIndex(int index, int count) { return index >= 0 && index < count; }
+bool ValidIndex(int index, int count) {
+    return index >= 0 && index < count;
+}
 
 // Copies at most size-1 characters and zero-fills the rest of the field.
 void CopyToField(char* field, size_t size, std::string_view text) {

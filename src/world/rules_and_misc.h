@@ -35,8 +35,8 @@ public:
 
     // Points rules by index.
     enum PointsRule {
-        kPointsForWin = 0,      // 0 two, 1 three, 2 four
-        kPointsForAwayWin = 1,  // 0 two, 1 three, 2 four
+        kPointsForWin = 0,         // 0 two, 1 three, 2 four
+        kPointsForAwayWin = 1,     // 0 two, 1 three, 2 four
         kBonusAgainstChampion = 2, // 0 yes, 1 no
         kBonusForThreeGoals = 3,   // 0 yes, 1 no
         kPointsRuleSpare = 4,      // kept and saved
