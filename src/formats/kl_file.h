@@ -20,19 +20,29 @@ namespace tallo {
 // Lines always end with CR LF; the reader takes LF or CR LF and stops at a 0x1A byte.
 class CKLFile {
 public:
+    // Files larger than this are refused by OpenForRead (never cut).
+    static constexpr size_t kMaxFileSize = size_t{256} * 1024 * 1024;
+
     CKLFile();
+    // An object still open for writing is abandoned, not committed: only Close() writes the
+    // target, so a save that stops half-way never replaces a file with a shortened one.
     virtual ~CKLFile();
     CKLFile(const CKLFile&) = delete;
     CKLFile& operator=(const CKLFile&) = delete;
 
     // Opening and closing ------------------------------------------------------------------
 
+    // Opening closes whatever was open before (a pending write is abandoned).
+    // Reads the whole file (path resolved regardless of case); everything from the first 0x1A
+    // byte on is ignored. Fails for a missing or unreadable file and one over kMaxFileSize.
     bool OpenForRead(const std::string& path);
     // Reads from bytes already in memory (archives, tests); behaves as OpenForRead.
     bool OpenFromMemory(std::string_view data);
+    // Nothing touches the disk before Close(); fails only for an empty path.
     bool OpenForWrite(const std::string& path);
     // Finishes the file. For a file open for writing this commits it (temporary file,
     // flush, rename) and returns false when any step failed; the target is then untouched.
+    // Closing a file open for reading, or nothing, returns true.
     bool Close();
     // Drops a file open for writing without touching the target.
     void AbandonWrite();
@@ -55,26 +65,37 @@ public:
     bool WriteByte(uint8_t value);
     bool WriteBool(int32_t value);
     bool WriteHex(uint32_t value);
-    // A text value. A line break or 0x1A inside it is written as a blank, and a leading ';' or
+    // A text value. A line break, 0x1A or a zero byte inside it is written as a blank, and a
+    // leading ';' or
     // '%' gets a blank in front, so that no value can read back as a comment, a marker or two
     // lines and shift the values after it.
     bool WriteString(std::string_view text);
-    // Comma form: "a,b,c" on one line; a count of 1 or less writes element 0 only.
+    // Comma form: "a,b,c" on one line; a count of 1 writes element 0 only, a count of 0 or
+    // less writes the line "0" without touching `bytes`.
     bool WriteByteArray(const uint8_t* bytes, int count);
     // Line form: one element per line; a count of 0 or less writes nothing.
     bool WriteByteLines(const uint8_t* bytes, int count);
-    // "s0","s1",... on one line; the strings lie `stride` bytes apart, starting at `first`.
+    // "s0","s1",... on one line; the strings lie `stride` bytes apart, starting at `first`,
+    // each ending at its zero byte or after `stride` bytes. A '"' inside a string is written
+    // as an apostrophe and line breaks as blanks, so the list always reads back as written.
+    // A count of 0 or less writes an empty pair of quotes.
     bool WriteQuotedList(const char* first, int count, size_t stride);
 
     // Reading --------------------------------------------------------------------------------
 
     // Looks for the begin line of `name`, stopping (and going back) at the first end line of
     // any section. On success the position stands on the first line inside the section.
+    // When the data ends before either line, it fails and the position stays at the end.
     bool FindSection(std::string_view name);
-    // Moves past the first end line of `name` (nesting is not counted).
+    // Moves past the first end line of `name` (nesting is not counted). When the data ends
+    // first, it fails and the position stays at the end.
     bool SkipSection(std::string_view name);
 
-    // Typed reads; on failure the destination becomes 0 and the position goes back.
+    // Typed reads of one value line. Comment lines (";...") are passed over. A read fails at
+    // the end of the data and on a marker line ("%..."); the destination then becomes 0 and
+    // the position goes back to where the read began. A line that is no number reads as 0
+    // (or as the number at its start) and succeeds. Numbers beyond the 32-bit range saturate;
+    // the narrower reads then keep the low bits ("-1" reads as 255 into an unsigned byte).
     bool ReadInt(int32_t& value);
     bool ReadInt(uint32_t& value);
     bool ReadShort(int16_t& value);
@@ -86,7 +107,7 @@ public:
     bool ReadBool(int32_t& value);
     bool ReadHex(uint32_t& value);
     // Into a fixed array of `size` bytes: at most size-1 characters, the rest zero-filled.
-    // On failure the destination is left as it was.
+    // On failure the destination is left as it was. A string ends at a zero byte in the line.
     bool ReadString(char* destination, size_t size);
     // The whole line; on failure the destination is left as it was.
     bool ReadCString(std::string& destination);
@@ -95,21 +116,30 @@ public:
     // Line form; a failure at element i zeroes elements i..count-1.
     bool ReadByteLines(uint8_t* destination, int count);
     // Takes the next quoted element of a line read with ReadString/ReadCString.
-    // `position` must point into a zero-terminated text.
+    // `position` must point into a zero-terminated text. The text between the next two
+    // quotes (at most size-1 characters, the rest zero-filled) goes to `destination` and the
+    // position moves past the closing quote. Without two quotes the rest of the text is taken,
+    // the position stays and the result is false.
     static bool ReadQuotedItem(const char*& position, char* destination, size_t size);
 
 private:
     enum class Mode { Closed, Read, Write };
 
+    void Reset();
+    void TakeData(std::string bytes);
     bool ReadValueLine(std::string_view& line);
     bool ReadRawLine(std::string_view& line);
+    bool ReadNumber(int32_t& value);
     bool AppendLine(std::string_view text);
+    bool AppendNumber(int64_t value, int base);
+    bool AppendMarker(std::string_view prefix, std::string_view name);
 
     Mode mode_ = Mode::Closed;
-    std::string data_;      // the whole file while open for reading (cut at 0x1A)
-    size_t position_ = 0;   // start of the next line to read
-    std::string out_;       // text collected while open for writing
-    std::string target_;    // path of the file open for writing
+    std::string data_;     // the whole file while open for reading (cut at 0x1A)
+    size_t position_ = 0;  // start of the next line to read
+    size_t bytesRead_ = 0; // size of the data of the last open for reading
+    std::string out_;      // text collected while open for writing
+    std::string target_;   // path of the file open for writing
 };
 
 } // namespace tallo

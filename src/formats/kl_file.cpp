@@ -1,0 +1,554 @@
+#include "formats/kl_file.h"
+
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <limits>
+
+namespace tallo {
+
+namespace {
+
+constexpr std::string_view kBeginPrefix = "%INDEX%";
+constexpr std::string_view kEndPrefix = "%INDEXEND%";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr char kEndOfFile = 0x1A;
+
+bool IsMarkerLine(std::string_view line, std::string_view prefix, std::string_view name) {
+    return line.size() == prefix.size() + name.size() && line.starts_with(prefix) &&
+           line.substr(prefix.size()) == name;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// A decimal number as the record files have always been read: leading white space skipped, an
+// optional sign, the digits after it; anything after the digits is ignored and a line without
+// digits gives 0. Values beyond the 32-bit range saturate instead of wrapping.
+int32_t ParseInt(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    uint64_t magnitude = 0;
+    const char* begin = text.data() + i;
+    const char* end = text.data() + text.size();
+    auto [rest, error] = std::from_chars(begin, end, magnitude);
+    if (error == std::errc::invalid_argument) {
+        return 0;
+    }
+    if (error == std::errc::result_out_of_range) {
+        magnitude = std::numeric_limits<uint64_t>::max();
+    }
+    (void)rest;
+    if (negative) {
+        constexpr uint64_t kMinMagnitude = uint64_t{1} << 31;
+        return magnitude >= kMinMagnitude ? std::numeric_limits<int32_t>::min()
+                                          : -static_cast<int32_t>(magnitude);
+    }
+    constexpr uint64_t kMax = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::min(magnitude, kMax));
+}
+
+// Hexadecimal: only the first 8 characters count; digits of either case up to the first
+// other character; no digits give 0.
+uint32_t ParseHex(std::string_view text) {
+    text = text.substr(0, std::min<size_t>(text.size(), 8));
+    uint32_t value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    return value;
+}
+
+// String values end at an embedded zero byte, as they always have for the fixed-width fields.
+std::string_view TextOf(std::string_view line) {
+    const void* zero = std::memchr(line.data(), '\0', line.size());
+    if (zero == nullptr) {
+        return line;
+    }
+    return line.substr(0, static_cast<size_t>(static_cast<const char*>(zero) - line.data()));
+}
+
+// Copies at most size-1 characters and zero-fills the rest of the array.
+void CopyToArray(std::string_view text, char* destination, size_t size) {
+    if (destination == nullptr || size == 0) {
+        return;
+    }
+    const size_t length = std::min(text.size(), size - 1);
+    std::memcpy(destination, text.data(), length);
+    std::memset(destination + length, 0, size - length);
+}
+
+// A character that may not appear inside a value line: it would end the line (line breaks),
+// end the file (0x1A) or end the value when read back (zero byte).
+bool BreaksLine(char c) {
+    return c == '\n' || c == '\r' || c == kEndOfFile || c == '\0';
+}
+
+} // namespace
+
+CKLFile::CKLFile() = default;
+
+// An object that is still open for writing when it goes away is abandoned, never committed:
+// a save that did not reach Close() (an early return, an error) must not replace the target
+// with a file that may lack its later records.
+CKLFile::~CKLFile() {
+    AbandonWrite();
+}
+
+// Opening and closing ------------------------------------------------------------------------
+
+void CKLFile::Reset() {
+    mode_ = Mode::Closed;
+    std::string().swap(data_);
+    std::string().swap(out_);
+    target_.clear();
+    position_ = 0;
+}
+
+bool CKLFile::OpenForRead(const std::string& path) {
+    Reset();
+    bytesRead_ = 0;
+    std::string bytes;
+    if (path.empty() || !ReadWholeFile(ResolvePath(path), bytes, kMaxFileSize)) {
+        return false;
+    }
+    TakeData(std::move(bytes));
+    return true;
+}
+
+bool CKLFile::OpenFromMemory(std::string_view data) {
+    Reset();
+    bytesRead_ = 0;
+    if (data.size() > kMaxFileSize) {
+        return false;
+    }
+    TakeData(std::string(data));
+    return true;
+}
+
+void CKLFile::TakeData(std::string bytes) {
+    // Everything from the first end-of-file byte on is not part of the text.
+    const size_t cut = bytes.find(kEndOfFile);
+    if (cut != std::string::npos) {
+        bytes.resize(cut);
+    }
+    data_ = std::move(bytes);
+    bytesRead_ = data_.size();
+    position_ = 0;
+    mode_ = Mode::Read;
+}
+
+bool CKLFile::OpenForWrite(const std::string& path) {
+    Reset();
+    if (path.empty()) {
+        return false;
+    }
+    target_ = path;
+    out_.reserve(64 * 1024);
+    mode_ = Mode::Write;
+    return true;
+}
+
+bool CKLFile::Close() {
+    bool ok = true;
+    if (mode_ == Mode::Write) {
+        ok = WriteFileAtomically(target_, out_);
+    }
+    Reset();
+    return ok;
+}
+
+void CKLFile::AbandonWrite() {
+    if (mode_ == Mode::Write) {
+        Reset();
+    }
+}
+
+bool CKLFile::IsOpen() const {
+    return mode_ != Mode::Closed;
+}
+
+bool CKLFile::IsOpenForWrite() const {
+    return mode_ == Mode::Write;
+}
+
+size_t CKLFile::BytesRead() const {
+    return bytesRead_;
+}
+
+// Writing --------------------------------------------------------------------------------------
+
+bool CKLFile::AppendLine(std::string_view text) {
+    if (mode_ != Mode::Write) {
+        return false;
+    }
+    out_.append(text);
+    out_.append(kLineEnd);
+    return true;
+}
+
+bool CKLFile::AppendNumber(int64_t value, int base) {
+    char buffer[24];
+    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, base);
+    (void)error; // 24 characters hold every 64-bit value
+    return AppendLine(std::string_view(buffer, static_cast<size_t>(end - buffer)));
+}
+
+bool CKLFile::AppendMarker(std::string_view prefix, std::string_view name) {
+    if (mode_ != Mode::Write) {
+        return false;
+    }
+    out_.append(prefix);
+    for (char c : name) {
+        out_.push_back(BreaksLine(c) ? ' ' : c);
+    }
+    out_.append(kLineEnd);
+    return true;
+}
+
+bool CKLFile::WriteSectionBegin(std::string_view name) {
+    return AppendMarker(kBeginPrefix, name);
+}
+
+bool CKLFile::WriteSectionEnd(std::string_view name) {
+    return AppendMarker(kEndPrefix, name);
+}
+
+bool CKLFile::WriteInt(int32_t value) {
+    return AppendNumber(value, 10);
+}
+
+bool CKLFile::WriteShort(int16_t value) {
+    return AppendNumber(value, 10);
+}
+
+bool CKLFile::WriteUShort(uint16_t value) {
+    return AppendNumber(value, 10);
+}
+
+bool CKLFile::WriteChar(int8_t value) {
+    return AppendNumber(value, 10);
+}
+
+bool CKLFile::WriteByte(uint8_t value) {
+    return AppendNumber(value, 10);
+}
+
+bool CKLFile::WriteBool(int32_t value) {
+    return AppendLine(value != 0 ? "1" : "0");
+}
+
+bool CKLFile::WriteHex(uint32_t value) {
+    return AppendNumber(value, 16);
+}
+
+bool CKLFile::WriteString(std::string_view text) {
+    if (mode_ != Mode::Write) {
+        return false;
+    }
+    if (!text.empty() && (text.front() == ';' || text.front() == '%')) {
+        out_.push_back(' ');
+    }
+    for (char c : text) {
+        out_.push_back(BreaksLine(c) ? ' ' : c);
+    }
+    out_.append(kLineEnd);
+    return true;
+}
+
+bool CKLFile::WriteByteArray(const uint8_t* bytes, int count) {
+    if (mode_ != Mode::Write) {
+        return false;
+    }
+    // A count of 0 or less still writes one line (the reader takes one), but touches no byte.
+    if (count <= 0 || bytes == nullptr) {
+        return AppendLine("0");
+    }
+    char buffer[4];
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            out_.push_back(',');
+        }
+        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, bytes[i]);
+        (void)error;
+        out_.append(buffer, static_cast<size_t>(end - buffer));
+    }
+    out_.append(kLineEnd);
+    return true;
+}
+
+bool CKLFile::WriteByteLines(const uint8_t* bytes, int count) {
+    if (mode_ != Mode::Write) {
+        return false;
+    }
+    if (bytes == nullptr && count > 0) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        WriteByte(bytes[i]);
+    }
+    return true;
+}
+
+bool CKLFile::WriteQuotedList(const char* first, int count, size_t stride) {
+    if (mode_ != Mode::Write) {
+        return false;
+    }
+    if (first == nullptr && count > 0) {
+        return false;
+    }
+    out_.push_back('"');
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            out_.append("\",\"");
+        }
+        // Each string ends at its zero byte, but never runs past its own slot.
+        const char* text = first + static_cast<size_t>(i) * stride;
+        const size_t length = stride > 0 ? strnlen(text, stride) : std::strlen(text);
+        for (size_t k = 0; k < length; ++k) {
+            const char c = text[k];
+            // A quote would split the element when read back; it becomes an apostrophe.
+            out_.push_back(c == '"' ? '\'' : BreaksLine(c) ? ' ' : c);
+        }
+    }
+    out_.push_back('"');
+    out_.append(kLineEnd);
+    return true;
+}
+
+// Reading --------------------------------------------------------------------------------------
+
+bool CKLFile::ReadRawLine(std::string_view& line) {
+    if (mode_ != Mode::Read || position_ >= data_.size()) {
+        return false;
+    }
+    const char* start = data_.data() + position_;
+    const size_t left = data_.size() - position_;
+    const void* lf = std::memchr(start, '\n', left);
+    size_t length =
+        lf != nullptr ? static_cast<size_t>(static_cast<const char*>(lf) - start) : left;
+    position_ += lf != nullptr ? length + 1 : length;
+    if (length > 0 && start[length - 1] == '\r') {
+        --length;
+    }
+    line = std::string_view(start, length);
+    return true;
+}
+
+// One value line: comment lines are passed over; the end of the data and a marker line ("%...")
+// fail and put the position back where the read began, so the marker is met again by whatever
+// reads next.
+bool CKLFile::ReadValueLine(std::string_view& line) {
+    const size_t saved = position_;
+    while (ReadRawLine(line)) {
+        if (!line.empty() && line.front() == ';') {
+            continue;
+        }
+        if (!line.empty() && line.front() == '%') {
+            break;
+        }
+        return true;
+    }
+    position_ = saved;
+    line = std::string_view();
+    return false;
+}
+
+bool CKLFile::FindSection(std::string_view name) {
+    if (mode_ != Mode::Read) {
+        return false;
+    }
+    const size_t saved = position_;
+    std::string_view line;
+    while (ReadRawLine(line)) {
+        if (IsMarkerLine(line, kBeginPrefix, name)) {
+            return true;
+        }
+        if (line.starts_with(kEndPrefix)) {
+            position_ = saved;
+            return false;
+        }
+    }
+    // No end line followed: the position stays at the end of the data.
+    return false;
+}
+
+bool CKLFile::SkipSection(std::string_view name) {
+    if (mode_ != Mode::Read) {
+        return false;
+    }
+    std::string_view line;
+    while (ReadRawLine(line)) {
+        if (IsMarkerLine(line, kEndPrefix, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CKLFile::ReadNumber(int32_t& value) {
+    std::string_view line;
+    if (!ReadValueLine(line)) {
+        value = 0;
+        return false;
+    }
+    value = ParseInt(line);
+    return true;
+}
+
+bool CKLFile::ReadInt(int32_t& value) {
+    return ReadNumber(value);
+}
+
+bool CKLFile::ReadInt(uint32_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = static_cast<uint32_t>(number);
+    return ok;
+}
+
+bool CKLFile::ReadShort(int16_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = static_cast<int16_t>(number);
+    return ok;
+}
+
+bool CKLFile::ReadShort(uint16_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = static_cast<uint16_t>(number);
+    return ok;
+}
+
+bool CKLFile::ReadByte(uint8_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = static_cast<uint8_t>(number);
+    return ok;
+}
+
+bool CKLFile::ReadByte(int8_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = static_cast<int8_t>(number);
+    return ok;
+}
+
+bool CKLFile::ReadBool(bool& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = number != 0;
+    return ok;
+}
+
+bool CKLFile::ReadBool(uint8_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = number != 0 ? 1 : 0;
+    return ok;
+}
+
+bool CKLFile::ReadBool(int32_t& value) {
+    int32_t number = 0;
+    const bool ok = ReadNumber(number);
+    value = number != 0 ? 1 : 0;
+    return ok;
+}
+
+bool CKLFile::ReadHex(uint32_t& value) {
+    std::string_view line;
+    if (!ReadValueLine(line)) {
+        value = 0;
+        return false;
+    }
+    value = ParseHex(line);
+    return true;
+}
+
+bool CKLFile::ReadString(char* destination, size_t size) {
+    std::string_view line;
+    if (!ReadValueLine(line)) {
+        return false;
+    }
+    CopyToArray(TextOf(line), destination, size);
+    return true;
+}
+
+bool CKLFile::ReadCString(std::string& destination) {
+    std::string_view line;
+    if (!ReadValueLine(line)) {
+        return false;
+    }
+    destination.assign(TextOf(line));
+    return true;
+}
+
+bool CKLFile::ReadByteArray(uint8_t* destination, int count) {
+    std::string_view line;
+    if (!ReadValueLine(line)) {
+        if (destination != nullptr && count > 0) {
+            std::memset(destination, 0, static_cast<size_t>(count));
+        }
+        return false;
+    }
+    if (destination == nullptr || count <= 0) {
+        return true;
+    }
+    // Element i is the number after the i-th comma; elements the line does not hold become 0.
+    int i = 0;
+    while (i < count) {
+        destination[i++] = static_cast<uint8_t>(ParseInt(line));
+        const size_t comma = line.find(',');
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        line.remove_prefix(comma + 1);
+    }
+    if (i < count) {
+        std::memset(destination + i, 0, static_cast<size_t>(count - i));
+    }
+    return true;
+}
+
+bool CKLFile::ReadByteLines(uint8_t* destination, int count) {
+    if (count > 0 && destination == nullptr) {
+        return false;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!ReadByte(destination[i])) {
+            std::memset(destination + i, 0, static_cast<size_t>(count - i));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CKLFile::ReadQuotedItem(const char*& position, char* destination, size_t size) {
+    if (position == nullptr) {
+        CopyToArray(std::string_view(), destination, size);
+        return false;
+    }
+    const char* open = std::strchr(position, '"');
+    const char* close = open != nullptr ? std::strchr(open + 1, '"') : nullptr;
+    if (close == nullptr) {
+        // No complete element left: the rest of the text is taken and the position stays.
+        CopyToArray(std::string_view(position), destination, size);
+        return false;
+    }
+    CopyToArray(std::string_view(open + 1, static_cast<size_t>(close - open - 1)), destination,
+                size);
+    position = close + 1;
+    return true;
+}
+
+} // namespace tallo

@@ -1,0 +1,359 @@
+#include "formats/kl_file.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+namespace tallo {
+namespace {
+
+using test::FixturePath;
+using test::ReadFile;
+using test::TempDir;
+using namespace std::string_literals;
+
+// Writes one value of every kind; golden.kl holds the bytes this must give.
+void WriteGolden(CKLFile& file) {
+    const uint8_t bytes[] = {5, 6, 7, 255};
+    const uint8_t lines[] = {1, 2, 3};
+    const char quoted[3][8] = {"x", "y", "z"};
+    const char awkward[3][8] = {"a\"b", "", "c\nd"};
+    const uint8_t nine = 9;
+    file.WriteSectionBegin("GOLDEN");
+    file.WriteInt(INT32_MAX);
+    file.WriteInt(INT32_MIN);
+    file.WriteShort(INT16_MIN);
+    file.WriteShort(INT16_MAX);
+    file.WriteUShort(UINT16_MAX);
+    file.WriteChar(INT8_MIN);
+    file.WriteChar(-1);
+    file.WriteByte(255);
+    file.WriteByte(0);
+    file.WriteBool(7);
+    file.WriteBool(0);
+    file.WriteHex(0x1A2B);
+    file.WriteHex(0xFFFFFFFF);
+    file.WriteHex(0);
+    file.WriteString("Hello world");
+    file.WriteString("");
+    file.WriteString(";not a comment");
+    file.WriteString("%not a marker");
+    file.WriteString("two\nlines\x1A");
+    file.WriteByteArray(bytes, 4);
+    file.WriteByteArray(&nine, 1);
+    file.WriteByteArray(nullptr, 0);
+    file.WriteByteLines(lines, 3);
+    file.WriteByteLines(lines, 0);
+    file.WriteQuotedList(quoted[0], 3, sizeof quoted[0]);
+    file.WriteQuotedList(awkward[0], 3, sizeof awkward[0]);
+    file.WriteSectionBegin("INNER");
+    file.WriteSectionEnd("INNER");
+    file.WriteSectionEnd("GOLDEN");
+}
+
+TEST(KLFileWrite, WritesTheExactBytesOfEveryValueForm) {
+    TempDir dir;
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForWrite(dir / "golden.kl"));
+    WriteGolden(file);
+    EXPECT_FALSE(std::filesystem::exists(dir / "golden.kl")); // nothing before Close
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(ReadFile(dir / "golden.kl"), ReadFile(FixturePath("kl/golden.kl")));
+    EXPECT_FALSE(file.WriteInt(1)); // closed
+}
+
+// Reads golden.kl back and checks every value; shared by the CR LF and LF forms.
+void ExpectGoldenValues(CKLFile& file) {
+    int32_t i32 = 0;
+    uint32_t u32 = 0;
+    int16_t i16 = 0;
+    uint16_t u16 = 0;
+    int8_t i8 = 0;
+    uint8_t u8 = 0;
+    bool flag = false;
+    ASSERT_TRUE(file.FindSection("GOLDEN"));
+    EXPECT_TRUE(file.ReadInt(i32) && i32 == INT32_MAX);
+    EXPECT_TRUE(file.ReadInt(i32) && i32 == INT32_MIN);
+    EXPECT_TRUE(file.ReadShort(i16) && i16 == INT16_MIN);
+    EXPECT_TRUE(file.ReadShort(i16) && i16 == INT16_MAX);
+    EXPECT_TRUE(file.ReadShort(u16) && u16 == UINT16_MAX);
+    EXPECT_TRUE(file.ReadByte(i8) && i8 == INT8_MIN);
+    EXPECT_TRUE(file.ReadByte(u8) && u8 == 255); // "-1" into an unsigned byte
+    EXPECT_TRUE(file.ReadByte(u8) && u8 == 255);
+    EXPECT_TRUE(file.ReadByte(u8) && u8 == 0);
+    EXPECT_TRUE(file.ReadBool(flag) && flag);
+    EXPECT_TRUE(file.ReadBool(flag) && !flag);
+    EXPECT_TRUE(file.ReadHex(u32) && u32 == 0x1A2B);
+    EXPECT_TRUE(file.ReadHex(u32) && u32 == 0xFFFFFFFF);
+    EXPECT_TRUE(file.ReadHex(u32) && u32 == 0);
+    std::string text = "old";
+    char fixed[16];
+    EXPECT_TRUE(file.ReadCString(text) && text == "Hello world");
+    EXPECT_TRUE(file.ReadCString(text) && text.empty());
+    EXPECT_TRUE(file.ReadString(fixed, sizeof fixed) && std::string(fixed) == " ;not a comment");
+    EXPECT_TRUE(file.ReadCString(text) && text == " %not a marker");
+    EXPECT_TRUE(file.ReadCString(text) && text == "two lines ");
+    uint8_t bytes[4] = {};
+    EXPECT_TRUE(file.ReadByteArray(bytes, 4));
+    EXPECT_EQ(std::vector<int>(bytes, bytes + 4), (std::vector<int>{5, 6, 7, 255}));
+    EXPECT_TRUE(file.ReadByteArray(bytes, 1) && bytes[0] == 9);
+    EXPECT_TRUE(file.ReadByteArray(bytes, 0));
+    EXPECT_TRUE(file.ReadByteLines(bytes, 3));
+    EXPECT_EQ(std::vector<int>(bytes, bytes + 3), (std::vector<int>{1, 2, 3}));
+    char line[1024];
+    char item[3][8];
+    for (const char* expected : {"x|y|z", "a'b||c d"}) {
+        ASSERT_TRUE(file.ReadString(line, sizeof line));
+        const char* position = line;
+        for (auto& element : item) {
+            EXPECT_TRUE(CKLFile::ReadQuotedItem(position, element, sizeof element));
+        }
+        EXPECT_EQ(std::string(item[0]) + "|" + item[1] + "|" + item[2], expected);
+    }
+    EXPECT_TRUE(file.FindSection("INNER"));
+    EXPECT_FALSE(file.ReadInt(i32)); // on the end line of INNER
+    EXPECT_TRUE(file.SkipSection("GOLDEN"));
+    EXPECT_FALSE(file.ReadInt(i32)); // end of the data
+}
+
+TEST(KLFileRead, ReadsBackEveryValueWithCrLfAndLfLineEnds) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForRead(FixturePath("kl/golden.kl")));
+    ExpectGoldenValues(file);
+
+    std::string lf = ReadFile(FixturePath("kl/golden.kl"));
+    std::erase(lf, '\r');
+    ASSERT_TRUE(file.OpenFromMemory(lf));
+    ExpectGoldenValues(file);
+}
+
+TEST(KLFileRead, NumberLinesReadAsTheLeadingIntegerCutToTheFieldWidth) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("abc\n  -12xyz\n+5\n\n- 5\n99999999999\n-99999999999\n"
+                                    "99999999999999999999999\n"
+                                    "65535\n300\n7\n1A2B\n1a2bzz\n123456789\nzz\n"));
+    int32_t value = -1;
+    for (int32_t expected : {0, -12, 5, 0, 0, INT32_MAX, INT32_MIN, INT32_MAX}) {
+        EXPECT_TRUE(file.ReadInt(value));
+        EXPECT_EQ(value, expected);
+    }
+    int16_t i16 = 0;
+    uint8_t u8 = 0;
+    int32_t flag = 0;
+    EXPECT_TRUE(file.ReadShort(i16) && i16 == -1);
+    EXPECT_TRUE(file.ReadByte(u8) && u8 == 44);
+    EXPECT_TRUE(file.ReadBool(flag) && flag == 1);
+    uint32_t hex = 0;
+    for (uint32_t expected : {0x1A2Bu, 0x1A2Bu, 0x12345678u, 0u}) {
+        EXPECT_TRUE(file.ReadHex(hex));
+        EXPECT_EQ(hex, expected);
+    }
+}
+
+TEST(KLFileRead, CommentLinesAreSkippedAndNeverTakenForMarkers) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("%INDEX%A\r\n; one\r\n5\r\n;%INDEXEND%A\r\n;%INDEX%B\r\n6\r\n"
+                                    "%INDEXEND%A\r\n%INDEX%B\r\n;last\r\n"));
+    int32_t value = 0;
+    ASSERT_TRUE(file.FindSection("A"));
+    EXPECT_TRUE(file.ReadInt(value) && value == 5);
+    EXPECT_FALSE(file.FindSection("B")); // passes both comments, stops at A's real end line
+    EXPECT_TRUE(file.ReadInt(value) && value == 6);
+    EXPECT_FALSE(file.ReadInt(value)); // the end line of A
+    EXPECT_TRUE(file.SkipSection("A"));
+    ASSERT_TRUE(file.FindSection("B"));
+    value = 9;
+    EXPECT_FALSE(file.ReadInt(value)); // only a comment is left
+    EXPECT_EQ(value, 0);
+}
+
+TEST(KLFileRead, AFailingReadKeepsThePositionOnTheMarkerLine) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("%INDEX%A\n1\n%INDEXEND%A\n%INDEX%B\n2\n3\n4\n%INDEXEND%B\n"));
+    int32_t value = 0;
+    char text[4] = "old";
+    std::string object = "old";
+    uint8_t bytes[3] = {1, 1, 1};
+    ASSERT_TRUE(file.FindSection("A"));
+    EXPECT_TRUE(file.ReadInt(value) && value == 1);
+    EXPECT_FALSE(file.ReadInt(value));
+    EXPECT_EQ(value, 0);
+    EXPECT_FALSE(file.ReadString(text, sizeof text));
+    EXPECT_FALSE(file.ReadCString(object));
+    EXPECT_EQ(std::string(text) + object, "oldold");
+    EXPECT_FALSE(file.ReadByteArray(bytes, 3));
+    EXPECT_EQ(bytes[0] + bytes[1] + bytes[2], 0);
+    EXPECT_TRUE(file.SkipSection("A"));
+    ASSERT_TRUE(file.FindSection("B"));
+    uint8_t lines[5] = {9, 9, 9, 9, 9};
+    EXPECT_FALSE(file.ReadByteLines(lines, 5)); // three values, then the end line
+    EXPECT_EQ(std::vector<int>(lines, lines + 5), (std::vector<int>{2, 3, 4, 0, 0}));
+    EXPECT_TRUE(file.SkipSection("B"));
+}
+
+TEST(KLFileRead, FindSectionStopsAtTheFirstEndLineOfAnySection) {
+    CKLFile file;
+    ASSERT_TRUE(
+        file.OpenFromMemory("%INDEX%AB\n%INDEX%A \n%INDEX%A\n1\n%INDEX%C\n%INDEXEND%C\n"
+                            "%INDEX%D\n%INDEXEND%D\n%INDEXEND%A\n%INDEX%B\n2\n%INDEXEND%B\n"));
+    int32_t value = 0;
+    EXPECT_FALSE(file.FindSection("B")); // A's lines come first
+    ASSERT_TRUE(file.FindSection("A"));  // exact names only: "AB" and "A " are passed
+    EXPECT_FALSE(file.FindSection("B"));
+    EXPECT_TRUE(file.ReadInt(value) && value == 1); // the position did not move
+    EXPECT_TRUE(file.SkipSection("A"));             // past the nested C and D
+    ASSERT_TRUE(file.FindSection("B"));
+    EXPECT_TRUE(file.ReadInt(value) && value == 2);
+    EXPECT_TRUE(file.SkipSection("B"));
+    EXPECT_FALSE(file.FindSection("E")); // runs to the end of the data
+    EXPECT_FALSE(file.SkipSection("B"));
+}
+
+TEST(KLFileRead, DataEndsAtTheFirstEofByteAndTruncatedFilesFailCleanly) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("1\n2\x1A"
+                                    "3\n"));
+    EXPECT_EQ(file.BytesRead(), 3u);
+    int32_t value = 0;
+    EXPECT_TRUE(file.ReadInt(value) && value == 1);
+    EXPECT_TRUE(file.ReadInt(value) && value == 2); // a last line without its line end
+    EXPECT_FALSE(file.ReadInt(value));
+
+    // Every cut of the golden file: complete lines read as written, the rest fails.
+    const std::string golden = ReadFile(FixturePath("kl/golden.kl"));
+    int lastCount = 0;
+    for (size_t cut = 0; cut <= golden.size(); ++cut) {
+        ASSERT_TRUE(file.OpenFromMemory(std::string_view(golden).substr(0, cut)));
+        const bool found = file.FindSection("GOLDEN");
+        EXPECT_EQ(found, cut >= std::strlen("%INDEX%GOLDEN")) << cut;
+        int count = 0;
+        int32_t first = 0;
+        if (found && file.ReadInt(first)) {
+            // The first value's digits stand at offsets 15 to 24; a cut keeps the leading ones.
+            int32_t expected = INT32_MAX;
+            for (size_t digit = std::max<size_t>(cut, 15); digit < 25; ++digit) {
+                expected /= 10;
+            }
+            EXPECT_EQ(first, expected) << cut;
+            for (std::string text; file.ReadCString(text);) {
+                ++count;
+            }
+        }
+        EXPECT_GE(count, lastCount) << cut;
+        lastCount = count;
+        EXPECT_EQ(file.SkipSection("GOLDEN"), cut >= golden.size() - 2) << cut;
+    }
+    EXPECT_EQ(lastCount, 26);
+}
+
+TEST(KLFileRead, StringsAreBoundedByTheirFixedArrays) {
+    const std::string longLine(5000, 'x');
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("abcdefgh\nab\n" + longLine + "\nzero\0tail\n"s + longLine));
+    char fixed[5];
+    std::memset(fixed, '#', sizeof fixed);
+    EXPECT_TRUE(file.ReadString(fixed, sizeof fixed));
+    EXPECT_EQ(std::string(fixed, sizeof fixed), std::string("abcd\0", 5));
+    std::memset(fixed, '#', sizeof fixed);
+    EXPECT_TRUE(file.ReadString(fixed, sizeof fixed));
+    EXPECT_EQ(std::string(fixed, sizeof fixed), std::string("ab\0\0\0", 5));
+    std::string text;
+    EXPECT_TRUE(file.ReadCString(text) && text == longLine);
+    EXPECT_TRUE(file.ReadCString(text) && text == "zero");
+    char line[1024];
+    EXPECT_TRUE(file.ReadString(line, sizeof line) && std::strlen(line) == 1023);
+}
+
+TEST(KLFileRead, QuotedItemsHandleShortOverlongAndUnquotedLines) {
+    char item[4];
+    const char* text = "\"abcdefgh\",\"z\"";
+    const char* position = text;
+    EXPECT_TRUE(CKLFile::ReadQuotedItem(position, item, sizeof item));
+    EXPECT_STREQ(item, "abc");
+    EXPECT_TRUE(CKLFile::ReadQuotedItem(position, item, sizeof item));
+    EXPECT_STREQ(item, "z");
+    EXPECT_FALSE(CKLFile::ReadQuotedItem(position, item, sizeof item)); // missing element
+    EXPECT_STREQ(item, "");
+    EXPECT_EQ(position, text + std::strlen(text));
+
+    const char* unquoted = "plain";
+    position = unquoted;
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(CKLFile::ReadQuotedItem(position, item, sizeof item));
+        EXPECT_STREQ(item, "pla");
+        EXPECT_EQ(position, unquoted);
+    }
+    const char* open = "\"ab";
+    position = open;
+    EXPECT_FALSE(CKLFile::ReadQuotedItem(position, item, sizeof item)); // no closing quote
+    EXPECT_STREQ(item, "\"ab");
+    EXPECT_EQ(position, open);
+}
+
+TEST(KLFileWrite, CloseIsAtomicAndAbandonedWritesLeaveTheTarget) {
+    TempDir dir;
+    const std::string target = dir / "Country1.sav";
+    test::WriteFile(target, "old");
+    {
+        CKLFile file;
+        ASSERT_TRUE(file.OpenForWrite(target));
+        EXPECT_TRUE(file.WriteInt(1));
+    } // destroyed while open: abandoned
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForWrite(target));
+    file.WriteInt(2);
+    file.AbandonWrite();
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_FALSE(file.WriteInt(3));
+    EXPECT_EQ(ReadFile(target), "old");
+
+    ASSERT_TRUE(file.OpenForWrite(dir / "missing/Country1.sav"));
+    file.WriteInt(4);
+    EXPECT_FALSE(file.Close());
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    ASSERT_TRUE(file.OpenForWrite(target));
+    file.WriteInt(5);
+    EXPECT_TRUE(file.Close());
+    int32_t value = 0;
+    ASSERT_TRUE(file.OpenForRead(dir / "COUNTRY1.SAV")); // names match regardless of case
+    EXPECT_FALSE(file.WriteInt(6));
+    EXPECT_TRUE(file.ReadInt(value) && value == 5);
+    EXPECT_FALSE(file.OpenForRead(dir / "absent.sav"));
+    EXPECT_FALSE(file.ReadInt(value) || file.FindSection("A"));
+}
+
+TEST(KLFileRead, ReadsALargeFileQuickly) {
+    CKLFile writer;
+    ASSERT_TRUE(writer.OpenForWrite("unused"));
+    for (int i = 0; i < 300000; ++i) {
+        writer.WriteString("record text 1234");
+    }
+    std::string data = writer.WrittenText();
+    writer.AbandonWrite();
+    ASSERT_GT(data.size(), 5u << 20);
+
+    CKLFile file;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(file.OpenFromMemory(data));
+    int lines = 0;
+    for (char text[64]; file.ReadString(text, sizeof text);) {
+        ++lines;
+    }
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(lines, 300000);
+    // Generous enough for unoptimised builds; catches anything per-line quadratic.
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 500);
+}
+
+} // namespace
+} // namespace tallo
