@@ -32,7 +32,9 @@ InstanceLock::InstanceLock(const std::string& name, const Environment& env) {
     path_ = LockFolder(env) + "/" + file + ".lock";
 }
 
-InstanceLock::~InstanceLock() { Release(); }
+InstanceLock::~InstanceLock() {
+    Release();
+}
 
 bool InstanceLock::TryAcquire() {
     if (IsHeld()) {

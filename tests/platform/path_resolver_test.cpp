@@ -45,11 +45,11 @@ TEST(PathResolverTest, ExactSpellingWinsThenSmallestInByteOrder) {
 
 TEST(PathResolverTest, FoldsOnlyAsciiLetters) {
     TempDir dir;
-    WriteFile(dir / "\xC4rger", "");         // "Ärger" in Windows-1252
-    WriteFile(dir / "Stra\xC3\x9F" "e", ""); // "Straße" in UTF-8
+    WriteFile(dir / "\xC4rger", ""); // "Ärger" in Windows-1252
+    WriteFile(dir / "Straße", "");   // in UTF-8
     EXPECT_EQ(ResolvePath(dir / "\xC4RGER"), dir / "\xC4rger");
     EXPECT_EQ(ResolvePath(dir / "\xE4rger"), dir / "\xE4rger"); // ä is another byte
-    EXPECT_EQ(ResolvePath(dir / "STRA\xC3\x9F" "E"), dir / "Stra\xC3\x9F" "e");
+    EXPECT_EQ(ResolvePath(dir / "STRAßE"), dir / "Straße");
 }
 
 TEST(PathResolverTest, TidiesDotsAndRepeatedSlashes) {
