@@ -1,0 +1,188 @@
+#include "world/game_date.h"
+
+#include <atomic>
+
+#include "formats/kl_file.h"
+
+namespace tallo {
+
+namespace {
+
+constexpr int64_t kDayNumberOffset = 1721119;
+
+// What the day number 0 (no date) splits into.
+constexpr int32_t kNoDateDay = -1;
+constexpr int32_t kNoDateMonth = 0;
+constexpr int32_t kNoDateYear = -4712;
+
+std::atomic<int32_t> g_currentDate{0};
+
+int32_t InitialGameDate() {
+    return MakeDayNumber(2003, 7, 6);
+}
+
+} // namespace
+
+int32_t MakeDayNumber(int32_t year, int32_t month, int32_t day) {
+    // 64-bit throughout, so that no input can overflow; the result is cut to 32 bits.
+    int64_t m = month;
+    int64_t y = year;
+    if (m < 3) {
+        m += 9;
+        y -= 1;
+    } else {
+        m -= 3;
+    }
+    int64_t h = y / 100;
+    int64_t a = y % 100;
+    int64_t j = (146097 * h) / 4 + (1461 * a) / 4 + (153 * m + 2) / 5 + day + kDayNumberOffset;
+    return static_cast<int32_t>(j);
+}
+
+void SplitDayNumber(int32_t dayNumber, int32_t& year, int32_t& month, int32_t& day) {
+    int64_t t = 4 * (int64_t{dayNumber} - kDayNumberOffset) - 1;
+    int64_t h = t / 146097;
+    int64_t r = (t % 146097) / 4;
+    int64_t u = 4 * r + 3;
+    int64_t a = u / 1461;
+    int64_t v = ((u % 1461) + 4) / 4;
+    int64_t w = 5 * v - 3;
+    int64_t m = w / 153;
+    day = static_cast<int32_t>(((w % 153) + 5) / 5);
+    if (m < 10) {
+        month = static_cast<int32_t>(m + 3);
+        year = static_cast<int32_t>(100 * h + a);
+    } else {
+        month = static_cast<int32_t>(m - 9);
+        year = static_cast<int32_t>(100 * h + a + 1);
+    }
+}
+
+bool IsLeapYear(int32_t year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int32_t year, int32_t month) {
+    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) {
+        return 0;
+    }
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+bool IsValidDate(int32_t year, int32_t month, int32_t day) {
+    return year >= 1 && year <= 9999 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+GameDate GameDate::FromDate(int32_t year, int32_t month, int32_t day) {
+    GameDate date;
+    date.Set(year, month, day);
+    return date;
+}
+
+bool GameDate::Set(int32_t year, int32_t month, int32_t day) {
+    if (!IsValidDate(year, month, day)) {
+        return false;
+    }
+    dayNumber = MakeDayNumber(year, month, day);
+    return true;
+}
+
+int32_t GameDate::Year() const {
+    int32_t y, m, d;
+    SplitDayNumber(dayNumber, y, m, d);
+    return y;
+}
+
+int32_t GameDate::Month() const {
+    int32_t y, m, d;
+    SplitDayNumber(dayNumber, y, m, d);
+    return m;
+}
+
+int32_t GameDate::Day() const {
+    int32_t y, m, d;
+    SplitDayNumber(dayNumber, y, m, d);
+    return d;
+}
+
+int WeekdayOf(int32_t dayNumber) {
+    int weekday = dayNumber % 7;
+    return weekday < 0 ? weekday + 7 : weekday;
+}
+
+int GameDate::Weekday() const {
+    return WeekdayOf(dayNumber);
+}
+
+GameDate GameDate::AddDays(int32_t days) const {
+    return GameDate(static_cast<int32_t>(int64_t{dayNumber} + days));
+}
+
+bool GameDate::Write(CKLFile& file) const {
+    int32_t year, month, day;
+    SplitDayNumber(dayNumber, year, month, day);
+    bool ok = file.WriteSectionBegin(kSection);
+    ok = file.WriteInt(day) && ok;
+    ok = file.WriteInt(month) && ok;
+    ok = file.WriteShort(static_cast<int16_t>(year)) && ok;
+    ok = file.WriteSectionEnd(kSection) && ok;
+    return ok;
+}
+
+bool GameDate::Read(CKLFile& file) {
+    if (!file.FindSection(kSection)) {
+        return false;
+    }
+    int32_t day = 1;
+    int32_t month = 1;
+    int32_t year = 2000;
+    bool complete = file.ReadInt(day);
+    complete = file.ReadInt(month) && complete;
+    complete = file.ReadInt(year) && complete;
+    file.SkipSection(kSection);
+
+    if (complete && day == kNoDateDay && month == kNoDateMonth && year == kNoDateYear) {
+        dayNumber = 0;
+        return true;
+    }
+    if (year < 1700 || year > 2100) {
+        year = 2000;
+    }
+    if (month < 1 || month > 12) {
+        month = 1;
+    }
+    if (day < 1 || day > 31) {
+        day = 1;
+    }
+    dayNumber = MakeDayNumber(year, month, day);
+    return true;
+}
+
+GameDate CurrentGameDate() {
+    int32_t date = g_currentDate.load(std::memory_order_relaxed);
+    return GameDate(date != 0 ? date : InitialGameDate());
+}
+
+void SetCurrentGameDate(GameDate date) {
+    g_currentDate.store(date.dayNumber != 0 ? date.dayNumber : InitialGameDate(),
+                        std::memory_order_relaxed);
+}
+
+int AgeAt(GameDate birthDate, GameDate today) {
+    int32_t birthYear, birthMonth, birthDay;
+    int32_t year, month, day;
+    SplitDayNumber(birthDate.dayNumber, birthYear, birthMonth, birthDay);
+    SplitDayNumber(today.dayNumber, year, month, day);
+    int age = year - birthYear - 1;
+    if (month > birthMonth || (month == birthMonth && day >= birthDay)) {
+        ++age;
+    }
+    return age;
+}
+
+int AgeAt(GameDate birthDate) {
+    return AgeAt(birthDate, CurrentGameDate());
+}
+
+} // namespace tallo
