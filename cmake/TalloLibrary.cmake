@@ -28,6 +28,6 @@ function(tallo_test_folder name folder)
   target_link_libraries(${name} PRIVATE tallo_test_support GTest::gtest_main ${ARGN})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY "${CMAKE_BINARY_DIR}"
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TALLO_FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures;TALLO_BIN=${CMAKE_BINARY_DIR}"
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
 endfunction()

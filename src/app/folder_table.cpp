@@ -16,28 +16,12 @@ bool IsAsciiLetter(char c) {
 }  // namespace
 
 void NormalisePath(std::string& path) {
-    for (size_t i = 0; i < path.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
+    for (char& c : path) {
         if (c == '\\') {
-            path[i] = '/';
-        } else if (c >= 'A' && c <= 'Z') {
-            path[i] = static_cast<char>(c - 'A' + 'a');
-        } else if (c == 0xC3 && i + 1 < path.size()) {
-            // UTF-8 Ä Ö Ü (C3 84, C3 96, C3 9C) become ä ö ü (C3 A4, C3 B6, C3 BC).
-            unsigned char next = static_cast<unsigned char>(path[i + 1]);
-            if (next == 0x84 || next == 0x96 || next == 0x9C) {
-                path[i + 1] = static_cast<char>(next + 0x20);
-            }
-            ++i;
-        } else if (c == 0xC4 || c == 0xD6 || c == 0xDC) {
-            // A lone 8-bit umlaut (not the lead byte of a UTF-8 pair handled above).
-            bool utf8Lead = i + 1 < path.size() &&
-                            (static_cast<unsigned char>(path[i + 1]) & 0xC0) == 0x80;
-            if (!utf8Lead) {
-                path[i] = static_cast<char>(c + 0x20);
-            }
+            c = '/';
         }
     }
+    FoldNameCase(path);
     if (path.size() == 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '/') {
         path.resize(2);
     }

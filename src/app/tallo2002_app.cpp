@@ -49,6 +49,8 @@ CTallo2002App::CTallo2002App(AppServices services) : services_(std::move(service
 CTallo2002App::~CTallo2002App() = default;
 
 bool CTallo2002App::End(Outcome outcome) {
+    // The lock is held for the whole of start-up and whatever road it takes.
+    lock_->Release();
     outcome_ = outcome;
     return false;
 }

@@ -13,22 +13,18 @@ namespace tallo {
 
 namespace {
 
-char FoldAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// Names are compared with ASCII letters folded; bytes from 0x80 on must match exactly, since
-// their meaning depends on the code page the name was written in.
+// Names are compared the way the editor lower-cases its own paths (FoldNameCase): ASCII
+// letters and the German capital umlauts fold; other bytes from 0x80 on must match exactly,
+// since their meaning depends on the code page the name was written in.
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    std::string foldedA(a);
+    std::string foldedB(b);
+    FoldNameCase(foldedA);
+    FoldNameCase(foldedB);
+    return foldedA == foldedB;
 }
 
 std::vector<std::string_view> SplitComponents(std::string_view path) {
@@ -93,6 +89,29 @@ void DropLast(std::string& path) {
 }
 
 } // namespace
+
+void FoldNameCase(std::string& name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c >= 'A' && c <= 'Z') {
+            name[i] = static_cast<char>(c - 'A' + 'a');
+        } else if (c == 0xC3 && i + 1 < name.size()) {
+            // UTF-8 Ä Ö Ü (C3 84, C3 96, C3 9C) become ä ö ü (C3 A4, C3 B6, C3 BC).
+            unsigned char next = static_cast<unsigned char>(name[i + 1]);
+            if (next == 0x84 || next == 0x96 || next == 0x9C) {
+                name[i + 1] = static_cast<char>(next + 0x20);
+            }
+            ++i;
+        } else if (c == 0xC4 || c == 0xD6 || c == 0xDC) {
+            // The 8-bit umlauts, unless the byte leads a UTF-8 sequence.
+            bool utf8Lead = i + 1 < name.size() &&
+                            (static_cast<unsigned char>(name[i + 1]) & 0xC0) == 0x80;
+            if (!utf8Lead) {
+                name[i] = static_cast<char>(c + 0x20);
+            }
+        }
+    }
+}
 
 std::string ResolvePath(const std::string& path) {
     const bool absolute = !path.empty() && path.front() == '/';

@@ -12,6 +12,10 @@ namespace tallo {
 // first in byte order wins, so the result does not depend on directory order.
 std::string ResolvePath(const std::string& path);
 
+// Lower-cases a name the way paths are compared: ASCII letters, and the capital umlauts
+// Ä Ö Ü in their UTF-8 and their Windows-1252 forms. Other bytes stay as they are.
+void FoldNameCase(std::string& name);
+
 bool FileExists(const std::string& path);    // a regular file, after resolving
 bool FolderExists(const std::string& path);  // a folder, after resolving
 // Creates the folder and its missing parents (each resolved); true when it exists afterwards.

@@ -43,13 +43,23 @@ TEST(PathResolverTest, ExactSpellingWinsThenSmallestInByteOrder) {
     EXPECT_EQ(ResolvePath(dir / "cc"), dir / "Cc");
 }
 
-TEST(PathResolverTest, FoldsOnlyAsciiLetters) {
+TEST(PathResolverTest, FoldsAsciiLettersAndTheCapitalUmlauts) {
     TempDir dir;
-    WriteFile(dir / "\xC4rger", ""); // "Ärger" in Windows-1252
-    WriteFile(dir / "Straße", "");   // in UTF-8
-    EXPECT_EQ(ResolvePath(dir / "\xC4RGER"), dir / "\xC4rger");
-    EXPECT_EQ(ResolvePath(dir / "\xE4rger"), dir / "\xE4rger"); // ä is another byte
+    WriteFile(dir / "\xC4rger/x", "");          // "Ärger" in Windows-1252
+    WriteFile(dir / "M\xC3\x9CNCHEN/x", "");    // "MÜNCHEN" in UTF-8
+    WriteFile(dir / "Straße/x", "");
+    WriteFile(dir / "\xC3\x89cole/x", "");      // "École": É does not fold
+    // The lower-cased forms that the editor's own paths use find the folders on disk.
+    EXPECT_EQ(ResolvePath(dir / "\xE4rger"), dir / "\xC4rger");
+    EXPECT_EQ(ResolvePath(dir / "m\xC3\xBCnchen"), dir / "M\xC3\x9CNCHEN");
     EXPECT_EQ(ResolvePath(dir / "STRAßE"), dir / "Straße");
+    EXPECT_EQ(ResolvePath(dir / "\xC3\xA9cole"), dir / "\xC3\xA9cole");
+}
+
+TEST(PathResolverTest, FoldNameCaseLeavesOtherBytesAlone) {
+    std::string name = "AB\xC4\xD6\xDC\xC3\x84\xC3\x89\xD0\x96z";
+    FoldNameCase(name);
+    EXPECT_EQ(name, "ab\xE4\xF6\xFC\xC3\xA4\xC3\x89\xD0\x96z");
 }
 
 TEST(PathResolverTest, TidiesDotsAndRepeatedSlashes) {
