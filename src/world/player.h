@@ -30,10 +30,10 @@ public:
     static constexpr int kPositionRatingCount = 4;
     static constexpr int kBonusCount = 4;
     static constexpr int kLanguageSlots = 4;
-    static constexpr int kPositionCount = 17;  // positions 1 to 17
-    static constexpr int kMaxLanguage = 58;    // language list: 0 none, then 58 languages
+    static constexpr int kPositionCount = 17; // positions 1 to 17
+    static constexpr int kMaxLanguage = 58;   // language list: 0 none, then 58 languages
     static constexpr uint8_t kMaxCountry = 206;
-    static constexpr uint32_t kMaxRelatedPlayer = 60000;  // related players are below it
+    static constexpr uint32_t kMaxRelatedPlayer = 60000; // related players are below it
     static constexpr int16_t kFirstYearJoined = 1980;
     static constexpr int16_t kLastContractEnd = 2015;
 
@@ -42,8 +42,8 @@ public:
         kRoleManager = 1,
         kRoleChairman = 2,
         kRolePresident = 3,
-        kRoleFirstStaff = 4,     // 4 and above: staff members
-        kRoleFirstMedical = 11,  // 11 to 16: the medical roles
+        kRoleFirstStaff = 4,    // 4 and above: staff members
+        kRoleFirstMedical = 11, // 11 to 16: the medical roles
         kRoleLastMedical = 16,
     };
 
@@ -115,7 +115,7 @@ public:
     // Bits of the national team flags.
     static constexpr uint8_t kInNationalTeam = 0x01;
     static constexpr uint8_t kRefusesNationalTeam = 0x02;
-    static constexpr uint8_t kNationalStartMask = 0x1C;  // bits 2-4: starting state 0-7
+    static constexpr uint8_t kNationalStartMask = 0x1C; // bits 2-4: starting state 0-7
     static constexpr int kNationalStartShift = 2;
     // Bits of the kit flags.
     static constexpr uint8_t kLongSleeves = 0x01;
@@ -125,7 +125,7 @@ public:
     struct SpecialAbility {
         int code = 0;
         float bonus = 0.0f;
-        bool strong = false;  // at least two of pace, heading and tackling are high
+        bool strong = false; // at least two of pace, heading and tackling are high
     };
 
     // A player with the defaults of a new record: "First <n>"/"Last <n>" with n the number
@@ -178,7 +178,7 @@ public:
 
     // Skills ---------------------------------------------------------------------------------
 
-    uint8_t Talent() const { return talent_; }  // 0 to 4
+    uint8_t Talent() const { return talent_; } // 0 to 4
     void SetTalent(uint8_t talent) { talent_ = talent; }
     // Level of a staff member, 0 to 4; stored in the same file byte as the talent.
     uint8_t StaffLevel() const { return staffLevel_; }
@@ -197,14 +197,14 @@ public:
     // Highest value of a character trait: 2 for consistency, fairness and image, else 3.
     static uint8_t TraitMaximum(int index);
 
-    uint8_t LeagueExperience() const { return leagueExperience_; }  // 0 to 6
+    uint8_t LeagueExperience() const { return leagueExperience_; } // 0 to 6
     void SetLeagueExperience(uint8_t value) { leagueExperience_ = value; }
-    uint8_t InternationalExperience() const { return internationalExperience_; }  // 0 to 4
+    uint8_t InternationalExperience() const { return internationalExperience_; } // 0 to 4
     void SetInternationalExperience(uint8_t value) { internationalExperience_ = value; }
     uint8_t ShirtNumber() const { return shirtNumber_; }
     void SetShirtNumber(uint8_t number) { shirtNumber_ = number; }
 
-    uint8_t MainPosition() const { return mainPosition_; }  // 1 to 17
+    uint8_t MainPosition() const { return mainPosition_; } // 1 to 17
     void SetMainPosition(uint8_t position) { mainPosition_ = position; }
     // Second (slot 0) and third (slot 1) position, 0 for none.
     uint8_t OtherPosition(int slot) const;
@@ -238,13 +238,13 @@ public:
 
     uint8_t HairColour() const { return hairColour_; }
     void SetHairColour(uint8_t value) { hairColour_ = value; }
-    uint8_t LookValueD() const { return lookValueD_; }  // kept as stored
+    uint8_t LookValueD() const { return lookValueD_; } // kept as stored
     void SetLookValueD(uint8_t value) { lookValueD_ = value; }
-    uint8_t FaceType() const { return faceType_; }  // face and skin type
+    uint8_t FaceType() const { return faceType_; } // face and skin type
     void SetFaceType(uint8_t value) { faceType_ = value; }
     uint8_t HairStyle() const { return hairStyle_; }
     void SetHairStyle(uint8_t value) { hairStyle_ = value; }
-    uint8_t Beard() const { return beard_; }  // beard and moustache
+    uint8_t Beard() const { return beard_; } // beard and moustache
     void SetBeard(uint8_t value) { beard_ = value; }
     // Stored height (cm) and weight (kg), as written back.
     uint8_t Height() const { return height_; }
@@ -257,7 +257,7 @@ public:
     // Entry of the special face table, 0 for none.
     uint16_t SpecialFace() const { return specialFace_; }
     void SetSpecialFace(uint16_t face) { specialFace_ = face; }
-    uint8_t ShoeType() const { return shoeType_; }  // 0 to 5
+    uint8_t ShoeType() const { return shoeType_; } // 0 to 5
     void SetShoeType(uint8_t value) { shoeType_ = value; }
     uint8_t KitFlags() const { return kitFlags_; }
     void SetKitFlags(uint8_t flags) { kitFlags_ = flags; }
@@ -274,7 +274,7 @@ public:
     void SetPreviousClub(uint32_t reference) { previousClub_ = reference; }
     uint32_t FavouriteClub() const { return favouriteClub_; }
     void SetFavouriteClub(uint32_t reference) { favouriteClub_ = reference; }
-    uint32_t ClubReferenceE() const { return clubReferenceE_; }  // kept as stored
+    uint32_t ClubReferenceE() const { return clubReferenceE_; } // kept as stored
     void SetClubReferenceE(uint32_t reference) { clubReferenceE_ = reference; }
     uint32_t LoanClub() const { return loanClub_; }
     void SetLoanClub(uint32_t reference) { loanClub_ = reference; }
@@ -300,7 +300,7 @@ public:
     // See the kInNationalTeam, kRefusesNationalTeam and kNationalStart* bits.
     uint8_t NationalTeamFlags() const { return nationalTeamFlags_; }
     void SetNationalTeamFlags(uint8_t flags) { nationalTeamFlags_ = flags; }
-    uint8_t FavouriteCountry() const { return favouriteCountry_; }  // country number, 0 none
+    uint8_t FavouriteCountry() const { return favouriteCountry_; } // country number, 0 none
     void SetFavouriteCountry(uint8_t country) { favouriteCountry_ = country; }
     // Player ID of a related player, 0 for none.
     uint32_t RelatedPlayer() const { return relatedPlayer_; }
@@ -354,6 +354,9 @@ public:
     bool operator==(const CPlayer& other) const = default;
 
 private:
+    // Values that older editions of the files stored differently (major, minor of the file).
+    void ConvertOldValues(uint32_t major, uint32_t minor);
+
     IPlayerWorld* world_ = nullptr;
     uint32_t id_ = 0;
     uint32_t mappedId_ = 0;
@@ -418,4 +421,4 @@ constexpr uint8_t ClubReferenceCountry(uint32_t reference) {
     return static_cast<uint8_t>((reference >> 16) & 0xFFu);
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -5,6 +5,10 @@
 namespace tallo {
 
 int IPlayerWorld::RandomBelow(int bound) {
+    return DefaultRandomBelow(bound);
+}
+
+int DefaultRandomBelow(int bound) {
     if (bound < 1) {
         return 0;
     }
@@ -13,4 +17,4 @@ int IPlayerWorld::RandomBelow(int bound) {
     return std::uniform_int_distribution<int>(0, bound - 1)(engine);
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -64,4 +64,8 @@ public:
     virtual int RandomBelow(int bound);
 };
 
-}  // namespace tallo
+// A random whole number from 0 to `bound` - 1 from an engine of the calling thread (0 when
+// `bound` is below 1); what IPlayerWorld::RandomBelow gives unless a world overrides it.
+int DefaultRandomBelow(int bound);
+
+} // namespace tallo

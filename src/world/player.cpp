@@ -1,0 +1,246 @@
+#include "world/player.h"
+
+#include <algorithm>
+
+#include "formats/string_table.h"
+#include "world/player_world.h"
+
+namespace tallo {
+
+namespace {
+
+constexpr int kDefaultFirstNameString = 791; // "First %d"
+constexpr int kDefaultSurnameString = 792;   // "Last %d"
+
+template <class T> T ClampValue(T value, T low, T high) {
+    return std::clamp(value, low, high);
+}
+
+// A reference that cannot lead to a club: no country (0 or beyond 206) or club number 0.
+bool IsMalformedClubReference(uint32_t reference) {
+    const uint8_t country = ClubReferenceCountry(reference);
+    return country == 0 || country > CPlayer::kMaxCountry || (reference & 0xFFFFu) == 0;
+}
+
+} // namespace
+
+CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
+
+CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality)
+    : world_(world), role_(role), nationality_(nationality) {
+    const int number = static_cast<int>((world != nullptr ? world->PlayerCount() : 0) + 1);
+    SetFirstName(FormatString(kDefaultFirstNameString, number));
+    SetSurname(FormatString(kDefaultSurnameString, number));
+    birthDate_ = GameDate(MakeDayNumber(1980, 1, 1));
+    abilities_.fill(4);
+    traits_.fill(kNormalTrait);
+    contractStartDate_ = GameDate(MakeDayNumber(2003, 7, 1));
+    contractEndDate_ = GameDate(MakeDayNumber(2004, 6, 30));
+    const int year = CurrentGameDate().Year();
+    yearJoined_ = static_cast<int16_t>(year - 1);
+    contractEnd_ = static_cast<int16_t>(year);
+    if (world != nullptr) {
+        const int language = world->CountryFirstLanguage(nationality);
+        if (language >= 0 && language <= kMaxLanguage) {
+            languages_[0] = static_cast<uint8_t>(language);
+        }
+    }
+}
+
+// Arrays ------------------------------------------------------------------------------------
+
+uint8_t CPlayer::Ability(int index) const {
+    return index >= 0 && index < kAbilityCount ? abilities_[index] : 0;
+}
+
+void CPlayer::SetAbility(int index, uint8_t value) {
+    if (index >= 0 && index < kAbilityCount) {
+        abilities_[index] = value;
+    }
+}
+
+uint8_t CPlayer::Trait(int index) const {
+    return index >= 0 && index < kTraitCount ? traits_[index] : 0;
+}
+
+void CPlayer::SetTrait(int index, uint8_t value) {
+    if (index >= 0 && index < kTraitCount) {
+        traits_[index] = value;
+    }
+}
+
+uint8_t CPlayer::TraitMaximum(int index) {
+    return index == kConsistency || index == kFairness || index == kImage ? 2 : 3;
+}
+
+uint8_t CPlayer::OtherPosition(int slot) const {
+    return slot >= 0 && slot < 2 ? otherPositions_[slot] : 0;
+}
+
+void CPlayer::SetOtherPosition(int slot, uint8_t position) {
+    if (slot >= 0 && slot < 2) {
+        otherPositions_[slot] = position;
+    }
+}
+
+uint8_t CPlayer::PositionRating(int group) const {
+    return group >= 0 && group < kPositionRatingCount ? positionRatings_[group] : 0;
+}
+
+void CPlayer::SetPositionRating(int group, uint8_t value) {
+    if (group >= 0 && group < kPositionRatingCount) {
+        positionRatings_[group] = value;
+    }
+}
+
+uint8_t CPlayer::Bonus(int index) const {
+    return index >= 0 && index < kBonusCount ? bonus_[index] : 0;
+}
+
+void CPlayer::SetBonus(int index, uint8_t value) {
+    if (index >= 0 && index < kBonusCount) {
+        bonus_[index] = value;
+    }
+}
+
+uint8_t CPlayer::Language(int slot) const {
+    return slot >= 0 && slot < kLanguageSlots ? languages_[slot] : 0;
+}
+
+void CPlayer::SetLanguageByte(int slot, uint8_t language) {
+    if (slot >= 0 && slot < kLanguageSlots) {
+        languages_[slot] = language;
+    }
+}
+
+void CPlayer::SetLanguage(int slot, int language) {
+    if (slot < 0 || slot > 2 || language < 0 || language > 255) {
+        return;
+    }
+    for (int earlier = 0; earlier < slot; ++earlier) {
+        if (languages_[earlier] == language) {
+            return;
+        }
+    }
+    languages_[slot] = static_cast<uint8_t>(language);
+}
+
+void CPlayer::TidyLanguages() {
+    for (int i = 1; i < kLanguageSlots; ++i) {
+        for (int earlier = 0; earlier < i; ++earlier) {
+            if (languages_[i] != 0 && languages_[i] == languages_[earlier]) {
+                languages_[i] = 0;
+            }
+        }
+    }
+    std::stable_partition(languages_.begin(), languages_.end(),
+                          [](uint8_t language) { return language != 0; });
+}
+
+// Looks -------------------------------------------------------------------------------------
+
+uint8_t CPlayer::GetHeight() const {
+    return ClampValue<uint8_t>(height_, 150, 220);
+}
+
+uint8_t CPlayer::GetWeight() const {
+    return ClampValue<uint8_t>(weight_, 50, 150);
+}
+
+// Checks --------------------------------------------------------------------------------------
+
+void CPlayer::ClampRanges() {
+    talent_ = std::min<uint8_t>(talent_, 4);
+    staffLevel_ = std::min<uint8_t>(staffLevel_, 4);
+    mainPosition_ = ClampValue<uint8_t>(mainPosition_, 1, kPositionCount);
+    for (uint8_t& position : otherPositions_) {
+        position = std::min<uint8_t>(position, kPositionCount);
+    }
+    for (uint8_t& rating : positionRatings_) {
+        rating = std::min<uint8_t>(rating, 6);
+    }
+    for (uint8_t& ability : abilities_) {
+        ability = ClampValue<uint8_t>(ability, 1, 10);
+    }
+    shoeType_ = std::min<uint8_t>(shoeType_, 5);
+    for (int i = 0; i < kTraitCount; ++i) {
+        traits_[i] = std::min(traits_[i], TraitMaximum(i));
+    }
+    leagueExperience_ = std::min<uint8_t>(leagueExperience_, 6);
+    internationalExperience_ = std::min<uint8_t>(internationalExperience_, 4);
+    for (uint8_t& bonus : bonus_) {
+        bonus = std::min<uint8_t>(bonus, 15);
+    }
+    tacticalEducation_ = std::min<uint8_t>(tacticalEducation_, 8);
+    if (hairStyle_ == 255) {
+        hairStyle_ = 5;
+    }
+
+    // Country numbers index the world's 206 countries further on (game database build).
+    nationality_ = ClampValue<uint8_t>(nationality_, 1, kMaxCountry);
+    if (secondNationality_ > kMaxCountry) {
+        secondNationality_ = 0;
+    }
+    if (favouriteCountry_ > kMaxCountry) {
+        favouriteCountry_ = 0;
+    }
+    for (uint8_t& language : languages_) {
+        if (language > kMaxLanguage) {
+            language = 0;
+        }
+    }
+    for (uint32_t* reference : {&firstClub_, &previousClub_, &favouriteClub_, &clubReferenceE_,
+                                &loanClub_, &neverJoinClub_}) {
+        if (*reference != 0 && IsMalformedClubReference(*reference)) {
+            *reference = 0;
+        }
+    }
+
+    const int year = CurrentGameDate().Year();
+    if (yearJoined_ > year || yearJoined_ < kFirstYearJoined) {
+        yearJoined_ = kFirstYearJoined;
+    }
+    if (contractEnd_ < year) {
+        contractEnd_ = static_cast<int16_t>(year);
+    }
+    if (contractEnd_ > kLastContractEnd) {
+        contractEnd_ = kLastContractEnd;
+    }
+    if (relatedPlayer_ >= kMaxRelatedPlayer) {
+        relatedPlayer_ = 0;
+    }
+}
+
+void CPlayer::PostLoadCheck() {
+    ClampRanges();
+    if (world_ == nullptr) {
+        return;
+    }
+    if (specialFace_ != 0 && !world_->IsSpecialFace(specialFace_)) {
+        specialFace_ = 0;
+    }
+    for (uint32_t* reference : {&firstClub_, &previousClub_, &favouriteClub_, &clubReferenceE_,
+                                &loanClub_, &neverJoinClub_}) {
+        if (*reference != 0 && !world_->ClubExists(*reference)) {
+            *reference = 0;
+        }
+    }
+    if (relatedPlayer_ != 0 && world_->FindPlayer(relatedPlayer_) == nullptr) {
+        relatedPlayer_ = 0;
+    }
+}
+
+// Derived values ------------------------------------------------------------------------------
+
+int CPlayer::GetDetailValue() const {
+    int value = 0;
+    for (uint8_t ability : abilities_) {
+        value += ability != 1 ? 1 : 0;
+    }
+    for (uint8_t trait : traits_) {
+        value += trait != kNormalTrait ? 1 : 0;
+    }
+    return value;
+}
+
+} // namespace tallo
