@@ -374,7 +374,9 @@ public:
 
     // Takes the parts of `source` selected by `mask` (CopyPart bits). `source` may belong to
     // another world: persons are copied as new players of this club's world (the persons of a
-    // copied part that this club listed leave its list). The ID, world and detail total stay.
+    // copied part that this club listed leave its list, and the detail total is recomputed).
+    // The ID and the world stay; club and stadium references are taken only from a club of
+    // the same country number.
     void CopyPartsFrom(const CClub& source, uint32_t mask, ClubIoContext& sourceContext,
                        ClubIoContext& targetContext);
 
