@@ -1,29 +1,42 @@
 #include "world/date_text.h"
 
 #include <mutex>
+#include <optional>
+
+#include "formats/string_table.h"
 
 namespace tallo {
 
 namespace {
 
-constexpr const char* kDateFormat = "%1.%2.%3";
-constexpr const char* kDateWithWeekdayFormat = "%4 %1.%2.%3";
-constexpr const char* kShortDateFormat = "%4 %1/%2";
+// String-table entries: the weekday names from Monday on, and the date formats.
+constexpr int kFirstWeekdayString = 3000;
+constexpr int kDateWithWeekdayString = 3010;
+constexpr int kDateString = 3011;
+constexpr int kShortDateString = 3012;
 
 std::mutex g_namesMutex;
-std::array<std::string, 7> g_weekdayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                             "Friday", "Saturday", "Sunday"};
+std::optional<std::array<std::string, 7>> g_weekdayNames;  // replaced names, if any
 
 } // namespace
 
 std::string WeekdayName(int weekday) {
+    const int index = WeekdayOf(weekday);
     std::lock_guard lock(g_namesMutex);
-    return g_weekdayNames[static_cast<size_t>(WeekdayOf(weekday))];
+    if (g_weekdayNames) {
+        return (*g_weekdayNames)[static_cast<size_t>(index)];
+    }
+    return LoadString(kFirstWeekdayString + index);
 }
 
 void SetWeekdayNames(const std::array<std::string, 7>& names) {
     std::lock_guard lock(g_namesMutex);
     g_weekdayNames = names;
+}
+
+void ResetWeekdayNames() {
+    std::lock_guard lock(g_namesMutex);
+    g_weekdayNames.reset();
 }
 
 std::string FormatPositional(const std::string& format, const std::string* args, size_t count) {
@@ -59,13 +72,14 @@ std::string FormatDate(GameDate date, bool withWeekday) {
     SplitDayNumber(date.dayNumber, year, month, day);
     const std::string args[4] = {std::to_string(day), std::to_string(month), std::to_string(year),
                                  withWeekday ? WeekdayName(date.Weekday()) : std::string()};
-    return FormatPositional(withWeekday ? kDateWithWeekdayFormat : kDateFormat, args, 4);
+    return FormatPositional(LoadString(withWeekday ? kDateWithWeekdayString : kDateString), args,
+                            4);
 }
 
 std::string FormatShortDate(int32_t day, int32_t month, int32_t year) {
     const std::string args[4] = {std::to_string(day), std::to_string(month), std::to_string(year),
                                  WeekdayName(WeekdayOf(MakeDayNumber(year, month, day)))};
-    return FormatPositional(kShortDateFormat, args, 4);
+    return FormatPositional(LoadString(kShortDateString), args, 4);
 }
 
 } // namespace tallo

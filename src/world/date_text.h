@@ -8,10 +8,12 @@
 
 namespace tallo {
 
-// Name of a weekday, 0 Monday to 6 Sunday (taken modulo 7). English until the user interface
-// puts the names of its language in with SetWeekdayNames.
+// Name of a weekday, 0 Monday to 6 Sunday (taken modulo 7), from the string table unless
+// replaced with SetWeekdayNames.
 std::string WeekdayName(int weekday);
 void SetWeekdayNames(const std::array<std::string, 7>& names);
+// Goes back to the names of the string table.
+void ResetWeekdayNames();
 
 // "1.7.2003", or with the weekday "Tuesday 1.7.2003" (day, month and year without leading
 // zeros). No date gives an empty text.
