@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "app/app_state.h"
+#include "world/game_date.h"
+#include "world/stadium_list.h"
 
 namespace tallo {
 
@@ -11,11 +13,19 @@ void RunMasterBuild(int32_t language, uint32_t optionBits, IPrompt& prompt, std:
     (void)prompt;
     AppState& state = AppState::Instance();
     state.SetCurrentLanguage(language);
-    SetUpFolders(state.Folders(), "database");
+    FolderTable& folders = state.Folders();
+    SetUpFolders(folders, "database");
+
+    // The model list and its two fallback stadiums; a missing list leaves it empty.
+    GlobalStadiumList().Load(folders.database, folders.languageCode);
+    // Ages in the game database are counted from the game's first day.
+    SetCurrentGameDate(GameDate::FromDate(2003, 7, 6));
+
     // The world loader and the game database builder are not part of this version yet;
     // say so instead of pretending that a file was written.
     err << "Master.dat was not written: this version of the editor has no game database "
            "builder yet.\n";
+    GlobalStadiumList().Clear();
 }
 
 }  // namespace tallo
