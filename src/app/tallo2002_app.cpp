@@ -23,6 +23,7 @@ constexpr int kUnsupportedFolderString = 888;
 constexpr int kIncompleteString = 896;
 constexpr int kNotInstalledString = 900;
 constexpr int kFolderTooLongString = 901;
+constexpr int kPathArgumentTooLongString = 902;
 
 constexpr const char* kGameArchive = "data/zdata_06.big";
 
@@ -87,6 +88,11 @@ bool CTallo2002App::InitInstance(const std::vector<std::string>& arguments) {
     }
 
     if (options_.buildRequested) {
+        if (options_.folderRefused) {
+            // Building somewhere else than the folder asked for would surprise the user.
+            services_.prompt->ShowMessage(LoadString(kPathArgumentTooLongString), caption_);
+            return End(Outcome::FolderTooLong);
+        }
         RunBuildMode();
         return End(Outcome::Built);
     }

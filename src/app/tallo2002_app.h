@@ -39,7 +39,7 @@ public:
         AlreadyRunning,     // another editor holds the lock: silent end
         NotInstalled,       // no installation folder found (message 900)
         UnsupportedFolder,  // a folder the 8-bit code page cannot spell (message 888)
-        FolderTooLong,      // the installation folder does not fit the folder buffers
+        FolderTooLong,      // the installation folder or the "path" folder is too long
         Incomplete,         // data/zdata_06.big missing (message 896)
         Built,              // build mode ran
         EditorClosed,       // the main window ran and closed

@@ -80,6 +80,16 @@ TEST_F(AppStartUp, PathWordChangesIntoAFolderBelowTheInstallation) {
     EXPECT_EQ(out_.str(), "Build Master.dat : Language 0\nPath is Mods/World\nReady\n");
 }
 
+TEST_F(AppStartUp, OverlongPathFolderIsRefusedWithAMessageAndNoBuild) {
+    CTallo2002App app(Services());
+    app.InitInstance({"-master", "path" + std::string(300, 'x')});
+    EXPECT_EQ(app.LastOutcome(), CTallo2002App::Outcome::FolderTooLong);
+    EXPECT_TRUE(builds_.empty());
+    ASSERT_EQ(prompt_.Calls().size(), 1u);
+    EXPECT_EQ(prompt_.Calls()[0].text, LoadString(902));
+    EXPECT_EQ(app.ExitInstance(), 1);
+}
+
 TEST_F(AppStartUp, MissingPathFolderLeavesTheInstallationFolder) {
     CTallo2002App app(Services());
     app.InitInstance({"-master", "pathnowhere"});
