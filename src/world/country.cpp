@@ -1,0 +1,327 @@
+#include "world/country.h"
+
+#include <algorithm>
+
+#include "formats/string_table.h"
+#include "world/club.h"
+#include "world/country_club_context.h"
+#include "world/player.h"
+#include "world/world.h"
+
+namespace tallo {
+
+namespace {
+
+constexpr int kSecondTeamNameString = 340;  // "%s (A)"
+
+bool ValidSlot(int slot) {
+    return slot >= 0 && slot < CCountry::kLanguageSlots;
+}
+
+}  // namespace
+
+CCountry::CCountry(CWorld* world, uint32_t number) : world_(world), number_(number) {}
+
+CCountry::~CCountry() {
+    // The tree takes its nodes out of the world's registry while the country still exists.
+    competitions_.reset();
+}
+
+// Names ----------------------------------------------------------------------------------------
+
+std::string_view CCountry::Name(int slot) const {
+    return ValidSlot(slot) ? std::string_view(names_[slot]) : std::string_view();
+}
+
+void CCountry::SetName(int slot, std::string_view text) {
+    if (ValidSlot(slot)) {
+        names_[slot].assign(text);
+    }
+}
+
+std::string_view CCountry::Abbreviation(int slot) const {
+    return ValidSlot(slot) ? FixedText(abbreviations_[slot]) : std::string_view();
+}
+
+void CCountry::SetAbbreviation(int slot, std::string_view text) {
+    if (ValidSlot(slot)) {
+        SetFixedText(abbreviations_[slot], text);
+    }
+}
+
+// Clubs ----------------------------------------------------------------------------------------
+
+bool CCountry::AddClub(std::unique_ptr<CClub> club, uint32_t number) {
+    if (!club) {
+        return false;
+    }
+    uint32_t id = ClubId::Make(number_, number);
+    club->SetWorld(world_);
+    club->SetId(id);
+    return clubs_.emplace(id, std::move(club)).second;
+}
+
+CClub* CCountry::CreateClub(std::string_view name) {
+    // The smallest club number from 1 that no club has. The club map is ordered by ID and all
+    // IDs of the country share the country part, so the numbers come in ascending order.
+    uint32_t number = 1;
+    for (const auto& [id, club] : clubs_) {
+        uint32_t taken = ClubId::NumberOf(id);
+        if (taken > number) {
+            break;
+        }
+        if (taken == number) {
+            ++number;
+        }
+    }
+    if (number > ClubId::kMaxClubNumber) {
+        return nullptr;
+    }
+    auto club = std::make_unique<CClub>();
+    club->SetDefaults(number_);
+    club->SetAllNames(name);
+    CClub* result = club.get();
+    if (!AddClub(std::move(club), number)) {
+        return nullptr;
+    }
+    return result;
+}
+
+std::unique_ptr<CClub> CCountry::RemoveClub(uint32_t id) {
+    id &= ClubId::kIdMask;
+    if (ClubId::IsNationalTeam(id)) {
+        return nullptr;
+    }
+    auto found = clubs_.find(id);
+    if (found == clubs_.end()) {
+        return nullptr;
+    }
+    std::unique_ptr<CClub> club = std::move(found->second);
+    clubs_.erase(found);
+    return club;
+}
+
+CClub* CCountry::FindClub(uint32_t reference) {
+    auto found = clubs_.find(reference & ClubId::kIdMask);
+    return found != clubs_.end() ? found->second.get() : nullptr;
+}
+
+const CClub* CCountry::FindClub(uint32_t reference) const {
+    auto found = clubs_.find(reference & ClubId::kIdMask);
+    return found != clubs_.end() ? found->second.get() : nullptr;
+}
+
+CClub* CCountry::GetClubByPosition(size_t position) {
+    if (position >= clubs_.size()) {
+        return nullptr;
+    }
+    auto it = clubs_.begin();
+    std::advance(it, static_cast<std::ptrdiff_t>(position));
+    return it->second.get();
+}
+
+size_t CCountry::GetOrdinaryClubCount() const {
+    size_t count = clubs_.size();
+    if (count > 0 && ClubId::IsNationalTeam(clubs_.rbegin()->first)) {
+        --count;
+    }
+    return count;
+}
+
+std::string CCountry::GetReferenceName(uint32_t reference) const {
+    const CClub* club = FindClub(reference);
+    if (club == nullptr) {
+        return std::string();
+    }
+    int slot = world_ != nullptr ? world_->Language() : 0;
+    std::string name(club->Name(slot));
+    if (ClubId::IsSecondTeam(reference)) {
+        return FormatString(kSecondTeamNameString, name.c_str());
+    }
+    return name;
+}
+
+CClub* CCountry::EnsureNationalTeam() {
+    if (CClub* existing = NationalTeam()) {
+        return existing;
+    }
+    auto club = std::make_unique<CClub>();
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        club->SetName(slot, Name(slot));
+        club->SetShortName(slot, Abbreviation(slot));
+    }
+    AddClub(std::move(club), ClubId::kNationalTeamNumber);
+    return NationalTeam();
+}
+
+// Player pool ----------------------------------------------------------------------------------
+
+void CCountry::ReservePlayerPool(size_t count) {
+    count = std::min(count, kMaxPlayerPool);
+    if (count <= playerPool_.size()) {
+        return;
+    }
+    PlayerPoolEntry fresh;
+    fresh.nationality = static_cast<uint8_t>(number_);
+    playerPool_.resize(count, fresh);
+}
+
+size_t CCountry::PlayerPoolInUse() const {
+    return static_cast<size_t>(
+        std::count_if(playerPool_.begin(), playerPool_.end(),
+                      [](const PlayerPoolEntry& entry) { return entry.InUse(); }));
+}
+
+// Competition tree -----------------------------------------------------------------------------
+
+void CCountry::SetCompetitions(std::unique_ptr<CountryCompetitionTree> tree) {
+    // The old tree goes first, so that it takes its nodes out of the registry before the new
+    // one enters nodes of the same IDs.
+    competitions_.reset();
+    competitions_ = std::move(tree);
+}
+
+void CCountry::CreateCompetitionTree(bool withDefaultCompetitions) {
+    competitions_.reset();
+    const CompetitionTreeFactory& factory = GetCompetitionTreeFactory();
+    if (factory) {
+        competitions_ = factory(*this, withDefaultCompetitions);
+    }
+}
+
+// Totals and checks ----------------------------------------------------------------------------
+
+void CCountry::RecomputeDetailTotal() {
+    uint32_t total = 0;
+    for (const auto& [id, club] : clubs_) {
+        total += static_cast<uint32_t>(std::max<int32_t>(club->DetailTotal(), 0));
+    }
+    detailTotal_ = total;
+}
+
+bool CCountry::IsComplete() const {
+    if (clubs_.size() < kCompleteClubs) {
+        return false;
+    }
+    const CountryCompetitionTree* tree = competitions_.get();
+    if (tree == nullptr || tree->LeagueCount() < 1 || !tree->HasTopLeague() ||
+        tree->TopLeagueTeams().size() < static_cast<size_t>(kCompleteTopLeagueTeams)) {
+        return false;
+    }
+    // The checks only read; the context wants a country it could also change.
+    CountryClubContext context(const_cast<CCountry&>(*this));
+    for (const auto& [id, club] : clubs_) {
+        if (club->CheckCompleteness(context) != 0) {
+            return false;
+        }
+    }
+    return !tree->HasFaults(firstReserveLevel);
+}
+
+void CCountry::PostLoadCheckClubs() {
+    CountryClubContext context(*this);
+    for (auto& [id, club] : clubs_) {
+        club->PostLoadCheck(context);
+    }
+}
+
+// Clearing and copying -------------------------------------------------------------------------
+
+void CCountry::ReleaseClubPlayers(const CClub& club) {
+    if (world_ == nullptr) {
+        return;
+    }
+    for (uint32_t i = 0; i < club.PlayerCount(); ++i) {
+        world_->RemovePlayer(club.PlayerId(i));
+    }
+}
+
+void CCountry::ClearFileContents() {
+    for (auto it = clubs_.begin(); it != clubs_.end();) {
+        ReleaseClubPlayers(*it->second);
+        if (ClubId::IsNationalTeam(it->first)) {
+            it->second->ClearPlayers();
+            ++it;
+        } else {
+            it = clubs_.erase(it);
+        }
+    }
+    if (world_ != nullptr) {
+        for (uint32_t id : additionalManagers_) {
+            world_->RemovePlayer(id);
+        }
+    }
+    additionalManagers_.clear();
+    referees.Clear();
+    sponsors.Clear();
+    staff.Clear();
+    stadiums.Clear();
+    nationalCoach = NationalCoach();
+    playerPool_.clear();
+    renumbering_.clear();
+    detailTotal_ = 0;
+}
+
+namespace {
+
+// A copy of a player of another world, registered in `world` under its own ID when that is
+// free there and under a new one otherwise. Returns the ID used, 0 when nothing was copied.
+uint32_t CopyPlayerInto(CWorld& world, const CWorld* sourceWorld, uint32_t sourceId) {
+    const CPlayer* source = sourceWorld != nullptr ? sourceWorld->FindPlayer(sourceId) : nullptr;
+    if (source == nullptr) {
+        return 0;
+    }
+    CPlayer* copy = world.CreatePlayer(sourceId, true);
+    if (copy == nullptr) {
+        return 0;
+    }
+    uint32_t id = copy->Id();
+    *copy = *source;
+    copy->SetWorld(&world);
+    copy->SetId(id);
+    return id;
+}
+
+}  // namespace
+
+void CCountry::CopyFrom(const CCountry& other) {
+    if (&other == this) {
+        return;
+    }
+    ClearFileContents();  // releases the players of every club, the national team's too
+    clubs_.clear();
+
+    static_cast<CountrySettings&>(*this) = static_cast<const CountrySettings&>(other);
+    for (int slot = 0; slot < kLanguageSlots; ++slot) {
+        names_[slot] = other.names_[slot];
+        std::copy(std::begin(other.abbreviations_[slot]), std::end(other.abbreviations_[slot]),
+                  std::begin(abbreviations_[slot]));
+    }
+    playerPool_ = other.playerPool_;
+    detailTotal_ = other.detailTotal_;
+
+    for (const auto& [id, source] : other.clubs_) {
+        auto club = std::make_unique<CClub>(*source);
+        club->ClearPlayers();
+        if (world_ != nullptr) {
+            for (uint32_t i = 0; i < source->PlayerCount(); ++i) {
+                uint32_t copied = CopyPlayerInto(*world_, other.world_, source->PlayerId(i));
+                if (copied != 0) {
+                    club->AddPlayer(copied);
+                }
+            }
+        }
+        AddClub(std::move(club), ClubId::NumberOf(id));
+    }
+    if (world_ != nullptr) {
+        for (uint32_t id : other.additionalManagers_) {
+            uint32_t copied = CopyPlayerInto(*world_, other.world_, id);
+            if (copied != 0) {
+                additionalManagers_.insert(copied);
+            }
+        }
+    }
+    SetCompetitions(other.competitions_ ? other.competitions_->CloneFor(*this) : nullptr);
+}
+
+}  // namespace tallo

@@ -1,0 +1,187 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "world/player_world.h"
+#include "world/rules_and_misc.h"
+
+namespace tallo {
+
+class CCountry;
+class CDBCompetition;
+class CKLFile;
+class CPlayer;
+class CClub;
+class IPrompt;
+
+// One loaded database: the 206 countries with their clubs, the world-wide player registry,
+// the players without a club, the rules, the competition registry and the folder the
+// database lives in.
+//
+// Countries are numbered 1 to 206; slot 0 exists but is never loaded or saved. Every player
+// of the world (club players, players without a club and a country's additional managers)
+// is owned by the registry under a world-wide ID; everything else refers to players by ID.
+class CWorld : public IPlayerWorld {
+public:
+    static constexpr int kCountryCount = 206;
+    static constexpr int kCountrySlots = kCountryCount + 1;
+    static constexpr int kLanguageSlots = 5;
+    // Message shown once when any file of a save could not be written.
+    static constexpr int kSaveErrorString = 798;
+
+    using PlayerRegistry = std::map<uint32_t, std::unique_ptr<CPlayer>>;
+
+    CWorld();
+    ~CWorld() override;
+    CWorld(const CWorld&) = delete;
+    CWorld& operator=(const CWorld&) = delete;
+
+    // Countries -------------------------------------------------------------------------------
+
+    // Creates the 207 countries afresh (everything held before, players included, is
+    // released) and reads the country list from `path` (by default "database/countries.sav"
+    // below the working folder). Every country gets its number, its national team and a fresh
+    // competition tree with the default national cup, also when the file is missing.
+    // Sets the loaded flag; returns whether the file could be read.
+    bool LoadCountryList(const std::string& path = "database/countries.sav");
+    bool IsLoaded() const { return loaded_; }
+
+    // Country by number; nullptr outside 0..206.
+    CCountry* GetCountry(int number);
+    const CCountry* GetCountry(int number) const;
+
+    // Folders -------------------------------------------------------------------------------
+
+    // Takes the database folder ("\" becomes "/", a trailing "/" is dropped; the database
+    // list passes it already normalised) and derives the badge folder "<folder>/Badge".
+    void SetDatabaseFolder(const std::string& folder);
+    const std::string& DatabaseFolder() const { return databaseFolder_; }
+    const std::string& BadgeFolder() const { return badgeFolder_; }
+
+    // "<database folder>/Country<n>.sav", "<database folder>/Rules.sav", ".../Without.sav".
+    std::string CountryFilePath(int number) const;
+    std::string WithoutFilePath() const;
+
+    // Loading and saving --------------------------------------------------------------------
+
+    // Loads the database in `folder` into a world fresh from LoadCountryList: every
+    // Country<n>.sav that opens (a missing one is passed over silently and its country keeps
+    // what it had), then the post-load checks of every club, the club numbering, Rules.sav
+    // and Without.sav. Returns false only when not a single country file could be read.
+    bool LoadAll(const std::string& folder);
+
+    // Writes every Country<n>.sav, then Rules.sav and Without.sav into the database folder.
+    // Each file is replaced atomically and only when it could be written whole; a failure does
+    // not stop the save. When anything failed, message 798 is shown once through `prompt`
+    // (when given) and false is returned.
+    bool SaveAll(IPrompt* prompt);
+
+    // Makes this world a copy of `other`: every country (clubs, players and all), the rules,
+    // the players without a club and the user-interface selection. The folder is kept.
+    void CopyFrom(const CWorld& other);
+
+    // Players -------------------------------------------------------------------------------
+
+    // Creates a player and enters it into the registry. With `registerPlayer` an ID of 0 or one
+    // already taken is replaced by NextFreePlayerId(), and a replaced non-zero ID is recorded
+    // in the load translation map. Without it the player keeps `id` exactly; an ID of 0 or
+    // one already taken is then refused (nullptr), as the registry holds one player per ID.
+    CPlayer* CreatePlayer(uint32_t id, bool registerPlayer) override;
+    CPlayer* FindPlayer(uint32_t id) override;
+    const CPlayer* FindPlayer(uint32_t id) const;
+    // Removes and destroys the player; false when there is none with that ID.
+    bool RemovePlayer(uint32_t id);
+    // The first ID from (number of players + 1) upward that no player has.
+    uint32_t NextFreePlayerId() const;
+    size_t PlayerCount() const override { return players_.size(); }
+    const PlayerRegistry& Players() const { return players_; }
+
+    // IDs found in files that had to be replaced while loading: file ID to the ID given.
+    // Cleared at the start of every LoadAll.
+    const std::map<uint32_t, uint32_t>& LoadTranslation() const { return loadTranslation_; }
+    void ClearLoadTranslation() { loadTranslation_.clear(); }
+
+    // Players without a club (Without.sav), by player ID.
+    std::vector<uint32_t>& PlayersWithoutClub() { return withoutClub_; }
+    const std::vector<uint32_t>& PlayersWithoutClub() const { return withoutClub_; }
+    // Writes "<folder>/Without.sav": section WITHOUT with the number of listed players that
+    // exist and their PLAYER sections. True on success.
+    bool SaveWithout() const;
+    // Reads Without.sav, appending its players to the list; each gets a new ID. False when
+    // the file does not open or holds no WITHOUT section.
+    bool LoadWithout();
+
+    // Clubs -----------------------------------------------------------------------------------
+
+    // First language of a country (its first language slot); -1 for a number outside 1-206
+    // or a country without one.
+    int CountryFirstLanguage(uint32_t country) const override;
+    // Whether a club reference leads to a club (bit 24 ignored); false for country bytes
+    // outside 1-206.
+    bool ClubExists(uint32_t reference) const override;
+
+    // The club a club reference leads to (country in bits 16-23, bit 24 ignored), or nullptr.
+    CClub* FindClub(uint32_t reference);
+    const CClub* FindClub(uint32_t reference) const;
+    // A stored club reference in the form the files of the save in progress use: the club's
+    // new number in its country, 0 for a club that is gone; national team references stay.
+    uint32_t TranslateClubReference(uint32_t reference) const override;
+    // Builds (or clears) the club numbering of every country.
+    void BuildClubRenumbering();
+    void ClearClubRenumbering();
+
+    // Sum of the detail totals of all countries.
+    uint64_t DetailTotal() const;
+
+    // Rules -----------------------------------------------------------------------------------
+
+    RulesAndMisc& Rules() { return rules_; }
+    const RulesAndMisc& Rules() const { return rules_; }
+
+    // Competition registry ----------------------------------------------------------------
+    // An index of every competition node of the world by competition ID. The nodes are owned
+    // by the competition tree of their country; a tree enters its nodes here and takes them
+    // out again before it destroys them.
+
+    CDBCompetition* FindCompetition(uint32_t id) const;
+    // False for ID 0 or an ID already registered.
+    bool RegisterCompetition(uint32_t id, CDBCompetition* node);
+    void UnregisterCompetition(uint32_t id);
+    const std::map<uint32_t, CDBCompetition*>& Competitions() const { return competitions_; }
+
+    // User-interface selection (kept per world, so each open database keeps its own) --------
+
+    uint8_t Language() const { return language_; }
+    void SetLanguage(uint8_t slot) { language_ = slot < kLanguageSlots ? slot : 0; }
+    uint16_t continent = 0;
+    uint16_t previousContinent = 0;
+    uint16_t selectedCountry = 0;
+
+private:
+    friend class CCountry;
+
+    // Releases every country, player and registry entry and makes 207 empty countries.
+    void ResetCountries();
+    bool SaveCountries(bool& anyFailed);
+    bool SaveRulesFile() const;
+    void ValidateRulesAgainstWorld();
+    void RecordLoadTranslation(uint32_t fileId, uint32_t givenId);
+
+    uint32_t loaded_ = 0;
+    std::array<std::unique_ptr<CCountry>, kCountrySlots> countries_;
+    PlayerRegistry players_;
+    std::vector<uint32_t> withoutClub_;
+    RulesAndMisc rules_;
+    std::map<uint32_t, CDBCompetition*> competitions_;
+    std::map<uint32_t, uint32_t> loadTranslation_;
+    uint8_t language_ = 0;
+    std::string databaseFolder_;
+    std::string badgeFolder_;
+};
+
+}  // namespace tallo
