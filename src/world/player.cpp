@@ -149,7 +149,43 @@ uint8_t CPlayer::GetWeight() const {
 
 // Checks --------------------------------------------------------------------------------------
 
+void CPlayer::ClampLoadedValues() {
+    // Country numbers index the world's 206 countries further on (game database build); a
+    // number beyond them means none.
+    if (nationality_ > kMaxCountry) {
+        nationality_ = 0;
+    }
+    if (secondNationality_ > kMaxCountry) {
+        secondNationality_ = 0;
+    }
+    if (favouriteCountry_ > kMaxCountry) {
+        favouriteCountry_ = 0;
+    }
+    for (uint8_t& language : languages_) {
+        if (language > kMaxLanguage) {
+            language = 0;
+        }
+    }
+    for (uint32_t* reference : {&firstClub_, &previousClub_, &favouriteClub_, &clubReferenceE_,
+                                &loanClub_, &neverJoinClub_}) {
+        if (*reference != 0 && IsMalformedClubReference(*reference)) {
+            *reference = 0;
+        }
+    }
+    // The bonus values are 4-bit fields of the game database.
+    for (uint8_t& bonus : bonus_) {
+        bonus = std::min<uint8_t>(bonus, 15);
+    }
+    if (hairStyle_ == 255) {
+        hairStyle_ = 5;
+    }
+    if (relatedPlayer_ >= kMaxRelatedPlayer) {
+        relatedPlayer_ = 0;
+    }
+}
+
 void CPlayer::ClampRanges() {
+    ClampLoadedValues();
     talent_ = std::min<uint8_t>(talent_, 4);
     staffLevel_ = std::min<uint8_t>(staffLevel_, 4);
     mainPosition_ = ClampValue<uint8_t>(mainPosition_, 1, kPositionCount);
@@ -168,33 +204,7 @@ void CPlayer::ClampRanges() {
     }
     leagueExperience_ = std::min<uint8_t>(leagueExperience_, 6);
     internationalExperience_ = std::min<uint8_t>(internationalExperience_, 4);
-    for (uint8_t& bonus : bonus_) {
-        bonus = std::min<uint8_t>(bonus, 15);
-    }
     tacticalEducation_ = std::min<uint8_t>(tacticalEducation_, 8);
-    if (hairStyle_ == 255) {
-        hairStyle_ = 5;
-    }
-
-    // Country numbers index the world's 206 countries further on (game database build).
-    nationality_ = ClampValue<uint8_t>(nationality_, 1, kMaxCountry);
-    if (secondNationality_ > kMaxCountry) {
-        secondNationality_ = 0;
-    }
-    if (favouriteCountry_ > kMaxCountry) {
-        favouriteCountry_ = 0;
-    }
-    for (uint8_t& language : languages_) {
-        if (language > kMaxLanguage) {
-            language = 0;
-        }
-    }
-    for (uint32_t* reference : {&firstClub_, &previousClub_, &favouriteClub_, &clubReferenceE_,
-                                &loanClub_, &neverJoinClub_}) {
-        if (*reference != 0 && IsMalformedClubReference(*reference)) {
-            *reference = 0;
-        }
-    }
 
     const int year = CurrentGameDate().Year();
     if (yearJoined_ > year || yearJoined_ < kFirstYearJoined) {
@@ -205,9 +215,6 @@ void CPlayer::ClampRanges() {
     }
     if (contractEnd_ > kLastContractEnd) {
         contractEnd_ = kLastContractEnd;
-    }
-    if (relatedPlayer_ >= kMaxRelatedPlayer) {
-        relatedPlayer_ = 0;
     }
 }
 

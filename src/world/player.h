@@ -326,13 +326,19 @@ public:
     bool Save(CKLFile& file) const;
     // Reads the PLAYER section at the file's position, converting the values of files of older
     // versions (the version of the file is the one read last, FileVersion::Loaded()). Values
-    // are limited to their ranges as they are read. A missing section leaves the record as it
-    // is, apart from the look-ups made for old files. True when the section was found.
+    // that other parts use as indexes are made safe as they are read: country numbers above
+    // 206 and languages above 58 become 0, club references without a country (0 or above 206)
+    // or without a club number become 0, bonus values are limited to 15, hair style 255
+    // becomes 5 and related players of 60000 or more become 0. The other ranges are left to
+    // PostLoadCheck. A missing section leaves the record as it is, apart from the look-ups
+    // made for old files. True when the section was found.
     bool Load(CKLFile& file);
     // Limits every value to its range and drops references to clubs and players that do not
     // exist in the world (without a world the references are kept).
     void PostLoadCheck();
-    // Limits the values that need no world to their ranges (done by Load as well).
+    // The part of PostLoadCheck that needs no world: every value limited to its range (talent
+    // 0-4, positions, ratings 0-6, abilities 1-10, traits, experience, shoe type, year joined
+    // 1980 to the current game year, contract end up to 2015, ...).
     void ClampRanges();
 
     // Derived values ----------------------------------------------------------------------------
@@ -356,6 +362,8 @@ public:
 private:
     // Values that older editions of the files stored differently (major, minor of the file).
     void ConvertOldValues(uint32_t major, uint32_t minor);
+    // The limits Load applies (see there).
+    void ClampLoadedValues();
 
     IPlayerWorld* world_ = nullptr;
     uint32_t id_ = 0;

@@ -265,7 +265,7 @@ bool CPlayer::Load(CKLFile& file) {
     }
 
     if (found) {
-        ClampRanges();
+        ClampLoadedValues();
     }
     return found;
 }

@@ -434,8 +434,11 @@ TEST_F(PlayerTest, TruncatedSectionKeepsTheFollowingSectionReadable) {
     ASSERT_TRUE(cut.Load(file));
     EXPECT_EQ(cut.FirstName(), "Cut");
     EXPECT_EQ(cut.Surname(), "Short");
-    // Values the section did not hold read as 0 and are raised into their ranges.
-    EXPECT_EQ(cut.Nationality(), 1);
+    // Values the section did not hold read as 0; the post-load check raises them into range.
+    EXPECT_EQ(cut.Nationality(), 0);
+    EXPECT_EQ(cut.MainPosition(), 0);
+    EXPECT_EQ(cut.Ability(CPlayer::kPace), 0);
+    cut.PostLoadCheck();
     EXPECT_EQ(cut.MainPosition(), 1);
     EXPECT_EQ(cut.Ability(CPlayer::kPace), 1);
     CPlayer next(&world, 0, 1);
@@ -450,9 +453,10 @@ TEST_F(PlayerTest, SectionCutOffAtTheEndOfTheDataFailsCleanly) {
         bool found = false;
         CPlayer loaded = LoadText(full.substr(0, cut), &found);
         EXPECT_TRUE(found);
-        EXPECT_GE(loaded.Nationality(), 1);
         EXPECT_LE(loaded.Nationality(), 206);
+        loaded.PostLoadCheck();
         EXPECT_GE(loaded.Ability(CPlayer::kThrowIns), 1);
+        EXPECT_LE(loaded.Ability(CPlayer::kThrowIns), 10);
     }
 }
 
@@ -469,11 +473,16 @@ TEST_F(PlayerTest, NonNumericLinesReadAsZeroOrTheirLeadingNumber) {
     lines.push_back("");
     lines.push_back("%INDEXEND%PLAYER");
     CPlayer loaded = LoadText(Lines(lines));
-    EXPECT_EQ(loaded.Ability(0), 1);  // no number: 0, raised to 1
-    EXPECT_EQ(loaded.Ability(1), 10); // 12, lowered to 10
+    EXPECT_EQ(loaded.Ability(0), 0);
+    EXPECT_EQ(loaded.Ability(1), 12);
     EXPECT_EQ(loaded.Ability(2), 7);
-    EXPECT_EQ(loaded.Ability(3), 10); // -3 is 253 as a byte, lowered to 10
+    EXPECT_EQ(loaded.Ability(3), 253); // -3 cut to a byte
     EXPECT_EQ(loaded.Ability(4), 5);
+    loaded.PostLoadCheck();
+    EXPECT_EQ(loaded.Ability(0), 1);
+    EXPECT_EQ(loaded.Ability(1), 10);
+    EXPECT_EQ(loaded.Ability(2), 7);
+    EXPECT_EQ(loaded.Ability(3), 10);
 }
 
 TEST_F(PlayerTest, OverlongNamesAreCutToTheirFields) {
@@ -505,7 +514,7 @@ TEST_F(PlayerTest, LoadLimitsCountriesLanguagesAndBonusValues) {
     world.renumbering[Club(230, 5)] = Club(230, 5);
     world.renumbering[Club(0, 5)] = Club(0, 5);
     CPlayer loaded = LoadText(SaveText(p));
-    EXPECT_EQ(loaded.Nationality(), 206);
+    EXPECT_EQ(loaded.Nationality(), 0);
     EXPECT_EQ(loaded.SecondNationality(), 0);
     EXPECT_EQ(loaded.FavouriteCountry(), 0);
     EXPECT_EQ(loaded.Language(1), 0);
@@ -534,7 +543,7 @@ TEST_F(PlayerTest, Major2003FileConvertsLooksAbilitiesShoesAndLanguage) {
     EXPECT_EQ(loaded.FaceType(), 6);
     EXPECT_EQ(loaded.HairStyle(), 9);
     EXPECT_EQ(loaded.Beard(), 1);
-    const uint8_t expected[8] = {1, 4, 7, 10, 4, 10, 1, 10}; // 42 and 0 limited to 1-10
+    const uint8_t expected[8] = {1, 4, 7, 10, 4, 42, 0, 10}; // 43 has no row
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(loaded.Ability(i), expected[i]) << "ability " << i;
     }
