@@ -193,8 +193,9 @@ void CCountry::CreateCompetitionTree(bool withDefaultCompetitions) {
 
 void CCountry::RecomputeDetailTotal() {
     uint32_t total = 0;
-    for (const auto& [id, club] : clubs_) {
-        total += static_cast<uint32_t>(std::max<int32_t>(club->DetailTotal(), 0));
+    CountryClubContext context(*this);
+    for (auto& [id, club] : clubs_) {
+        total += static_cast<uint32_t>(std::max<int32_t>(club->RecomputeDetailTotal(context), 0));
     }
     detailTotal_ = total;
 }

@@ -152,7 +152,7 @@ public:
     // Totals and checks ----------------------------------------------------------------------
 
     uint32_t DetailTotal() const { return detailTotal_; }
-    // Sums the detail totals of the clubs.
+    // Recomputes the detail total of every club from its players and sums them.
     void RecomputeDetailTotal();
     // At least 10 clubs counting the national team, a top league of at least 10 teams, no club
     // with a completeness fault and no competition with a fault.
