@@ -191,8 +191,10 @@ private:
     void LoadAdditionalManagers(CKLFile& file);
     void LoadPlayerPool(CKLFile& file);
     void LoadMisc(CKLFile& file);
-    // Brings the settings read from a file into their ranges.
+    // Brings the settings and the small records read from a file into their ranges (values
+    // that pick an entry of a list or a country would otherwise index past it).
     void ClampSettings();
+    void ClampRecords();
     void ConvertOldLooks();
 
     CWorld* world_;

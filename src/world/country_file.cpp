@@ -305,6 +305,7 @@ bool CCountry::Load(CKLFile& file) {
     LoadMisc(file);
 
     file.SkipSection(kSection);
+    ClampRecords();
     if (competitions_) {
         competitions_->FinishLoad();
     }
@@ -498,6 +499,32 @@ void CCountry::ClampSettings() {
         if ((*rule & 0x7F) >= kYellowCardSchedules) {
             *rule = static_cast<uint8_t>(*rule & 0x80);
         }
+    }
+}
+
+void CCountry::ClampRecords() {
+    constexpr uint8_t kLastCountry = 206;
+    for (PlayerPoolEntry& entry : playerPool_) {
+        ClampBelow(entry.nationality, kLastCountry + 1, static_cast<uint8_t>(number_));
+        ClampBelow(entry.specialSkill, PlayerPoolEntry::kSpecialSkillCount, 0);
+        ClampBelow(entry.position, PlayerPoolEntry::kForward + 1, PlayerPoolEntry::kNoPosition);
+    }
+    if (nationalCoach.nationality < 0 || nationalCoach.nationality > kLastCountry) {
+        nationalCoach.nationality = 0;
+    }
+    for (uint8_t& skill : nationalCoach.skills) {
+        ClampBelow(skill, NationalCoach::kMaxSkill + 1, NationalCoach::kMaxSkill);
+    }
+    ClampBelow(nationalCoach.nationalExperience, NationalCoach::kMaxNationalExperience + 1,
+               NationalCoach::kMaxNationalExperience);
+    ClampBelow(nationalCoach.internationalExperience,
+               NationalCoach::kMaxInternationalExperience + 1,
+               NationalCoach::kMaxInternationalExperience);
+    for (auto& [id, referee] : referees) {
+        ClampBelow(referee.trait, Referee::kTraitCount, Referee::kNoTrait);
+    }
+    for (auto& [id, member] : staff) {
+        ClampBelow(member.level, StaffMember::kLevelCount, StaffMember::kLevelCount - 1);
     }
 }
 

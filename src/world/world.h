@@ -72,13 +72,15 @@ public:
     // Loads the database in `folder` into a world fresh from LoadCountryList: every
     // Country<n>.sav that opens (a missing one is passed over silently and its country keeps
     // what it had), then the post-load checks of every club, the club numbering, Rules.sav
-    // and Without.sav. Returns false only when not a single country file could be read.
+    // and Without.sav. Returns false only when not a single country file could be read (an
+    // empty folder name reads nothing).
     bool LoadAll(const std::string& folder);
 
     // Writes every Country<n>.sav, then Rules.sav and Without.sav into the database folder.
     // Each file is replaced atomically and only when it could be written whole; a failure does
     // not stop the save. When anything failed, message 798 is shown once through `prompt`
-    // (when given) and false is returned.
+    // (when given) and false is returned. Without a database folder nothing is written and
+    // the failure is reported the same way.
     bool SaveAll(IPrompt* prompt);
 
     // Makes this world a copy of `other`: every country (clubs, players and all), the rules,

@@ -11,6 +11,9 @@ namespace tallo {
 bool CWorld::LoadAll(const std::string& folder) {
     loadTranslation_.clear();
     SetDatabaseFolder(folder);
+    if (databaseFolder_.empty()) {
+        return false;  // the paths would lead into the root of the file system
+    }
 
     // One file object for all countries: only one record file is read at a time.
     bool anyCountry = false;

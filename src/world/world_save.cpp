@@ -29,17 +29,21 @@ uint32_t StadiumReferenceForFile(const CWorld& world, uint32_t reference) {
 }  // namespace
 
 bool CWorld::SaveAll(IPrompt* prompt) {
-    BuildClubRenumbering();
-
     bool failed = false;
-    SaveCountries(failed);
-    if (!SaveRulesFile()) {
+    if (databaseFolder_.empty()) {
+        // Without a folder the paths would lead into the root of the file system.
         failed = true;
+    } else {
+        BuildClubRenumbering();
+        SaveCountries(failed);
+        if (!SaveRulesFile()) {
+            failed = true;
+        }
+        if (!SaveWithout()) {
+            failed = true;
+        }
+        ClearClubRenumbering();
     }
-    if (!SaveWithout()) {
-        failed = true;
-    }
-    ClearClubRenumbering();
 
     if (failed && prompt != nullptr) {
         prompt->ShowErrorWindow(std::string(), LoadString(kSaveErrorString));

@@ -340,6 +340,14 @@ TEST_F(WorldTest, SaveIntoAMissingFolderReportsOneErrorAndGoesOn) {
     EXPECT_EQ(prompt.Calls()[0].kind, PromptCall::Kind::ErrorWindow);
     EXPECT_EQ(prompt.Calls()[0].text, LoadString(CWorld::kSaveErrorString));
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
+
+    // Without a folder nothing is written at all (the paths would start at the root).
+    prompt.ClearCalls();
+    world->SetDatabaseFolder("");
+    EXPECT_FALSE(world->SaveAll(&prompt));
+    EXPECT_EQ(prompt.CountOf(PromptCall::Kind::ErrorWindow), 1u);
+    EXPECT_FALSE(fs::exists("/Country1.sav"));
+    EXPECT_FALSE(world->LoadAll(""));
     // The numbering of the save is gone afterwards.
     EXPECT_EQ(world->TranslateClubReference(ClubId::Make(1, 1)), 0u);
 }
