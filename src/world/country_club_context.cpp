@@ -34,4 +34,12 @@ int CountryClubContext::CurrentLanguageSlot() {
     return world != nullptr ? world->Language() : 0;
 }
 
+bool CountryClubContext::FindTeamColour(std::string_view clubName, uint16_t& entry) {
+    const CWorld* world = country_.World();
+    if (world == nullptr || !world->Lookups().teamColour) {
+        return false;
+    }
+    return world->Lookups().teamColour(clubName, entry);
+}
+
 }  // namespace tallo

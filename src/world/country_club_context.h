@@ -21,6 +21,7 @@ public:
     uint32_t TranslateClubReference(uint32_t reference) override;
     int32_t StadiumPosition(uint32_t key) override;
     int CurrentLanguageSlot() override;
+    bool FindTeamColour(std::string_view clubName, uint16_t& entry) override;
 
 private:
     CCountry& country_;

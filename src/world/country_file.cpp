@@ -50,7 +50,8 @@ size_t CountFromFile(int32_t count, const CKLFile& file, std::string_view record
     return std::min({static_cast<size_t>(count), fits, limit});
 }
 
-// Notes are written on one line: carriage returns dropped, line feeds as tabs.
+// Notes are written on one line: carriage returns dropped, line feeds as tabs. A tab of the
+// notes themselves is written as a blank, as it would read back as a line break.
 std::string NotesForFile(const std::string& notes) {
     std::string line;
     line.reserve(notes.size());
@@ -58,7 +59,7 @@ std::string NotesForFile(const std::string& notes) {
         if (c == '\r') {
             continue;
         }
-        line.push_back(c == '\n' ? '\t' : c);
+        line.push_back(c == '\n' ? '\t' : c == '\t' ? ' ' : c);
     }
     return line;
 }

@@ -160,6 +160,23 @@ uint64_t CWorld::DetailTotal() const {
     return total;
 }
 
+// Table look-ups -------------------------------------------------------------------------------
+
+bool CWorld::IsSpecialFace(uint16_t face) const {
+    return lookups_.isSpecialFace ? lookups_.isSpecialFace(face) : true;
+}
+
+uint16_t CWorld::FindSpecialFace(std::string_view name) const {
+    return lookups_.findSpecialFace ? lookups_.findSpecialFace(name) : 0;
+}
+
+std::optional<uint32_t> CWorld::LookUpMappedId(const CPlayer& player) const {
+    if (!lookups_.mappedId) {
+        return std::nullopt;
+    }
+    return lookups_.mappedId(player);
+}
+
 // Competition registry -----------------------------------------------------------------------
 
 CDBCompetition* CWorld::FindCompetition(uint32_t id) const {
@@ -212,6 +229,7 @@ void CWorld::CopyFrom(const CWorld& other) {
     }
     loadTranslation_.clear();
     rules_ = other.rules_;
+    lookups_ = other.lookups_;
     language_ = other.language_;
     continent = other.continent;
     previousContinent = other.previousContinent;

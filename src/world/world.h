@@ -2,9 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "world/player_world.h"
@@ -18,6 +22,17 @@ class CKLFile;
 class CPlayer;
 class CClub;
 class IPrompt;
+
+// Look-ups in the tables of the installation that records of old files are matched against
+// (the team colour table, the special faces, the ID mapping of the other game). The layers
+// that load those tables install them; an empty function gives the neutral answer (no
+// colour entry, every face known, no special face found, no mapping).
+struct WorldLookups {
+    std::function<bool(std::string_view clubName, uint16_t& entry)> teamColour;
+    std::function<bool(uint16_t face)> isSpecialFace;
+    std::function<uint16_t(std::string_view name)> findSpecialFace;
+    std::function<std::optional<uint32_t>(const CPlayer& player)> mappedId;
+};
 
 // One loaded database: the 206 countries with their clubs, the world-wide player registry,
 // the players without a club, the rules, the competition registry and the folder the
@@ -140,6 +155,14 @@ public:
     // Sum of the detail totals of all countries.
     uint64_t DetailTotal() const;
 
+    // Table look-ups -------------------------------------------------------------------------
+
+    void SetLookups(WorldLookups lookups) { lookups_ = std::move(lookups); }
+    const WorldLookups& Lookups() const { return lookups_; }
+    bool IsSpecialFace(uint16_t face) const override;
+    uint16_t FindSpecialFace(std::string_view name) const override;
+    std::optional<uint32_t> LookUpMappedId(const CPlayer& player) const override;
+
     // Rules -----------------------------------------------------------------------------------
 
     RulesAndMisc& Rules() { return rules_; }
@@ -182,6 +205,7 @@ private:
     std::map<uint32_t, CDBCompetition*> competitions_;
     std::map<uint32_t, uint32_t> loadTranslation_;
     uint8_t language_ = 0;
+    WorldLookups lookups_;
     std::string databaseFolder_;
     std::string badgeFolder_;
 };

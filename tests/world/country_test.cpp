@@ -205,6 +205,34 @@ TEST_F(CountryTest, NotesAreReadFromMinorEightOnAndLooksRemappedBeforeMinorSeven
 
     ASSERT_TRUE(LoadText(4, text));
     EXPECT_EQ(country.notes, "A\r\nB");
+
+    // A tab of the notes would read back as a line break: it is written as a blank.
+    country.notes = "x\ty\r\nz";
+    text = SaveText(4);
+    EXPECT_NE(text.find("\r\nx y\tz\r\n"), std::string::npos);
+    ASSERT_TRUE(LoadText(4, text));
+    EXPECT_EQ(country.notes, "x y\r\nz");
+}
+
+TEST_F(CountryTest, ClubsOfOldFilesTakeTheirColourEntryFromTheInstalledTable) {
+    CCountry& country = Country(6);
+    test::AddClubs(world_, country, 1, 0);
+    std::string text = SaveText(6);
+    size_t club = text.find("%INDEX%CLUB1");
+    size_t version = text.find("537133064", club);
+    text.replace(version, 9, "537133061");  // major 0x2004, minor 5
+
+    WorldLookups lookups;
+    std::string asked;
+    lookups.teamColour = [&asked](std::string_view name, uint16_t& entry) {
+        asked = std::string(name);
+        entry = 42;
+        return true;
+    };
+    world_.SetLookups(lookups);
+    ASSERT_TRUE(LoadText(6, text));
+    EXPECT_EQ(asked, "Club 6-1");
+    EXPECT_EQ(country.FindClub(ClubId::Make(6, 1))->ColourEntry(), 42);
 }
 
 TEST_F(CountryTest, FilesWithoutVersionConvertRelegationRulesAndSkipTheLanguageArrays) {

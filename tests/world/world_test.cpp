@@ -277,6 +277,11 @@ TEST_F(WorldTest, MissingCountryFileLeavesTheCountryAsListed) {
     EXPECT_EQ(loaded->GetCountry(206)->GetClubCount(), 4u);
     EXPECT_EQ(loaded->GetCountry(1)->GetClubCount(), 11u);
 
+    // Saving writes over the file of the other case instead of beside it.
+    SaveInto(*loaded, dir_ / "a");
+    EXPECT_TRUE(fs::exists(dir_ / "a/country206.sav"));
+    EXPECT_FALSE(fs::exists(dir_ / "a/Country206.sav"));
+
     auto empty = NewWorld();
     EXPECT_FALSE(empty->LoadAll(dir_ / "c"));
     EXPECT_EQ(empty->PlayerCount(), 0u);
