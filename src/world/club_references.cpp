@@ -79,4 +79,4 @@ void CWorld::ClearClubRenumbering() {
     }
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -96,8 +96,7 @@ uint8_t ByteOf(std::string_view line) {
 }
 
 // The first piece goes into all five slots; pieces 2 to 5 replace slots 1 to 4.
-template <class Setter>
-void SetSlotTexts(std::string_view line, Setter set) {
+template <class Setter> void SetSlotTexts(std::string_view line, Setter set) {
     std::vector<std::string_view> pieces = SplitPieces(line);
     std::string_view first = pieces.empty() ? std::string_view() : pieces[0];
     for (int slot = 0; slot < CCountry::kLanguageSlots; ++slot) {
@@ -108,7 +107,7 @@ void SetSlotTexts(std::string_view line, Setter set) {
     }
 }
 
-}  // namespace
+} // namespace
 
 bool CWorld::LoadCountryList(const std::string& path) {
     ResetCountries();
@@ -147,4 +146,4 @@ bool CWorld::LoadCountryList(const std::string& path) {
     return read;
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -12,13 +12,13 @@ namespace tallo {
 
 namespace {
 
-constexpr int kSecondTeamNameString = 340;  // "%s (A)"
+constexpr int kSecondTeamNameString = 340; // "%s (A)"
 
 bool ValidSlot(int slot) {
     return slot >= 0 && slot < CCountry::kLanguageSlots;
 }
 
-}  // namespace
+} // namespace
 
 CCountry::CCountry(CWorld* world, uint32_t number) : world_(world), number_(number) {}
 
@@ -283,13 +283,13 @@ uint32_t CopyPlayerInto(CWorld& world, const CWorld* sourceWorld, uint32_t sourc
     return id;
 }
 
-}  // namespace
+} // namespace
 
 void CCountry::CopyFrom(const CCountry& other) {
     if (&other == this) {
         return;
     }
-    ClearFileContents();  // releases the players of every club, the national team's too
+    ClearFileContents(); // releases the players of every club, the national team's too
     clubs_.clear();
 
     static_cast<CountrySettings&>(*this) = static_cast<const CountrySettings&>(other);
@@ -325,4 +325,4 @@ void CCountry::CopyFrom(const CCountry& other) {
     SetCompetitions(other.competitions_ ? other.competitions_->CloneFor(*this) : nullptr);
 }
 
-}  // namespace tallo
+} // namespace tallo

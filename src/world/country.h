@@ -35,13 +35,19 @@ constexpr uint32_t kMaxClubNumber = 0xFFFE;
 constexpr uint32_t Make(uint32_t country, uint32_t number) {
     return ((country << 16) | (number & kNumberMask)) & kIdMask;
 }
-constexpr uint32_t CountryOf(uint32_t reference) { return (reference >> 16) & 0xFF; }
-constexpr uint32_t NumberOf(uint32_t reference) { return reference & kNumberMask; }
-constexpr bool IsSecondTeam(uint32_t reference) { return (reference & kSecondTeamBit) != 0; }
+constexpr uint32_t CountryOf(uint32_t reference) {
+    return (reference >> 16) & 0xFF;
+}
+constexpr uint32_t NumberOf(uint32_t reference) {
+    return reference & kNumberMask;
+}
+constexpr bool IsSecondTeam(uint32_t reference) {
+    return (reference & kSecondTeamBit) != 0;
+}
 constexpr bool IsNationalTeam(uint32_t reference) {
     return NumberOf(reference) == kNationalTeamNumber;
 }
-}  // namespace ClubId
+} // namespace ClubId
 
 // One country of the world: its names and settings, clubs (the national team among them),
 // competition tree, referees, sponsors, staff, stadiums, national coach, player pool and
@@ -59,7 +65,7 @@ public:
     static constexpr uint8_t kYellowCardSchedules = 6;
     // Club count from which the COMPETITIONPART section is written (national team not counted).
     static constexpr size_t kCompetitionPartClubs = 8;
-    static constexpr size_t kCompleteClubs = 10;  // national team counted
+    static constexpr size_t kCompleteClubs = 10; // national team counted
     static constexpr int32_t kCompleteTopLeagueTeams = 10;
 
     // Section and option names of the country file.
@@ -77,7 +83,7 @@ public:
     // Slots outside 0-4 give an empty text and are not set.
     std::string_view Name(int slot) const;
     void SetName(int slot, std::string_view text);
-    std::string_view Abbreviation(int slot) const;  // at most 3 characters
+    std::string_view Abbreviation(int slot) const; // at most 3 characters
     void SetAbbreviation(int slot, std::string_view text);
     std::string_view AssociationName() const { return FixedText(associationName); }
     void SetAssociationName(std::string_view text) { SetFixedText(associationName, text); }
@@ -101,7 +107,7 @@ public:
     CClub* NationalTeam() { return FindClub(ClubId::Make(number_, ClubId::kNationalTeamNumber)); }
     // The n-th club in ascending ID order (national team last), or nullptr.
     CClub* GetClubByPosition(size_t position);
-    size_t GetClubCount() const { return clubs_.size(); }  // national team included
+    size_t GetClubCount() const { return clubs_.size(); } // national team included
     // Clubs besides the national team.
     size_t GetOrdinaryClubCount() const;
     const ClubMap& Clubs() const { return clubs_; }
@@ -220,4 +226,4 @@ uint8_t ConvertOldRelegationRule(uint8_t rule);
 uint32_t RemapOldFaceTypes(uint32_t faceTypes);
 uint32_t RemapOldFacialHair(uint32_t facialHair);
 
-}  // namespace tallo
+} // namespace tallo

@@ -42,4 +42,4 @@ bool CountryClubContext::FindTeamColour(std::string_view clubName, uint16_t& ent
     return world->Lookups().teamColour(clubName, entry);
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -27,4 +27,4 @@ private:
     CCountry& country_;
 };
 
-}  // namespace tallo
+} // namespace tallo

@@ -11,7 +11,7 @@ CompetitionTreeFactory& Factory() {
     return factory;
 }
 
-}  // namespace
+} // namespace
 
 void SetCompetitionTreeFactory(CompetitionTreeFactory factory) {
     Factory() = std::move(factory);
@@ -21,4 +21,4 @@ const CompetitionTreeFactory& GetCompetitionTreeFactory() {
     return Factory();
 }
 
-}  // namespace tallo
+} // namespace tallo

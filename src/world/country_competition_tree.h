@@ -59,4 +59,4 @@ using CompetitionTreeFactory = std::function<std::unique_ptr<CountryCompetitionT
 void SetCompetitionTreeFactory(CompetitionTreeFactory factory);
 const CompetitionTreeFactory& GetCompetitionTreeFactory();
 
-}  // namespace tallo
+} // namespace tallo

@@ -30,8 +30,8 @@ constexpr std::string_view kAddManagerSection = "ADDMANAGER";
 constexpr std::string_view kPlayerPoolSection = "PLAYERPOOL";
 constexpr std::string_view kMiscSection = "COUNTRY_MIST";
 
-constexpr int kTopLeaguePlaceholderString = 517;    // "1. Дивизион"
-constexpr int kNationalCupPlaceholderString = 518;  // "Национальный Кубок"
+constexpr int kTopLeaguePlaceholderString = 517;   // "1. Дивизион"
+constexpr int kNationalCupPlaceholderString = 518; // "Национальный Кубок"
 constexpr int kCompetitionPartTeams = 8;
 
 // The smallest number of bytes a section named `name` takes in a file (its begin and end
@@ -88,7 +88,7 @@ void ClampBelow(uint8_t& value, uint8_t limit, uint8_t replacement) {
     }
 }
 
-}  // namespace
+} // namespace
 
 // Saving -----------------------------------------------------------------------------------------
 
@@ -379,7 +379,7 @@ void CCountry::LoadPlayerPool(CKLFile& file) {
     ReservePlayerPool(entries);
     for (size_t i = 0; i < entries; ++i) {
         if (!playerPool_[i].Read(file)) {
-            break;  // no further entry can be found either
+            break; // no further entry can be found either
         }
     }
     file.SkipSection(kPlayerPoolSection);
@@ -404,9 +404,9 @@ void CCountry::LoadMisc(CKLFile& file) {
 
     file.ReadCString(scratch);  // name in slot 0, taken from countries.sav
     file.ReadCString(scratch);  // abbreviation in slot 0
-    file.ReadByte(scratchByte);  // continent
+    file.ReadByte(scratchByte); // continent
     file.ReadByte(leagueCount);
-    file.ReadByte(scratchByte);  // always 0
+    file.ReadByte(scratchByte); // always 0
     file.ReadString(associationName, sizeof(associationName));
     if (currentMajor) {
         file.ReadByteArray(languages, kLanguages);
@@ -535,4 +535,4 @@ void CCountry::ConvertOldLooks() {
     allowedHairStyles >>= 1;
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::string_view kWithoutSection = "WITHOUT";
 
-}  // namespace
+} // namespace
 
 bool CWorld::SaveWithout() const {
     CKLFile file;
@@ -64,7 +64,7 @@ bool CWorld::LoadWithout() {
         }
         FileVersion::SetLoaded(version);
         if (!player->Load(file)) {
-            RemovePlayer(player->Id());  // the count promised more players than there are
+            RemovePlayer(player->Id()); // the count promised more players than there are
             break;
         }
         player->PostLoadCheck();
@@ -75,4 +75,4 @@ bool CWorld::LoadWithout() {
     return true;
 }
 
-}  // namespace tallo
+} // namespace tallo

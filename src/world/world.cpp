@@ -236,4 +236,4 @@ void CWorld::CopyFrom(const CWorld& other) {
     selectedCountry = other.selectedCountry;
 }
 
-}  // namespace tallo
+} // namespace tallo

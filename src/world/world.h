@@ -210,4 +210,4 @@ private:
     std::string badgeFolder_;
 };
 
-}  // namespace tallo
+} // namespace tallo

@@ -12,7 +12,7 @@ bool CWorld::LoadAll(const std::string& folder) {
     loadTranslation_.clear();
     SetDatabaseFolder(folder);
     if (databaseFolder_.empty()) {
-        return false;  // the paths would lead into the root of the file system
+        return false; // the paths would lead into the root of the file system
     }
 
     // One file object for all countries: only one record file is read at a time.
@@ -20,7 +20,7 @@ bool CWorld::LoadAll(const std::string& folder) {
     CKLFile file;
     for (int number = 1; number <= kCountryCount; ++number) {
         if (!file.OpenForRead(CountryFilePath(number))) {
-            continue;  // that country keeps what it has
+            continue; // that country keeps what it has
         }
         CCountry& country = *countries_[number];
         country.Load(file);
@@ -64,4 +64,4 @@ void CWorld::ValidateRulesAgainstWorld() {
         });
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -26,7 +26,7 @@ uint32_t StadiumReferenceForFile(const CWorld& world, uint32_t reference) {
     return (reference & 0xFFFF0000u) | (country->StadiumPosition(key) & 0xFFFFu);
 }
 
-}  // namespace
+} // namespace
 
 bool CWorld::SaveAll(IPrompt* prompt) {
     bool failed = false;
@@ -88,4 +88,4 @@ bool CWorld::SaveRulesFile() const {
     return written.SaveRules(databaseFolder_);
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -91,5 +91,5 @@ TEST_F(CountryGoldenTest, GoldenFileIsWrittenBackByteForByte) {
     EXPECT_EQ(test::ReadFile(dir_ / "Country3.sav"), golden_);
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

@@ -92,7 +92,7 @@ TEST_F(CountryTest, CompetitionPartNamesTheTopLeagueAndItsFirstEightTeamsRenumbe
     for (uint32_t k = 1; k <= 8; ++k) {
         tree->teams.push_back(ClubId::Make(5, k));
     }
-    country.RemoveClub(ClubId::Make(5, 2));  // clubs 3.. move up by one in the file
+    country.RemoveClub(ClubId::Make(5, 2)); // clubs 3.. move up by one in the file
 
     std::string text = SaveText(5);
     EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART"), "Liga");
@@ -100,7 +100,7 @@ TEST_F(CountryTest, CompetitionPartNamesTheTopLeagueAndItsFirstEightTeamsRenumbe
     EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 3), "50009");
     EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 4), "1050002");
     EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 5), "50001");
-    EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 6), "0");  // the removed club
+    EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 6), "0"); // the removed club
 }
 
 TEST_F(CountryTest, CompletenessValueNeedsTenClubsATopLeagueOfTenAndNoFaults) {
@@ -119,7 +119,7 @@ TEST_F(CountryTest, CompletenessValueNeedsTenClubsATopLeagueOfTenAndNoFaults) {
     EXPECT_FALSE(country.IsComplete());
     tree->faults = false;
 
-    tree->teams.pop_back();  // nine teams in the top league
+    tree->teams.pop_back(); // nine teams in the top league
     EXPECT_FALSE(country.IsComplete());
     tree->teams.push_back(ClubId::Make(7, 1) | ClubId::kSecondTeamBit);
 
@@ -191,12 +191,12 @@ TEST_F(CountryTest, NotesAreReadFromMinorEightOnAndLooksRemappedBeforeMinorSeven
     std::string text = SaveText(4);
 
     country.notes.clear();
-    ASSERT_TRUE(LoadText(4, WithVersion(text, "537133063")));  // minor 7
+    ASSERT_TRUE(LoadText(4, WithVersion(text, "537133063"))); // minor 7
     EXPECT_EQ(country.notes, "");
     EXPECT_EQ(country.allowedFaceTypes, (1u << 15) | (1u << 22) | 1u);
     EXPECT_EQ(country.allowedHairStyles, 0x0Cu);
 
-    ASSERT_TRUE(LoadText(4, WithVersion(text, "537133062")));  // minor 6
+    ASSERT_TRUE(LoadText(4, WithVersion(text, "537133062"))); // minor 6
     // Bits 14-19 move to 20-25 and bits 20-25 to 14-19.
     EXPECT_EQ(country.allowedFaceTypes, (1u << 21) | (1u << 16) | 1u);
     EXPECT_EQ(RemapOldFaceTypes(1u << 25), 1u << 19);
@@ -220,7 +220,7 @@ TEST_F(CountryTest, ClubsOfOldFilesTakeTheirColourEntryFromTheInstalledTable) {
     std::string text = SaveText(6);
     size_t club = text.find("%INDEX%CLUB1");
     size_t version = text.find("537133064", club);
-    text.replace(version, 9, "537133061");  // major 0x2004, minor 5
+    text.replace(version, 9, "537133061"); // major 0x2004, minor 5
 
     WorldLookups lookups;
     std::string asked;
@@ -239,7 +239,7 @@ TEST_F(CountryTest, FilesWithoutVersionConvertRelegationRulesAndSkipTheLanguageA
     CCountry& country = Country(9);
     country.relegationRules[0] = 5;
     country.relegationRules[1] = 10;
-    country.relegationRules[2] = 11;  // no row: becomes 0
+    country.relegationRules[2] = 11; // no row: becomes 0
     country.languages[0] = 9;
     std::string text = SaveText(9);
     size_t begin = text.find("%INDEX%VERSION");
@@ -357,7 +357,7 @@ TEST_F(CountryTest, PoolFavouriteClubFollowsTheClubNumbering) {
     EXPECT_EQ(country.PlayerPool()[0].name.Surname(), "Fan");
     EXPECT_EQ(country.PlayerPool()[0].favouriteClub, static_cast<int32_t>(ClubId::Make(14, 2)));
     EXPECT_EQ(country.PlayerPool()[0].nationality, 0);
-    EXPECT_EQ(country.PlayerPool()[1].nationality, 14);  // reserved entries carry the country
+    EXPECT_EQ(country.PlayerPool()[1].nationality, 14); // reserved entries carry the country
     EXPECT_EQ(country.PlayerPool().size(), 3u * CCountry::kPoolEntriesPerClub);
 }
 
@@ -373,12 +373,11 @@ TEST_F(CountryTest, ClubsGetTheSmallestFreeNumberAndNamesFollowTheirReferences) 
     EXPECT_EQ(country.RemoveClub(ClubId::Make(15, 0xFFFF)), nullptr);
 
     EXPECT_EQ(country.GetReferenceName(ClubId::Make(15, 2)), "Neu");
-    EXPECT_EQ(country.GetReferenceName(ClubId::Make(15, 2) | ClubId::kSecondTeamBit),
-              "Neu (A)");
+    EXPECT_EQ(country.GetReferenceName(ClubId::Make(15, 2) | ClubId::kSecondTeamBit), "Neu (A)");
     EXPECT_EQ(country.GetReferenceName(ClubId::Make(15, 9)), "");
     EXPECT_EQ(country.GetClubByPosition(3)->Id(), ClubId::Make(15, 0xFFFF));
     EXPECT_EQ(country.GetClubByPosition(4), nullptr);
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

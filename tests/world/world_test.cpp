@@ -91,7 +91,7 @@ TEST_F(WorldTest, CountryListGivesNamesCodesAndANationalTeamToEveryCountry) {
     EXPECT_EQ(second.Name(0), "Beta");
     EXPECT_EQ(second.Name(1), "Bêta");
     EXPECT_EQ(second.Name(4), "B5");
-    EXPECT_EQ(second.Abbreviation(0), "BET");  // three characters at most
+    EXPECT_EQ(second.Abbreviation(0), "BET"); // three characters at most
     EXPECT_EQ(second.Abbreviation(1), "BT");
 
     CClub* team = first.NationalTeam();
@@ -135,8 +135,7 @@ TEST_F(WorldTest, SavedWorldLoadsAndSavesAgainByteForByte) {
     ExpectSameFiles(dir_ / "a", dir_ / "b");
     // The completeness value of the complete country stands after its VERSION section.
     std::string country1 = test::ReadFile(dir_ / "a/Country1.sav");
-    EXPECT_NE(country1.find("%INDEXEND%VERSION\r\n1\r\n%INDEX%COMPETITIONPART"),
-              std::string::npos);
+    EXPECT_NE(country1.find("%INDEXEND%VERSION\r\n1\r\n%INDEX%COMPETITIONPART"), std::string::npos);
 }
 
 TEST_F(WorldTest, CopiedWorldSavesTheSameFiles) {
@@ -159,9 +158,9 @@ TEST_F(WorldTest, CopiedWorldSavesTheSameFiles) {
 
 TEST_F(WorldTest, CountryCopiedIntoAnotherWorldTakesFreeIdsForItsPlayers) {
     auto source = NewWorld();
-    test::AddClubs(*source, *source->GetCountry(1), 2, 2);  // IDs 1 to 4
+    test::AddClubs(*source, *source->GetCountry(1), 2, 2); // IDs 1 to 4
     auto target = NewWorld();
-    test::AddClubs(*target, *target->GetCountry(5), 1, 3);  // IDs 1 to 3 taken
+    test::AddClubs(*target, *target->GetCountry(5), 1, 3); // IDs 1 to 3 taken
     target->GetCountry(1)->CopyFrom(*source->GetCountry(1));
 
     EXPECT_EQ(target->PlayerCount(), 7u);
@@ -178,10 +177,10 @@ TEST_F(WorldTest, CountryCopiedIntoAnotherWorldTakesFreeIdsForItsPlayers) {
 
 TEST_F(WorldTest, DuplicatePlayerIdsAcrossFilesGiveTheLaterPlayerANewId) {
     auto first = NewWorld();
-    test::AddClubs(*first, *first->GetCountry(1), 2, 2);  // IDs 1 to 4
+    test::AddClubs(*first, *first->GetCountry(1), 2, 2); // IDs 1 to 4
     SaveInto(*first, dir_ / "a");
     auto second = NewWorld();
-    test::AddClubs(*second, *second->GetCountry(2), 1, 3);  // IDs 1 to 3 as well
+    test::AddClubs(*second, *second->GetCountry(2), 1, 3); // IDs 1 to 3 as well
     SaveInto(*second, dir_ / "b");
     fs::copy_file(dir_ / "b/Country2.sav", dir_ / "a/Country2.sav",
                   fs::copy_options::overwrite_existing);
@@ -206,14 +205,14 @@ TEST_F(WorldTest, NextFreePlayerIdStartsAtTheRegistrySizePlusOne) {
     for (uint32_t id : {2u, 3u, 4u}) {
         ASSERT_NE(world.CreatePlayer(id, false), nullptr);
     }
-    EXPECT_EQ(world.NextFreePlayerId(), 5u);  // 4 is taken
+    EXPECT_EQ(world.NextFreePlayerId(), 5u); // 4 is taken
     EXPECT_EQ(world.CreatePlayer(3, false), nullptr);
     EXPECT_EQ(world.CreatePlayer(0, false), nullptr);
     CPlayer* renamed = world.CreatePlayer(3, true);
     ASSERT_NE(renamed, nullptr);
     EXPECT_EQ(renamed->Id(), 5u);
     EXPECT_EQ(world.LoadTranslation().at(3), 5u);
-    EXPECT_EQ(world.CreatePlayer(0, true)->Id(), 6u);  // four players: 5 is taken, 6 is free
+    EXPECT_EQ(world.CreatePlayer(0, true)->Id(), 6u); // four players: 5 is taken, 6 is free
 }
 
 TEST_F(WorldTest, ClubReferencesFollowTheNumberingOfTheSave) {
@@ -248,12 +247,12 @@ TEST_F(WorldTest, RulesKeepPointingAtTheSameClubAndStadiumAfterRenumbering) {
     country.RemoveClub(ClubId::Make(1, 2));
     country.stadiums.Remove(1);
     SaveInto(*world, dir_ / "a");
-    EXPECT_EQ(world->Rules().ClubReference(1), ClubId::Make(1, 4));  // memory unchanged
+    EXPECT_EQ(world->Rules().ClubReference(1), ClubId::Make(1, 4)); // memory unchanged
 
     auto loaded = NewWorld();
     loaded->LoadAll(dir_ / "a");
     const RulesAndMisc& rules = loaded->Rules();
-    EXPECT_EQ(rules.ClubReference(0), 0u);  // the club was removed
+    EXPECT_EQ(rules.ClubReference(0), 0u); // the club was removed
     ASSERT_NE(loaded->FindClub(rules.ClubReference(1)), nullptr);
     EXPECT_EQ(loaded->FindClub(rules.ClubReference(1))->Name(0), name);
     // Stadium 2 is the first stadium of the file now; stadium 1 was removed.
@@ -312,7 +311,7 @@ TEST_F(WorldTest, TruncatedCountryFileLoadsWhatItHolds) {
 TEST_F(WorldTest, PlayersWithoutClubGetNewIdsAtEveryLoad) {
     auto world = NewWorld();
     test::FillSmallWorld(*world);
-    world->PlayersWithoutClub().push_back(999999);  // no such player: not written
+    world->PlayersWithoutClub().push_back(999999); // no such player: not written
     SaveInto(*world, dir_ / "a");
     std::string without = test::ReadFile(dir_ / "a/Without.sav");
     EXPECT_EQ(without.rfind("%INDEX%WITHOUT\r\n2\r\n%INDEX%PLAYER", 0), 0u);
@@ -379,8 +378,8 @@ TEST_F(WorldTest, SaveIntoAReadOnlyFolderReportsOnceAndKeepsTheOldFiles) {
         (void)entry;
         ++files;
     }
-    EXPECT_EQ(files, DatabaseFiles().size());  // no temporary file left behind
+    EXPECT_EQ(files, DatabaseFiles().size()); // no temporary file left behind
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

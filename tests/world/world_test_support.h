@@ -204,4 +204,4 @@ inline void FillSmallWorld(CWorld& world) {
     world.Rules().SetStadiumReference(0, (1u << 16) | 2u);
 }
 
-}  // namespace tallo::test
+} // namespace tallo::test
