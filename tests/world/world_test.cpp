@@ -356,6 +356,32 @@ TEST_F(WorldTest, SaveIntoAMissingFolderReportsOneErrorAndGoesOn) {
     EXPECT_EQ(world->TranslateClubReference(ClubId::Make(1, 1)), 0u);
 }
 
+TEST_F(WorldTest, FileThatCannotBeReplacedDoesNotStopTheSave) {
+    auto world = NewWorld();
+    test::FillSmallWorld(*world);
+    // A folder in the place of a country file cannot be replaced, not even by the superuser.
+    fs::create_directory(dir_ / "a/Country2.sav");
+    ScriptedPrompt prompt;
+    world->SetDatabaseFolder(dir_ / "a");
+    EXPECT_FALSE(world->SaveAll(&prompt));
+    ASSERT_EQ(prompt.Calls().size(), 1u);
+    EXPECT_EQ(prompt.Calls()[0].kind, PromptCall::Kind::ErrorWindow);
+    EXPECT_EQ(prompt.Calls()[0].text, LoadString(CWorld::kSaveErrorString));
+    EXPECT_TRUE(fs::is_directory(dir_ / "a/Country2.sav"));
+    for (const std::string& name : DatabaseFiles()) {
+        if (name != "Country2.sav") {
+            EXPECT_TRUE(fs::is_regular_file(dir_ / ("a/" + name))) << name;
+        }
+    }
+    // Nothing else is left in the folder (no temporary file).
+    size_t entries = 0;
+    for (const auto& entry : fs::directory_iterator(dir_ / "a")) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, DatabaseFiles().size());
+}
+
 TEST_F(WorldTest, SaveIntoAReadOnlyFolderReportsOnceAndKeepsTheOldFiles) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permissions do not bind the superuser";
