@@ -6,12 +6,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
 namespace tallo {
 
 namespace {
+
+std::atomic<AtomicWriteHook> beforeRename{nullptr};
 
 // The process's file creation mask, read without changing it (umask() itself would have to
 // set a new mask for a moment, which races with other threads creating files).
@@ -78,12 +81,24 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     std::string temp = (slash == std::string::npos ? "" : folder) + "." + name + ".XXXXXX";
 
+    // The rename below would replace a file even when the file itself is write-protected; a
+    // file the user made read-only is refused instead, as writing it in place would be.
+    if (faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
+        faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return false;
+    }
+
     int fd = mkstemp(temp.data());
     if (fd < 0) {
         return false;
     }
     bool ok = WriteAll(fd, bytes) && fsync(fd) == 0 && fchmod(fd, TargetMode(target)) == 0;
     ok = (close(fd) == 0) && ok;
+    if (ok) {
+        if (AtomicWriteHook hook = beforeRename.load()) {
+            hook(temp, target);
+        }
+    }
     ok = ok && rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temp.c_str());
@@ -91,6 +106,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     }
     SyncFolder(folder);
     return true;
+}
+
+void SetAtomicWriteHookForTesting(AtomicWriteHook hook) {
+    beforeRename.store(hook);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) {

@@ -10,7 +10,15 @@ namespace tallo {
 // temporary file is renamed over the target. On any failure the temporary file is removed,
 // the target keeps its old content (or stays absent) and false is returned.
 // The path is resolved case-insensitively first.
+// A target that exists but may not be written (a read-only file) is left alone and gives false,
+// as opening it for writing would.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// For tests: called after the temporary file has been written, flushed and closed, just before
+// it is renamed over the target; null (the default) calls nothing. Tests use it to stop the
+// process at the worst moment of a save.
+using AtomicWriteHook = void (*)(const std::string& temporaryPath, const std::string& targetPath);
+void SetAtomicWriteHookForTesting(AtomicWriteHook hook);
 
 // Reads a whole file into `bytes`; false when it cannot be opened or is larger than
 // `maxSize` bytes (then `bytes` is left empty).

@@ -35,6 +35,19 @@ bool NameTextAllowed(std::string_view text) {
     });
 }
 
+// A name read from a file obeys the rule of names set in the editor. A broken list line can
+// hand an element a double quote (an element without its closing quote takes the rest of the
+// line) or a control character; the writer would store them as an apostrophe and a blank, so
+// they become that at once and the object is the same before and after a save.
+void CleanName(char* name, size_t size) {
+    for (size_t i = 0; i < size && name[i] != '\0'; ++i) {
+        if (name[i] == '"')
+            name[i] = '\'';
+        else if (static_cast<unsigned char>(name[i]) < 0x20)
+            name[i] = ' ';
+    }
+}
+
 // Reads one quoted list line into the five language fields of one competition. A missing line
 // gives empty names: the line buffer starts empty for every list, so nothing of an earlier line
 // can leak into this one.
@@ -43,8 +56,10 @@ bool ReadNameList(CKLFile& file, char (&names)[RulesAndMisc::kLanguages][Size]) 
     char line[kListLineSize] = {};
     const bool ok = file.ReadString(line, sizeof line);
     const char* position = line;
-    for (auto& name : names)
+    for (auto& name : names) {
         CKLFile::ReadQuotedItem(position, name, Size);
+        CleanName(name, Size);
+    }
     return ok;
 }
 

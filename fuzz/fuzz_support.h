@@ -1,0 +1,72 @@
+#pragma once
+
+// Helpers shared by the fuzz targets: a scratch folder that lives as long as the process,
+// whole-file writing without the cost of a flush, and a check that aborts (so that libFuzzer
+// keeps the input) when a property of the code under test does not hold.
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include <ftw.h>
+#include <unistd.h>
+
+namespace tallo::fuzz {
+
+// Aborts with a message when `condition` is false; libFuzzer then saves the input.
+#define TALLO_FUZZ_CHECK(condition)                                                                \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);     \
+            std::abort();                                                                          \
+        }                                                                                          \
+    } while (false)
+
+inline int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) {
+    std::remove(path);
+    return 0;
+}
+
+// A fresh folder under the temporary folder, removed with its content when the process ends.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern =
+            std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/tallo-fuzz-XXXXXX";
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::perror("mkdtemp");
+            std::abort();
+        }
+        path_ = pattern;
+    }
+    ~ScratchFolder() { nftw(path_.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// One folder per process, made on first use.
+inline const ScratchFolder& Scratch() {
+    static ScratchFolder folder;
+    return folder;
+}
+
+// Writes the bytes as the whole file (no flush: the files are read back at once and thrown
+// away). Aborts when the scratch folder cannot be written, which is no finding of the target.
+inline void WriteScratchFile(const std::string& path, std::string_view bytes) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+        std::fclose(file) != 0) {
+        std::perror(path.c_str());
+        std::abort();
+    }
+}
+
+} // namespace tallo::fuzz
