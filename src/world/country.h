@@ -68,7 +68,7 @@ public:
     static constexpr size_t kCompleteClubs = 10; // national team counted
     static constexpr int32_t kCompleteTopLeagueTeams = 10;
 
-    // Section and option names of the country file.
+    // Name of the country's section in its file.
     static constexpr std::string_view kSection = "COUNTRY";
 
     CCountry(CWorld* world, uint32_t number);
