@@ -1,0 +1,145 @@
+#include "assets/packed_block.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <vector>
+
+namespace tallo {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+// The greedy matcher written out plainly, step by step, without any of the shortcuts of the
+// real encoder. The real one must give the very same bytes.
+Bytes ReferencePack(const Bytes& in) {
+    const long n = static_cast<long>(in.size());
+    Bytes out = {0x10, 0xFB, uint8_t(n >> 16), uint8_t(n >> 8), uint8_t(n)};
+    std::vector<long> head(7331, -1);
+    std::vector<long> ring(16384, -1);
+    auto hash = [&](long p) {
+        const long value = ((255 - in[p + 2]) | (long{in[p]} << 16)) ^ ((in[p + 1] ^ 0xAA) << 8);
+        return value % 7331;
+    };
+    auto enter = [&](long p) {
+        const long h = hash(p);
+        ring[p % 16384] = head[h];
+        head[h] = p;
+    };
+    auto runs = [&](long& from, long count) {
+        while (count > 3) {
+            const long run = std::min(count / 4 * 4, 112L);
+            out.push_back(uint8_t(0xE0 + (run / 4 - 1)));
+            out.insert(out.end(), in.begin() + from, in.begin() + from + run);
+            from += run;
+            count -= run;
+        }
+        return count;
+    };
+    long start = 0;
+    long p = 0;
+    while (n - 4 - p >= 0) {
+        const long r = n - 4 - p;
+        const long longest = std::min(r, 1028L);
+        long bestLength = 2, bestCost = 2, bestM = -1;
+        for (long m = head[hash(p)]; m >= 0 && m >= std::max(p - 16383, 0L);
+             m = ring[m % 16384]) {
+            if (in[p + bestLength] != in[m + bestLength]) {
+                continue;
+            }
+            long length = 0;
+            while (length < longest && in[p + length] == in[m + length]) {
+                ++length;
+            }
+            if (length > bestLength) {
+                const long d = p - m - 1;
+                const long cost = (d < 1024 && length <= 10) ? 2 : (d < 16384 && length <= 67) ? 3 : 4;
+                if (length - cost > bestLength - bestCost) {
+                    bestLength = length;
+                    bestCost = cost;
+                    bestM = m;
+                }
+            }
+            if (bestLength >= 1028) {
+                break;
+            }
+        }
+        if (bestLength > bestCost && r >= 4) {
+            const long literals = runs(start, p - start);
+            const long d = p - bestM - 1;
+            const long l = bestLength;
+            if (bestCost == 2) {
+                out.push_back(uint8_t((l - 3) * 4 + ((d >> 3) & 0x60) + literals));
+                out.push_back(uint8_t(d & 0xFF));
+            } else if (bestCost == 3) {
+                out.push_back(uint8_t(0x80 + (l - 4)));
+                out.push_back(uint8_t((d >> 8) + literals * 64));
+                out.push_back(uint8_t(d & 0xFF));
+            } else {
+                out.push_back(uint8_t(0xC0 + ((l - 5) >> 8) * 4 + (d >> 16) * 16 + literals));
+                out.push_back(uint8_t((d >> 8) & 0xFF));
+                out.push_back(uint8_t(d & 0xFF));
+                out.push_back(uint8_t((l - 5) & 0xFF));
+            }
+            out.insert(out.end(), in.begin() + start, in.begin() + start + literals);
+            for (long q = p; q < p + l; ++q) {
+                enter(q);
+            }
+            p += l;
+            start = p;
+        } else {
+            enter(p);
+            ++p;
+        }
+    }
+    const long literals = runs(start, n - start);
+    out.push_back(uint8_t(0xFC + literals));
+    out.insert(out.end(), in.begin() + start, in.end());
+    return out;
+}
+
+Bytes Random(std::mt19937& random, size_t n, int alphabet) {
+    std::uniform_int_distribution<int> byte(0, alphabet - 1);
+    Bytes bytes(n);
+    for (uint8_t& b : bytes) {
+        b = static_cast<uint8_t>('a' + byte(random));
+    }
+    return bytes;
+}
+
+TEST(PackBlockEncoderTest, GivesTheBytesOfThePlainGreedyMatcher) {
+    std::mt19937 random(77);
+    for (int alphabet : {1, 2, 4, 26}) {
+        for (size_t n : {0, 1, 7, 8, 9, 100, 1500, 40000}) {
+            const Bytes input = Random(random, n, alphabet);
+            ASSERT_EQ(PackBlock(input.data(), input.size()), ReferencePack(input))
+                << "alphabet " << alphabet << ", " << n << " bytes";
+        }
+    }
+    // Repeats beyond the window, and long matches next to short ones.
+    Bytes mixed = Random(random, 20000, 26);
+    mixed.insert(mixed.end(), mixed.begin(), mixed.begin() + 18000);
+    mixed.insert(mixed.end(), 3000, 'z');
+    mixed.insert(mixed.end(), mixed.begin() + 100, mixed.begin() + 400);
+    EXPECT_EQ(PackBlock(mixed.data(), mixed.size()), ReferencePack(mixed));
+}
+
+TEST(PackBlockEncoderTest, StaysWithinTheBoundAndRefusesWhatTheHeaderCannotHold) {
+    std::mt19937 random(8);
+    for (size_t n = 0; n < 3000; n += 13) {
+        const Bytes input = Random(random, n, 256 - 'a');
+        Bytes out(PackBound(n));
+        const size_t written = PackBlock(input.data(), n, out.data());
+        EXPECT_GE(written, 6u);
+        EXPECT_LE(written, PackBound(n));
+    }
+    EXPECT_EQ(PackBound(0), 6u);
+    EXPECT_EQ(PackBound(112), 5u + 112 + 1 + 1);
+    EXPECT_EQ(PackBound(0x1000000), 6u + 0x1000000 + 0x1000000 / 112 + 1 + 1);
+    uint8_t sink[8] = {};
+    EXPECT_EQ(PackBlock(sink, size_t{0x100000000}, sink), 0u);
+}
+
+} // namespace
+} // namespace tallo
