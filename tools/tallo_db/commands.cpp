@@ -6,14 +6,19 @@ namespace tallo::db {
 
 namespace {
 int g_exitStatus = 0;
-}  // namespace
+} // namespace
 
-void SetExitStatus(int status) { g_exitStatus = status; }
-int ExitStatus() { return g_exitStatus; }
-
-void RegisterCommands(CLI::App& app) {
-    // Subcommands are added here as their parts of the editor arrive.
-    (void)app;
+void SetExitStatus(int status) {
+    g_exitStatus = status;
+}
+int ExitStatus() {
+    return g_exitStatus;
 }
 
-}  // namespace tallo::db
+void RegisterCommands(CLI::App& app) {
+    RegisterInfoCommand(app);
+    RegisterResaveCommand(app);
+    RegisterSampleCommand(app);
+}
+
+} // namespace tallo::db

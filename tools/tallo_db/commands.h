@@ -11,7 +11,11 @@ namespace tallo::db {
 // SetExitStatus (0 on success).
 void RegisterCommands(CLI::App& app);
 
+void RegisterInfoCommand(CLI::App& app);   // command_info.cpp
+void RegisterResaveCommand(CLI::App& app); // command_resave.cpp
+void RegisterSampleCommand(CLI::App& app); // command_sample.cpp
+
 void SetExitStatus(int status);
 int ExitStatus();
 
-}  // namespace tallo::db
+} // namespace tallo::db

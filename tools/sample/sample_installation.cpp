@@ -1,0 +1,75 @@
+#include "sample_installation.h"
+
+#include <memory>
+
+#include "app/load_preparation.h"
+#include "formats/string_table.h"
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+#include "sample_country_list.h"
+#include "sample_stadium_models.h"
+#include "world/stadium_list.h"
+#include "world/world.h"
+
+namespace tallo::sample {
+
+namespace {
+
+constexpr int kLanguageCodeString = 799;
+
+bool Fail(std::string& error, const std::string& message) {
+    error = message;
+    return false;
+}
+
+} // namespace
+
+bool WriteSampleInstallation(const std::string& folder, const SampleOptions& options,
+                             SampleSummary& summary, std::string& error) {
+    if (folder.empty()) {
+        return Fail(error, "no folder given");
+    }
+    const std::string database = GameDatabaseFolder(folder);
+    const std::string languageFolder = database + "/" + LoadString(kLanguageCodeString);
+    for (const std::string& path : {database, languageFolder, folder + "/data"}) {
+        if (!CreateFolders(path)) {
+            return Fail(error, "cannot create the folder " + path);
+        }
+    }
+
+    const std::vector<SampleCountry> countries = MakeSampleCountryList();
+    const std::string countryList = database + "/countries.sav";
+    if (!WriteFileAtomically(countryList, CountryListText(countries))) {
+        return Fail(error, "cannot write " + countryList);
+    }
+    const std::string stadiumList = languageFolder + "/" + StadiumList::kFileName;
+    if (!WriteSampleStadiumList(stadiumList)) {
+        return Fail(error, "cannot write " + stadiumList);
+    }
+    // The editor refuses an installation without its data archive; an empty one stands in for
+    // it until the sample writes a real archive.
+    const std::string archive = folder + "/" + kGameArchive;
+    if (!FileExists(archive) && !WriteFileAtomically(archive, std::string_view())) {
+        return Fail(error, "cannot write " + archive);
+    }
+
+    // From here on the road of the editor: prepare the tables, take in the country list, then
+    // fill the world and save it.
+    auto world = std::make_unique<CWorld>();
+    const LoadPreparation prepared = PrepareForLoad(*world, folder);
+    if (!prepared.countryListRead) {
+        return Fail(error, "cannot read back " + prepared.countryListPath);
+    }
+    if (!prepared.stadiumListRead) {
+        return Fail(error, "cannot read back " + prepared.stadiumListPath);
+    }
+    summary = PopulateSampleWorld(*world, countries, GlobalStadiumList(), options);
+    world->SetDatabaseFolder(database);
+    if (!world->SaveAll(nullptr)) {
+        return Fail(error,
+                    "at least one file of the database could not be written into " + database);
+    }
+    return true;
+}
+
+} // namespace tallo::sample

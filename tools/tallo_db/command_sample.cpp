@@ -1,0 +1,85 @@
+// tallo-db sample DIR: write a synthetic installation with a generated world.
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "commands.h"
+#include "formats/string_table.h"
+#include "installation.h"
+#include "platform/environment.h"
+#include "platform/install_folder.h"
+#include "sample_installation.h"
+
+namespace tallo::db {
+
+namespace {
+
+constexpr const char* kCommand = "sample";
+constexpr int kProductString = 898;
+
+struct SampleCommandOptions {
+    std::string folder;
+    std::string scale = "small";
+    uint64_t seed = 1;
+    bool registerFolder = false;
+};
+
+void RunSample(const SampleCommandOptions& options) {
+    sample::SampleOptions sampleOptions;
+    if (!sample::ParseScale(options.scale, sampleOptions.scale)) {
+        ReportFailure(kCommand, "unknown scale '" + options.scale + "' (small or full)");
+        return;
+    }
+    sampleOptions.seed = options.seed;
+    std::error_code failure;
+    const std::filesystem::path absolute = std::filesystem::absolute(options.folder, failure);
+    const std::string folder = failure ? options.folder : absolute.lexically_normal().string();
+
+    sample::SampleSummary summary;
+    std::string error;
+    if (!sample::WriteSampleInstallation(folder, sampleOptions, summary, error)) {
+        ReportFailure(kCommand, error);
+        return;
+    }
+    if (options.registerFolder && !WriteInstallDirSetting(LoadString(kProductString), folder,
+                                                          SystemEnvironment::Instance())) {
+        ReportFailure(kCommand, "the sample was written, but the settings file could not be: " +
+                                    SettingsFilePath(LoadString(kProductString),
+                                                     SystemEnvironment::Instance()));
+        return;
+    }
+    std::cout << "Wrote the " << sample::ScaleName(sampleOptions.scale) << " sample (seed "
+              << sampleOptions.seed << ") into " << folder << ": 206 countries, "
+              << summary.countriesWithClubs << " with clubs, " << summary.clubs << " clubs, "
+              << summary.persons << " persons\n";
+    if (options.registerFolder) {
+        std::cout << "Registered " << folder << " as the installation folder\n";
+    }
+    SetExitStatus(0);
+}
+
+} // namespace
+
+void RegisterSampleCommand(CLI::App& app) {
+    auto options = std::make_shared<SampleCommandOptions>();
+    CLI::App* command = app.add_subcommand(
+        kCommand,
+        "Write a synthetic installation with a generated database (same seed, same bytes)");
+    command
+        ->add_option("DIR", options->folder, "Installation folder to write (created when missing)")
+        ->required();
+    command
+        ->add_option("--scale", options->scale, "small (tests, a first look) or full (benchmarks)")
+        ->check(CLI::IsMember({"small", "full"}))
+        ->capture_default_str();
+    command->add_option("--seed", options->seed, "Seed of the generator")->capture_default_str();
+    command->add_flag("--register", options->registerFolder,
+                      "Store DIR as the installation folder in the settings file");
+    command->callback([options] { RunSample(*options); });
+}
+
+} // namespace tallo::db

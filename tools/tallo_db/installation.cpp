@@ -1,0 +1,96 @@
+#include "installation.h"
+
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include "app/load_preparation.h"
+#include "commands.h"
+#include "formats/string_table.h"
+#include "platform/environment.h"
+#include "platform/install_folder.h"
+#include "platform/path_resolver.h"
+#include "world/world.h"
+
+namespace tallo::db {
+
+namespace {
+
+constexpr int kProductString = 898;
+
+// The folder above a database folder, when it looks like an installation.
+std::optional<std::string> InstallationAbove(const std::string& databaseFolder) {
+    if (databaseFolder.empty()) {
+        return std::nullopt;
+    }
+    std::error_code failure;
+    std::filesystem::path path = std::filesystem::absolute(databaseFolder, failure);
+    if (failure) {
+        return std::nullopt;
+    }
+    path = path.lexically_normal();
+    if (!path.has_filename()) {
+        path = path.parent_path(); // "x/database/" ends in an empty file name
+    }
+    const std::string parent = path.parent_path().string();
+    if (parent.empty() || !FileExists(GameDatabaseFolder(parent) + "/countries.sav")) {
+        return std::nullopt;
+    }
+    return parent;
+}
+
+} // namespace
+
+void AddInstallOption(CLI::App& command, std::string& folder) {
+    command.add_option("--install", folder,
+                       "Installation folder (default: TALLO_INSTALL_DIR, the settings file, or the "
+                       "folder above DIR when DIR is an installation's database folder)");
+}
+
+bool FindInstallation(const std::string& explicitFolder, const std::string& databaseFolder,
+                      Installation& found, std::string& error) {
+    if (!explicitFolder.empty()) {
+        found = {explicitFolder, "--install"};
+    } else if (std::optional<std::string> looked =
+                   LookUpInstallDir(LoadString(kProductString), SystemEnvironment::Instance())) {
+        const std::optional<std::string> variable =
+            SystemEnvironment::Instance().Get("TALLO_INSTALL_DIR");
+        const bool fromEnvironment = variable.has_value() && !variable->empty();
+        found = {*looked, fromEnvironment ? "TALLO_INSTALL_DIR" : "the settings file"};
+    } else if (std::optional<std::string> above = InstallationAbove(databaseFolder)) {
+        found = {*above, "the folder above the database folder"};
+    } else {
+        error = "no installation folder found: give --install DIR, set TALLO_INSTALL_DIR, or "
+                "register one with 'tallo-db sample DIR --register'";
+        return false;
+    }
+    if (!FolderExists(found.folder)) {
+        error = "the installation folder " + found.folder + " (from " + found.foundBy +
+                ") does not exist";
+        return false;
+    }
+    return true;
+}
+
+bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseFolder,
+                 CWorld& world, Installation& found, std::string& error) {
+    if (!FindInstallation(explicitFolder, databaseFolder, found, error)) {
+        return false;
+    }
+    const LoadPreparation prepared = PrepareForLoad(world, found.folder);
+    if (!prepared.countryListRead) {
+        error = "cannot read the country list " + prepared.countryListPath +
+                " of the installation " + found.folder + " (from " + found.foundBy + ")";
+        return false;
+    }
+    return true;
+}
+
+void ReportFailure(const std::string& command, const std::string& message) {
+    std::cerr << "tallo-db " << command << ": " << message << "\n";
+    SetExitStatus(1);
+}
+
+} // namespace tallo::db

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace tallo {
+class CWorld;
+}
+
+namespace tallo::db {
+
+// The installation folder a command works with, and how it was found.
+struct Installation {
+    std::string folder;
+    std::string foundBy; // "--install", "TALLO_INSTALL_DIR", the settings file, ...
+};
+
+// Adds the option "--install DIR" to a command.
+void AddInstallOption(CLI::App& command, std::string& folder);
+
+// Finds the installation folder: the folder given with --install when there is one; else the
+// way the editor finds it (the environment variable TALLO_INSTALL_DIR, then the "INSTALL DIR"
+// line of the settings file); else, for a database folder named on the command line, the
+// folder above it when that holds "database/countries.sav" (the game's own database folder
+// of an installation). False with a message when none is found or the folder does not exist.
+bool FindInstallation(const std::string& explicitFolder, const std::string& databaseFolder,
+                      Installation& found, std::string& error);
+
+// Finds the installation and prepares what the editor prepares before it loads a database:
+// the current game date, the stadium model list and the world's 206 countries from
+// countries.sav. False with a message when the installation or its countries.sav is missing.
+bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseFolder,
+                 CWorld& world, Installation& found, std::string& error);
+
+// Prints "tallo-db <command>: <message>" to standard error and sets a failing exit status.
+void ReportFailure(const std::string& command, const std::string& message);
+
+} // namespace tallo::db
