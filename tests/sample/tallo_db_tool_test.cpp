@@ -106,6 +106,14 @@ TEST_F(TalloDbTool, RegisterLetsLaterCommandsFindTheInstallation) {
     EXPECT_EQ(Count(info.out, "Clubs"), 29);
 }
 
+TEST_F(TalloDbTool, WithoutArgumentsShowsTheSubcommands) {
+    ProcessResult overview = Run({});
+    EXPECT_EQ(overview.exitCode, 0) << overview.err;
+    for (const char* command : {"info", "resave", "sample"}) {
+        EXPECT_NE(overview.out.find(command), std::string::npos) << command;
+    }
+}
+
 TEST_F(TalloDbTool, FailuresSayWhyAndEndWithNonZeroStatus) {
     TempDir dir;
     ProcessResult missing = Run({"info", dir / "nowhere", "--install", dir.Path()});

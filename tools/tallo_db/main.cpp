@@ -16,14 +16,16 @@ int main(int argc, char** argv) {
     } else {
         app.require_subcommand(1);
     }
+    if (argc == 1) {
+        // Without a subcommand: the overview, not an error.
+        app.name("tallo-db");
+        std::cout << app.help();
+        return 0;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error);
-    }
-    if (argc == 1) {
-        std::cout << app.help();
-        return 0;
     }
     return tallo::db::ExitStatus();
 }
