@@ -22,11 +22,12 @@ bool CFixtureCreator::Create(int32_t teams, int32_t rounds) {
     }
     const int64_t evenTeams = teams % 2 == 0 ? int64_t{teams} : int64_t{teams} + 1;
     const int64_t matchdays = evenTeams - 1;
-    const int64_t rows = matchdays * rounds;
     const int64_t columns = evenTeams / 2;
-    if (rows * columns > kMaxPairings) {
+    // Both factors are below 2^31, so these products cannot overflow.
+    if (matchdays * columns > kMaxPairings || rounds > kMaxPairings / (matchdays * columns)) {
         return false;
     }
+    const int64_t rows = matchdays * rounds;
 
     table_.assign(static_cast<size_t>(rows * columns), FixturePairing{0, 0});
     teams_ = teams;
