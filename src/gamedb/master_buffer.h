@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallo {
+
+// The output of a game database build: a flat little-endian byte stream without tags, padding
+// or alignment.
+//
+// The build runs every record writer twice with the same arguments. In the count pass the
+// buffer holds no bytes: every primitive only adds its size to the counted size. The write
+// pass then allocates an image of exactly the counted size once, and every primitive copies
+// its bytes to the write position. Record writers never ask which pass runs; they call the
+// same primitives in both.
+//
+// The buffer never writes past its image. A write that would not fit, a length-prefixed body
+// whose length differs between the passes, or a file image above 4 GiB marks the buffer as
+// faulted; the builder then reports the disagreement and writes no file. After the write
+// pass, IsComplete() tells whether the image was filled exactly.
+class MasterBuffer {
+public:
+    enum class Pass { Count, Write };
+
+    // A length-prefixed body under construction (BeginLength / EndLength).
+    struct LengthMark {
+        size_t slot = 0;    // which remembered length this body uses
+        uint64_t start = 0; // position just after the length field
+    };
+
+    MasterBuffer() = default;
+
+    // Back to an empty count pass: counters 0, no image, no remembered lengths, no fault.
+    void Clear();
+    // Ends the count pass: allocates the image of the counted size and starts writing at 0.
+    // False (and nothing allocated) when the buffer is faulted or the image cannot be had.
+    bool StartWritePass();
+
+    Pass CurrentPass() const { return pass_; }
+    bool IsWritePass() const { return pass_ == Pass::Write; }
+
+    // Primitives -------------------------------------------------------------------------
+    void U8(uint8_t value);
+    void U16(uint16_t value);
+    void U32(uint32_t value);
+    // `count` raw bytes of a fixed array.
+    void Bytes(const void* data, size_t count);
+    // `count` 32-bit values.
+    void U32Array(const uint32_t* values, size_t count);
+    // `count` 16-bit values (arrays of 16-bit settings).
+    void Chars16(const uint16_t* values, size_t count);
+    // The characters of `text` up to its first zero byte (if any), then a zero byte.
+    void String(std::string_view text);
+    // A 32-bit length `count`, then `count` raw bytes.
+    void Block(const void* data, size_t count);
+    void Block(std::string_view bytes) { Block(bytes.data(), bytes.size()); }
+    // Count pass only: reserves `count` bytes without writing them. Does nothing in the write
+    // pass (the reserved bytes are written there by ordinary primitives).
+    void Add(size_t count);
+    // Count pass: the bytes counted so far. Write pass: the total size of the image.
+    uint32_t Counter() const;
+
+    // Length prefixes --------------------------------------------------------------------
+    // A record that writes its body length in front of its body:
+    //
+    //     MasterBuffer::LengthMark mark = buffer.BeginLength();
+    //     ... the body ...
+    //     buffer.EndLength(mark);
+    //
+    // BeginLength writes a U32: in the count pass a placeholder (its 4 bytes are counted), in
+    // the write pass the length the count pass measured for this body. EndLength measures the
+    // body; in the count pass it remembers the length, in the write pass it checks that the
+    // body came out as long as counted (a difference faults the buffer). Bodies may nest.
+    // The lengths are matched to their bodies by the order of the BeginLength calls, which
+    // is the same in both passes.
+    LengthMark BeginLength();
+    void EndLength(const LengthMark& mark);
+
+    // State --------------------------------------------------------------------------------
+    // Bytes counted (count pass) or written (write pass) so far.
+    uint64_t Position() const { return pass_ == Pass::Count ? counted_ : position_; }
+    // Total size fixed by the count pass (valid in the write pass).
+    uint64_t TotalSize() const { return image_.size(); }
+    bool Faulted() const { return faulted_; }
+    // What went wrong first, for the report; empty while not faulted.
+    const std::string& FaultText() const { return faultText_; }
+    // Write pass filled the image exactly and nothing faulted.
+    bool IsComplete() const;
+    // The image (empty in the count pass).
+    std::string_view Image() const {
+        return std::string_view(reinterpret_cast<const char*>(image_.data()), image_.size());
+    }
+    // Releases the image.
+    void ReleaseImage();
+
+    // Largest image the buffer builds (the file's first field is a 32-bit size).
+    static constexpr uint64_t kMaxSize = 0xFFFFFFFFull;
+
+private:
+    // Count pass: adds `count`. Write pass: copies `count` bytes (never past the image).
+    void Put(const void* data, size_t count);
+    void Fault(std::string text);
+
+    Pass pass_ = Pass::Count;
+    uint64_t counted_ = 0;
+    uint64_t position_ = 0;
+    std::vector<uint8_t> image_;
+    std::vector<uint32_t> lengths_; // body lengths measured in the count pass, by BeginLength order
+    size_t nextLength_ = 0;         // next remembered length the write pass uses
+    bool faulted_ = false;
+    std::string faultText_;
+};
+
+} // namespace tallo
