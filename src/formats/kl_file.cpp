@@ -251,6 +251,10 @@ bool CKLFile::WriteHex(uint32_t value) {
     return AppendNumber(value, 16);
 }
 
+bool CKLFile::WriteComment(std::string_view text) {
+    return AppendMarker(";", text);
+}
+
 bool CKLFile::WriteString(std::string_view text) {
     if (mode_ != Mode::Write) {
         return false;
@@ -391,6 +395,25 @@ bool CKLFile::SkipSection(std::string_view name) {
         if (IsMarkerLine(line, kEndPrefix, name)) {
             return true;
         }
+    }
+    return false;
+}
+
+bool CKLFile::SkipSectionWithin(std::string_view name, std::string_view enclosing) {
+    if (mode_ != Mode::Read) {
+        return false;
+    }
+    std::string_view line;
+    size_t start = position_;
+    while (ReadRawLine(line)) {
+        if (IsMarkerLine(line, kEndPrefix, name)) {
+            return true;
+        }
+        if (IsMarkerLine(line, kEndPrefix, enclosing)) {
+            position_ = start;
+            return false;
+        }
+        start = position_;
     }
     return false;
 }

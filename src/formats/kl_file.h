@@ -70,6 +70,9 @@ public:
     // '%' gets a blank in front, so that no value can read back as a comment, a marker or two
     // lines and shift the values after it.
     bool WriteString(std::string_view text);
+    // A comment line: ';' followed by `text` (line breaks inside it written as blanks). Every
+    // value read passes over it.
+    bool WriteComment(std::string_view text);
     // Comma form: "a,b,c" on one line; a count of 1 writes element 0 only, a count of 0 or
     // less writes the line "0" without touching `bytes`.
     bool WriteByteArray(const uint8_t* bytes, int count);
@@ -90,6 +93,9 @@ public:
     // Moves past the first end line of `name` (nesting is not counted). When the data ends
     // first, it fails and the position stays at the end.
     bool SkipSection(std::string_view name);
+    // As SkipSection, but never past the end line of the enclosing section `enclosing`: when
+    // that line comes first (a section cut short), it fails and the position stays on it.
+    bool SkipSectionWithin(std::string_view name, std::string_view enclosing);
 
     // Typed reads of one value line. Comment lines (";...") are passed over. A read fails at
     // the end of the data and on a marker line ("%..."); the destination then becomes 0 and
