@@ -1,0 +1,59 @@
+#include "assets/dib_image.h"
+
+namespace tallo {
+
+namespace {
+
+void PutLittle16(std::vector<uint8_t>& out, size_t at, uint16_t value) {
+    out[at] = static_cast<uint8_t>(value);
+    out[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+void PutLittle32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
+} // namespace
+
+uint64_t DibImage::RowStride(uint64_t width) {
+    return (kBytesPerPixel * width + 3) & ~uint64_t{3};
+}
+
+uint64_t DibImage::FileSize(uint64_t width, uint64_t height) {
+    return kHeaderSize + height * RowStride(width);
+}
+
+bool DibImage::Create(uint32_t newWidth, uint32_t newHeight, uint64_t maxBytes) {
+    width = 0;
+    height = 0;
+    bytes.clear();
+    const uint64_t total = FileSize(newWidth, newHeight);
+    // The size fields of the headers are 32-bit.
+    if (total > maxBytes || total > 0xFFFFFFFFu) {
+        return false;
+    }
+    bytes.assign(static_cast<size_t>(total), 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutLittle32(bytes, 2, static_cast<uint32_t>(total));
+    PutLittle32(bytes, 10, static_cast<uint32_t>(kHeaderSize));
+    PutLittle32(bytes, 14, 40);
+    PutLittle32(bytes, 18, newWidth);
+    PutLittle32(bytes, 22, newHeight);
+    PutLittle16(bytes, 26, 1);
+    PutLittle16(bytes, 28, 24);
+    PutLittle32(bytes, 30, 0);
+    PutLittle32(bytes, 34, static_cast<uint32_t>(total - kHeaderSize));
+    width = newWidth;
+    height = newHeight;
+    return true;
+}
+
+size_t DibImage::PixelOffset(uint32_t x, uint32_t y) const {
+    const uint64_t row = uint64_t{height} - 1 - y;
+    return static_cast<size_t>(kHeaderSize + row * RowStride(width) + uint64_t{x} * kBytesPerPixel);
+}
+
+} // namespace tallo
