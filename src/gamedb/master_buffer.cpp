@@ -1,0 +1,177 @@
+#include "gamedb/master_buffer.h"
+
+#include <cstring>
+#include <new>
+#include <utility>
+
+namespace tallo {
+
+void MasterBuffer::Clear() {
+    pass_ = Pass::Count;
+    counted_ = 0;
+    position_ = 0;
+    std::vector<uint8_t>().swap(image_);
+    lengths_.clear();
+    nextLength_ = 0;
+    faulted_ = false;
+    faultText_.clear();
+}
+
+bool MasterBuffer::StartWritePass() {
+    if (faulted_ || pass_ != Pass::Count) {
+        return false;
+    }
+    if (counted_ > kMaxSize) {
+        Fault("the game database would be larger than 4 GiB");
+        return false;
+    }
+    try {
+        image_.assign(static_cast<size_t>(counted_), 0);
+    } catch (const std::bad_alloc&) {
+        Fault("no memory for the game database image");
+        return false;
+    }
+    pass_ = Pass::Write;
+    position_ = 0;
+    nextLength_ = 0;
+    return true;
+}
+
+void MasterBuffer::Fault(std::string text) {
+    if (!faulted_) {
+        faulted_ = true;
+        faultText_ = std::move(text);
+    }
+}
+
+void MasterBuffer::Put(const void* data, size_t count) {
+    if (pass_ == Pass::Count) {
+        counted_ += count;
+        if (counted_ > kMaxSize) {
+            Fault("the game database would be larger than 4 GiB");
+        }
+        return;
+    }
+    if (count > image_.size() - position_) {
+        // Never past the image: the passes disagree.
+        Fault("the write pass wrote more bytes than the count pass counted");
+        position_ = image_.size();
+        return;
+    }
+    if (count > 0) {
+        std::memcpy(image_.data() + position_, data, count);
+        position_ += count;
+    }
+}
+
+void MasterBuffer::U8(uint8_t value) {
+    Put(&value, 1);
+}
+
+void MasterBuffer::U16(uint16_t value) {
+    const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+    Put(bytes, 2);
+}
+
+void MasterBuffer::U32(uint32_t value) {
+    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    Put(bytes, 4);
+}
+
+void MasterBuffer::Bytes(const void* data, size_t count) {
+    Put(data, count);
+}
+
+void MasterBuffer::U32Array(const uint32_t* values, size_t count) {
+    if (pass_ == Pass::Count) {
+        Put(nullptr, count * 4);
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        U32(values[i]);
+    }
+}
+
+void MasterBuffer::Chars16(const uint16_t* values, size_t count) {
+    if (pass_ == Pass::Count) {
+        Put(nullptr, count * 2);
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) {
+        U16(values[i]);
+    }
+}
+
+void MasterBuffer::String(std::string_view text) {
+    const size_t end = text.find('\0');
+    if (end != std::string_view::npos) {
+        text = text.substr(0, end);
+    }
+    Put(text.data(), text.size());
+    U8(0);
+}
+
+void MasterBuffer::Block(const void* data, size_t count) {
+    if (count > kMaxSize) {
+        Fault("a block is larger than a 32-bit length can tell");
+        return;
+    }
+    U32(static_cast<uint32_t>(count));
+    Put(data, count);
+}
+
+void MasterBuffer::Add(size_t count) {
+    if (pass_ == Pass::Count) {
+        Put(nullptr, count);
+    }
+}
+
+uint32_t MasterBuffer::Counter() const {
+    const uint64_t value = pass_ == Pass::Count ? counted_ : image_.size();
+    return value > kMaxSize ? static_cast<uint32_t>(kMaxSize) : static_cast<uint32_t>(value);
+}
+
+MasterBuffer::LengthMark MasterBuffer::BeginLength() {
+    LengthMark mark;
+    if (pass_ == Pass::Count) {
+        mark.slot = lengths_.size();
+        lengths_.push_back(0);
+        U32(0);
+    } else {
+        mark.slot = nextLength_++;
+        if (mark.slot < lengths_.size()) {
+            U32(lengths_[mark.slot]);
+        } else {
+            Fault("the write pass opened more length-prefixed bodies than the count pass");
+            U32(0);
+        }
+    }
+    mark.start = Position();
+    return mark;
+}
+
+void MasterBuffer::EndLength(const LengthMark& mark) {
+    const uint64_t end = Position();
+    const uint64_t length = end >= mark.start ? end - mark.start : 0;
+    if (pass_ == Pass::Count) {
+        if (mark.slot < lengths_.size()) {
+            lengths_[mark.slot] = length > kMaxSize ? 0xFFFFFFFFu : static_cast<uint32_t>(length);
+        }
+        return;
+    }
+    if (mark.slot >= lengths_.size() || lengths_[mark.slot] != length) {
+        Fault("a length-prefixed body came out with another length in the write pass");
+    }
+}
+
+bool MasterBuffer::IsComplete() const {
+    return pass_ == Pass::Write && !faulted_ && position_ == image_.size() &&
+           nextLength_ == lengths_.size();
+}
+
+void MasterBuffer::ReleaseImage() {
+    std::vector<uint8_t>().swap(image_);
+}
+
+} // namespace tallo

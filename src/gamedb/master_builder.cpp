@@ -1,0 +1,291 @@
+#include "gamedb/master_builder.h"
+
+#include <ostream>
+#include <utility>
+
+#include "formats/string_table.h"
+#include "gamedb/country_header_record.h"
+#include "gamedb/master_buffer.h"
+#include "gamedb/rules_record.h"
+#include "platform/atomic_file.h"
+#include "platform/code_page.h"
+#include "platform/progress.h"
+#include "platform/prompt.h"
+#include "world/country.h"
+#include "world/world.h"
+
+namespace tallo {
+
+namespace {
+
+std::string CountryNameText(const CCountry& country, int language) {
+    return ToUtf8(country.Name(language), ActiveCodePage());
+}
+
+void ShowPhase(IProgress* progress, int& position, int phase, const CCountry& country,
+               int language) {
+    if (progress == nullptr) {
+        return;
+    }
+    progress->SetPosition(++position);
+    progress->SetStatus(FormatString(MasterBuilder::kPhaseString, phase,
+                                     CountryNameText(country, language).c_str()));
+}
+
+bool Cancelled(const IProgress* progress) {
+    return progress != nullptr && progress->IsCancelled();
+}
+
+} // namespace
+
+MasterBuilder::MasterBuilder(CWorld& world, MasterBuildRequest request)
+    : world_(world), request_(std::move(request)), countryWriter_(DefaultCountryRecordWriter()),
+      text_(request_.optionBits) {}
+
+std::string MasterBuilder::OutputPath(const MasterBuildRequest& request) {
+    if (!request.outputPath.empty()) {
+        return request.outputPath;
+    }
+    if (!request.unattended) {
+        return request.rootFolder + "/database/Master.dat";
+    }
+    if ((request.optionBits & MasterOption::kConsole) != 0) {
+        return request.databaseFolder + "/Master" + std::to_string(request.language) + ".dat";
+    }
+    return request.databaseFolder + "/Master.dat";
+}
+
+MasterBuildResult MasterBuilder::Fail(MasterBuildResult result, MasterBuildStatus status,
+                                      const std::string& message, IPrompt* prompt,
+                                      std::ostream* err) {
+    result.status = status;
+    result.message = message;
+    result.size = 0;
+    text_.Clear();
+    if (request_.unattended) {
+        if (err != nullptr) {
+            *err << "Master.dat was not written: " << message << "\n";
+        }
+    } else if (prompt != nullptr) {
+        // Failures to get or write the file are the save error of the whole program; the
+        // others say what happened.
+        const bool saveError =
+            status == MasterBuildStatus::BufferFailed || status == MasterBuildStatus::WriteFailed;
+        prompt->ShowErrorWindow(LoadString(kErrorHeadlineString),
+                                saveError ? LoadString(kSaveErrorString) : message);
+    }
+    return result;
+}
+
+MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std::ostream* out,
+                                       std::ostream* err) {
+    MasterBuildResult result;
+    result.path = OutputPath(request_);
+    const int language = request_.language >= 0 && request_.language < CWorld::kLanguageSlots
+                             ? request_.language
+                             : 0;
+    text_ = ConsoleTextSink(request_.optionBits);
+
+    // 1. Progress texts.
+    if (progress != nullptr) {
+        progress->SetPosition(0);
+        progress->SetRange(0, kProgressRange);
+        progress->SetTitle(LoadString(kTitleString));
+        progress->SetDescription(LoadString(kDescriptionString));
+        progress->SetStatus(std::string());
+    }
+    if (!countryWriter_) {
+        return Fail(std::move(result), MasterBuildStatus::NoRecordWriter,
+                    "this version of the program has no writer of the country records", prompt,
+                    err);
+    }
+
+    // 2. Output buffer, 3. name store and name files, 4. build language.
+    MasterBuffer buffer;
+    buffer.Clear();
+    names_.Reset();
+    if (!names_.LoadNameFiles(request_.rootFolder)) {
+        return Fail(std::move(result), MasterBuildStatus::NameOverflow, names_.ProblemText(),
+                    prompt, err);
+    }
+    world_.SetLanguage(static_cast<uint8_t>(language));
+
+    ClubExportNumbering numbering;
+    BuildRandom random;
+    MasterBuildContext context{world_, language, request_.optionBits, names_, text_, numbering,
+                               random, services_};
+    const bool console = context.Console();
+
+    // 5. Club numbering, header records counted, complete countries noted.
+    numbering.Build(world_);
+    std::vector<bool> complete(CWorld::kCountrySlots, false);
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        const CCountry* country = world_.GetCountry(number);
+        if (country == nullptr) {
+            continue;
+        }
+        complete[static_cast<size_t>(number)] = IsCountryCompleteForBuild(*country, console);
+        if (complete[static_cast<size_t>(number)]) {
+            result.completeCountries.push_back(number);
+        }
+        WriteCountryHeader(buffer, context, *country, complete[static_cast<size_t>(number)]);
+    }
+
+    // 6. Nothing to build.
+    if (result.completeCountries.empty()) {
+        result.status = MasterBuildStatus::NoCompleteCountry;
+        result.message = "no country is complete";
+        if (request_.unattended) {
+            if (out != nullptr) {
+                *out << "No completed countries\n";
+            }
+        } else if (prompt != nullptr) {
+            prompt->ShowErrorWindow(LoadString(kErrorHeadlineString), LoadString(kNoCountryString));
+        }
+        return result;
+    }
+
+    // 7. Interactive builds show the complete countries and go on only when confirmed.
+    if (!request_.unattended && prompt != nullptr) {
+        std::string list;
+        for (size_t i = 0; i < result.completeCountries.size(); ++i) {
+            if (i > 0) {
+                list += ", ";
+            }
+            list += CountryNameText(*world_.GetCountry(result.completeCountries[i]), language);
+        }
+        list += "\n";
+        if (!prompt->AskYesNo(LoadString(kCountryListString) + "\n\n" + list,
+                              LoadString(kCaptionString))) {
+            result.status = MasterBuildStatus::Declined;
+            result.message = "the list of complete countries was not confirmed";
+            return result;
+        }
+    }
+
+    // 8. Phase 1: the count pass of the country records. Their name look-ups fill the store.
+    int position = 0;
+    random.Restart();
+    text_.SetActive(false);
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        if (Cancelled(progress)) {
+            return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt, err);
+        }
+        CCountry* country = world_.GetCountry(number);
+        ShowPhase(progress, position, 1, *country, language);
+        countryWriter_(buffer, context, *country);
+    }
+
+    // 9. Rules record; the name lists become weights.
+    WriteRulesRecord(buffer, context);
+    if (names_.Overflowed()) {
+        return Fail(std::move(result), MasterBuildStatus::NameOverflow, names_.ProblemText(),
+                    prompt, err);
+    }
+    names_.WeightAndFreeze();
+
+    // 10. The name tables and the size field.
+    for (int pool = 0; pool < NameStore::kPools; ++pool) {
+        for (int kind = 0; kind < NameStore::kKinds; ++kind) {
+            buffer.Add(static_cast<size_t>(names_.List(pool, kind).TableSize()) + 8);
+        }
+    }
+    buffer.Add(4);
+
+    // 11. The image of the counted size.
+    if (buffer.Faulted()) {
+        return Fail(std::move(result), MasterBuildStatus::PassMismatch, buffer.FaultText(), prompt,
+                    err);
+    }
+    if (!buffer.StartWritePass()) {
+        return Fail(std::move(result), MasterBuildStatus::BufferFailed,
+                    buffer.FaultText().empty() ? "the file image could not be allocated"
+                                               : buffer.FaultText(),
+                    prompt, err);
+    }
+    random.Restart();
+    text_.SetActive(true);
+
+    // 12. The size of the whole file.
+    buffer.U32(buffer.Counter());
+
+    // 13. Phase 2: header records.
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        const CCountry* country = world_.GetCountry(number);
+        ShowPhase(progress, position, 2, *country, language);
+        WriteCountryHeader(buffer, context, *country, complete[static_cast<size_t>(number)]);
+    }
+
+    // 14. Name tables.
+    for (int pool = 0; pool < NameStore::kPools; ++pool) {
+        for (int kind = 0; kind < NameStore::kKinds; ++kind) {
+            const std::string table = names_.List(pool, kind).TableImage();
+            buffer.U32(static_cast<uint32_t>(table.size()));
+            buffer.Block(table);
+        }
+    }
+
+    // 15. Rules record, 16. phase 3: country records.
+    WriteRulesRecord(buffer, context);
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        if (Cancelled(progress)) {
+            return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt, err);
+        }
+        CCountry* country = world_.GetCountry(number);
+        ShowPhase(progress, position, 3, *country, language);
+        countryWriter_(buffer, context, *country);
+    }
+    text_.SetActive(false);
+
+    // The passes must agree to the byte, and the write pass may not have met a name the
+    // tables do not hold.
+    if (!buffer.IsComplete() || names_.LateName()) {
+        std::string why;
+        if (buffer.Faulted()) {
+            why = buffer.FaultText();
+        } else if (names_.LateName()) {
+            why = names_.ProblemText();
+        } else {
+            why = "the write pass filled " + std::to_string(buffer.Position()) + " of " +
+                  std::to_string(buffer.TotalSize()) + " counted bytes";
+        }
+        return Fail(std::move(result), MasterBuildStatus::PassMismatch,
+                    "the count pass and the write pass disagree: " + why, prompt, err);
+    }
+
+    // 17. One write, atomically.
+    if (!WriteFileAtomically(result.path, buffer.Image())) {
+        return Fail(std::move(result), MasterBuildStatus::WriteFailed,
+                    "the file \"" + result.path + "\" could not be written", prompt, err);
+    }
+    result.size = buffer.TotalSize();
+    buffer.ReleaseImage();
+    if (text_.WantsAny()) {
+        result.textListsSkipped = !text_.AppendToFiles(request_.rootFolder);
+    }
+    result.status = MasterBuildStatus::Written;
+
+    // 18. Interactive builds say so.
+    if (!request_.unattended) {
+        if (progress != nullptr) {
+            progress->SetPosition(0);
+        }
+        if (prompt != nullptr) {
+            prompt->ShowMessage(LoadString(kSavedString), LoadString(kCaptionString));
+        }
+    }
+    return result;
+}
+
+bool BuildMaster(CWorld& world, const MasterBuildRequest& request, IProgress* progress,
+                 IPrompt* prompt, std::ostream* out, std::ostream* err, MasterBuildResult* result) {
+    MasterBuilder builder(world, request);
+    MasterBuildResult outcome = builder.Build(progress, prompt, out, err);
+    const bool written = outcome.Written();
+    if (result != nullptr) {
+        *result = std::move(outcome);
+    }
+    return written;
+}
+
+} // namespace tallo

@@ -1,0 +1,252 @@
+#include "gamedb/name_store.h"
+
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+
+namespace tallo {
+
+namespace {
+
+// Name files larger than this are not read (a real one holds a few hundred kilobytes).
+constexpr size_t kMaxNameFileSize = 64u * 1024u * 1024u;
+
+void PutU32(std::string& out, uint32_t value) {
+    out.push_back(static_cast<char>(value & 0xFF));
+    out.push_back(static_cast<char>((value >> 8) & 0xFF));
+    out.push_back(static_cast<char>((value >> 16) & 0xFF));
+    out.push_back(static_cast<char>((value >> 24) & 0xFF));
+}
+
+// The pool number after "%" at the start of a line; -1 when it is not a number of 0-63.
+int ParsePoolLine(std::string_view line) {
+    size_t i = 1;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
+        ++i;
+    }
+    int pool = 0;
+    size_t digits = 0;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+        pool = pool * 10 + (line[i] - '0');
+        if (pool >= NameStore::kPools) {
+            return -1;
+        }
+        ++digits;
+    }
+    return digits == 0 ? -1 : pool;
+}
+
+} // namespace
+
+// NameList -------------------------------------------------------------------------------------
+
+NameList::NameList() {
+    Reset();
+}
+
+void NameList::Reset() {
+    entries_.clear();
+    index_.clear();
+    entries_.push_back(Entry{" ", 1});
+    index_.emplace(" ", 0);
+    fileCount_ = 0;
+}
+
+int NameList::Find(std::string_view name) const {
+    const auto it = index_.find(std::string(name));
+    return it == index_.end() ? -1 : it->second;
+}
+
+uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, bool& refused) {
+    if (name.empty()) {
+        return 0;
+    }
+    std::string key(name);
+    const auto it = index_.find(key);
+    if (it != index_.end()) {
+        if (countUse) {
+            ++entries_[it->second].count;
+        }
+        return it->second;
+    }
+    if (!allowNew || entries_.size() >= kMaxEntries) {
+        refused = true;
+        return 0;
+    }
+    const auto index = static_cast<uint16_t>(entries_.size());
+    entries_.push_back(Entry{key, 1});
+    index_.emplace(std::move(key), index);
+    return index;
+}
+
+void NameList::Weight() {
+    uint64_t total = 0;
+    for (size_t i = 1; i < entries_.size(); ++i) {
+        total += entries_[i].count;
+    }
+    if (total == 0) {
+        return;
+    }
+    uint64_t sum = 0;
+    for (size_t i = 1; i < entries_.size(); ++i) {
+        entries_[i].count = static_cast<uint32_t>(uint64_t{entries_[i].count} * 1000 / total);
+        sum += entries_[i].count;
+    }
+    // Names that truncated to nothing get a weight first, then the rest of the rounding goes
+    // to the first names; one walk each suffices, as truncation loses less than one per name.
+    for (size_t i = 1; i < entries_.size() && sum < 1000; ++i) {
+        if (entries_[i].count == 0) {
+            entries_[i].count = 1;
+            ++sum;
+        }
+    }
+    for (size_t i = 1; i < entries_.size() && sum < 1000; ++i) {
+        ++entries_[i].count;
+        ++sum;
+    }
+}
+
+uint64_t NameList::TableSize() const {
+    uint64_t size = 12;
+    for (const Entry& entry : entries_) {
+        size += 9 + entry.name.size();
+    }
+    return size;
+}
+
+std::string NameList::TableImage() const {
+    std::string out;
+    out.reserve(static_cast<size_t>(TableSize()));
+    PutU32(out, static_cast<uint32_t>(entries_.size()));
+    PutU32(out, fileCount_);
+    PutU32(out, 0);
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        PutU32(out, static_cast<uint32_t>(i));
+        out.append(entries_[i].name);
+        out.push_back('\0');
+        PutU32(out, entries_[i].count);
+    }
+    return out;
+}
+
+// NameStore ------------------------------------------------------------------------------------
+
+NameStore::NameStore() {
+    Reset();
+}
+
+void NameStore::Reset() {
+    for (NameList& list : lists_) {
+        list.Reset();
+        list.SetLengthLimit(kDefaultLengthLimit);
+    }
+    frozen_ = false;
+    overflowed_ = false;
+    lateName_ = false;
+    problemText_.clear();
+}
+
+NameList& NameStore::List(int pool, int kind) {
+    return lists_[static_cast<size_t>(PoolOf(pool) * kKinds +
+                                      (kind >= 0 && kind < kKinds ? kind : 0))];
+}
+
+const NameList& NameStore::List(int pool, int kind) const {
+    return lists_[static_cast<size_t>(PoolOf(pool) * kKinds +
+                                      (kind >= 0 && kind < kKinds ? kind : 0))];
+}
+
+uint16_t NameStore::LookUp(int pool, int kind, std::string_view name) {
+    if (kind < 0 || kind >= kKinds || name.empty()) {
+        return 0;
+    }
+    const int usedPool = PoolOf(pool);
+    bool refused = false;
+    const uint16_t index = List(usedPool, kind).LookUp(name, !frozen_, !frozen_, refused);
+    if (refused) {
+        if (frozen_) {
+            if (!lateName_ && problemText_.empty()) {
+                problemText_ = "name pool " + std::to_string(usedPool) + ", kind " +
+                               std::to_string(kind) + ": the name \"" + std::string(name) +
+                               "\" was not seen while counting";
+            }
+            lateName_ = true;
+        } else {
+            if (!overflowed_ && problemText_.empty()) {
+                problemText_ = "name pool " + std::to_string(usedPool) + ", kind " +
+                               std::to_string(kind) + " holds more than 65,535 names";
+            }
+            overflowed_ = true;
+        }
+    }
+    return index;
+}
+
+void NameStore::WeightAndFreeze() {
+    for (NameList& list : lists_) {
+        list.Weight();
+    }
+    frozen_ = true;
+}
+
+void NameStore::LoadNameText(std::string_view text, int kind) {
+    if (kind < 0 || kind >= kKinds) {
+        return;
+    }
+    const size_t end = text.find('\x1A');
+    if (end != std::string_view::npos) {
+        text = text.substr(0, end);
+    }
+    std::array<bool, kPools> touched{};
+    int pool = 1;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t stop = text.find('\n', start);
+        if (stop == std::string_view::npos) {
+            stop = text.size();
+        }
+        std::string_view line = text.substr(start, stop - start);
+        start = stop + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (line.empty()) {
+            continue;
+        }
+        if (line.front() == '%') {
+            pool = ParsePoolLine(line);
+            continue;
+        }
+        // Lines of a bad pool, over-long lines and lines a zero byte would cut are skipped.
+        if (pool < 0 || line.size() > kMaxNameFileLine ||
+            line.find('\0') != std::string_view::npos) {
+            continue;
+        }
+        LookUp(pool, kind, line);
+        touched[static_cast<size_t>(pool)] = true;
+    }
+    for (int p = 0; p < kPools; ++p) {
+        if (touched[static_cast<size_t>(p)]) {
+            NameList& list = List(p, kind);
+            list.SetFileCount(static_cast<uint32_t>(list.Size()));
+        }
+    }
+}
+
+bool NameStore::LoadNameFile(const std::string& path, int kind) {
+    std::string text;
+    if (!ReadWholeFile(ResolvePath(path), text, kMaxNameFileSize)) {
+        return false;
+    }
+    LoadNameText(text, kind);
+    return true;
+}
+
+bool NameStore::LoadNameFiles(const std::string& root) {
+    const std::string folder = root + "/database/";
+    LoadNameFile(folder + "MaleNames.txt", kMaleFirstName);
+    LoadNameFile(folder + "FemaleNames.txt", kFemaleFirstName);
+    LoadNameFile(folder + "Surnames.txt", kSurname);
+    return !overflowed_;
+}
+
+} // namespace tallo
