@@ -1,0 +1,106 @@
+#include "assets/badge_names.h"
+
+#include "assets/safe_path.h"
+
+namespace tallo {
+
+namespace {
+
+char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+bool BadgeTextEquals(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+size_t BadgeTextFind(std::string_view text, std::string_view word) {
+    if (word.size() > text.size()) {
+        return std::string_view::npos;
+    }
+    for (size_t at = 0; at + word.size() <= text.size(); ++at) {
+        if (BadgeTextEquals(text.substr(at, word.size()), word)) {
+            return at;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool HasTgaEnding(std::string_view name) {
+    return name.size() >= 4 && BadgeTextEquals(name.substr(name.size() - 4), ".tga");
+}
+
+bool HasBadge180(std::string_view name) {
+    return BadgeTextFind(name, kBadge180) != std::string_view::npos;
+}
+
+std::string BadgeNameForSize(std::string_view name, int size) {
+    std::string result(name);
+    const size_t at = BadgeTextFind(name, kBadge180);
+    if (at != std::string_view::npos) {
+        result.replace(at, kBadge180.size(), "Badge" + std::to_string(size));
+    }
+    return result;
+}
+
+std::string FormatBadgePattern(std::string_view pattern, int size) {
+    std::string result(pattern);
+    const size_t at = result.find("%d");
+    if (at != std::string::npos) {
+        result.replace(at, 2, std::to_string(size));
+    }
+    return result;
+}
+
+std::string BadgeDiskPath(std::string_view folder, std::string_view name) {
+    if (!IsSafeEntryName(name)) {
+        return std::string();
+    }
+    std::string path(folder);
+    path += '/';
+    for (char c : name) {
+        path += c == '\\' ? '/' : c;
+    }
+    return path;
+}
+
+std::string BadgeArchiveName(std::string_view name) {
+    std::string result(kBadgeArchivePrefix);
+    for (char c : name) {
+        result += c == '/' ? '\\' : c;
+    }
+    return result;
+}
+
+bool StripBadgeArchivePrefix(std::string_view entryName, std::string& relative) {
+    if (entryName.size() < kBadgeArchivePrefix.size() ||
+        !BadgeTextEquals(entryName.substr(0, kBadgeArchivePrefix.size()), kBadgeArchivePrefix)) {
+        return false;
+    }
+    relative.assign(entryName.substr(kBadgeArchivePrefix.size()));
+    return true;
+}
+
+std::string BadgeDisplayName(std::string_view name) {
+    const size_t slash = name.find_last_of("\\/");
+    if (slash != std::string_view::npos) {
+        name.remove_prefix(slash + 1);
+    }
+    const size_t dot = name.rfind('.');
+    if (dot != std::string_view::npos) {
+        name = name.substr(0, dot);
+    }
+    return std::string(name);
+}
+
+} // namespace tallo
