@@ -28,12 +28,12 @@ constexpr Table kHairColour{kHairColourRows, 0};
 // Skin colour, from the face type: one row per face type ------------------------------------
 
 constexpr Row kSkinRows[] = {
-    {1, k0},  {2, k0},  {3, k0},  {4, k0},  {5, k0},  {6, k0},  {7, k0},  // 1 to 7
-    {8, k5},                                                              //
-    {9, k2},  {10, k2}, {11, k2}, {12, k2}, {13, k2},                     // 9 to 13
-    {20, k4}, {21, k4}, {22, k4}, {23, k4}, {24, k4}, {25, k4},           // 20 to 25
-    {14, k5},                                                             //
-    {15, k6}, {16, k6}, {17, k6}, {18, k6}, {19, k6},                     // 15 to 19
+    {1, k0},  {2, k0},  {3, k0},  {4, k0},  {5, k0},  {6, k0},  {7, k0}, // 1 to 7
+    {8, k5},                                                             //
+    {9, k2},  {10, k2}, {11, k2}, {12, k2}, {13, k2},                    // 9 to 13
+    {20, k4}, {21, k4}, {22, k4}, {23, k4}, {24, k4}, {25, k4},          // 20 to 25
+    {14, k5},                                                            //
+    {15, k6}, {16, k6}, {17, k6}, {18, k6}, {19, k6},                    // 15 to 19
 };
 constexpr Table kSkin{kSkinRows, 0};
 
@@ -84,8 +84,8 @@ constexpr uint8_t kStyle5[] = {2, 3, 4, 5, 8, 9, 10, 12};
 constexpr uint8_t kStyle8[] = {11, 26, 38};
 
 constexpr Row kHairStyleRows[] = {
-    {0, kStyle0}, {1, k1},       {2, kStyle2}, {3, kStyle3}, {4, kStyle4}, {5, kStyle5},
-    {6, k13},     {7, k35},      {8, kStyle8}, {9, k36},     {10, k40},
+    {0, kStyle0}, {1, k1},  {2, kStyle2}, {3, kStyle3}, {4, kStyle4}, {5, kStyle5},
+    {6, k13},     {7, k35}, {8, kStyle8}, {9, k36},     {10, k40},
 };
 constexpr Table kHairStyle{kHairStyleRows, 20};
 
@@ -99,10 +99,10 @@ constexpr Table kBeard{kBeardRows, 0};
 // Stadium models, editor model 0 to 28 ------------------------------------------------------
 
 constexpr uint8_t kStadiumModels[] = {
-    0,                                              // 0 (none)
-    0,  0,  0, 0, 17, 7, 28, 13, 1, 0, 4, 14, 16, 9, // 1 to 14
-    12, 0, 15, 18, 5, 8,                            // 15 to 20
-    0,  0,  0, 0, 0,  0, 0,  0,                      // 21 to 28
+    0,                                                // 0 (none)
+    0,  0, 0,  0,  17, 7, 28, 13, 1, 0, 4, 14, 16, 9, // 1 to 14
+    12, 0, 15, 18, 5,  8,                             // 15 to 20
+    0,  0, 0,  0,  0,  0, 0,  0,                      // 21 to 28
 };
 
 } // namespace
@@ -123,7 +123,7 @@ const Table& Beard() {
     return kBeard;
 }
 
-uint8_t Convert(const Table& table, uint8_t editorValue, const Random& random) {
+uint8_t Convert(const Table& table, uint8_t editorValue, BuildRandom& random) {
     for (const Row& row : table.rows) {
         if (row.editorValue != editorValue) {
             continue;
@@ -136,8 +136,7 @@ uint8_t Convert(const Table& table, uint8_t editorValue, const Random& random) {
         if (count == 1) {
             return row.consoleValues[0];
         }
-        uint32_t drawn = random ? random() : 0;
-        return row.consoleValues[drawn % count];
+        return row.consoleValues[random.Below(static_cast<uint32_t>(count))];
     }
     return table.defaultValue;
 }

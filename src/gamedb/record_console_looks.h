@@ -1,8 +1,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <span>
+
+#include "gamedb/build_random.h"
 
 namespace tallo {
 
@@ -29,13 +30,10 @@ const Table& Face(); // from the face type
 const Table& HairStyle();
 const Table& Beard();
 
-// Draws a number for the tables; each call gives the next value.
-using Random = std::function<uint32_t()>;
-
 // The console value of an editor value: the only value of its row, or one of several picked
-// by random value modulo the row's count. An editor value without a row, or whose row lists
-// nothing, gives the table's default (and draws nothing).
-uint8_t Convert(const Table& table, uint8_t editorValue, const Random& random);
+// by a draw of `random` modulo the row's count. An editor value without a row, or whose row
+// lists nothing, gives the table's default (and draws nothing).
+uint8_t Convert(const Table& table, uint8_t editorValue, BuildRandom& random);
 
 // Converts an allowed-look bit set: every set bit i whose table row at position i exists sets
 // bit (v mod 32) for each console value v of that row.
