@@ -125,7 +125,7 @@ bool CDBCompetition::HasSuccessor(uint32_t id) const {
 
 bool CDBCompetition::AddSuccessor(uint32_t id, bool reciprocal) {
     bool added = AddLink(successors_, id);
-    if (reciprocal) {
+    if (reciprocal && HasSuccessor(id)) {
         if (CDBCompetition* other = FindNode(id)) {
             AddLink(other->predecessors_, id_);
         }
@@ -135,7 +135,7 @@ bool CDBCompetition::AddSuccessor(uint32_t id, bool reciprocal) {
 
 bool CDBCompetition::AddPredecessor(uint32_t id, bool reciprocal) {
     bool added = AddLink(predecessors_, id);
-    if (reciprocal) {
+    if (reciprocal && HasPredecessor(id)) {
         if (CDBCompetition* other = FindNode(id)) {
             AddLink(other->successors_, id_);
         }

@@ -102,7 +102,8 @@ public:
     bool HasPredecessor(uint32_t id) const;
     bool HasSuccessor(uint32_t id) const;
     // Adds a link (nothing for ID 0, an ID already listed or a full list; false then). With
-    // `reciprocal` the other node (when registered) gets the opposite link.
+    // `reciprocal` the other node (when registered) gets the opposite link, once this node
+    // holds the link.
     bool AddSuccessor(uint32_t id, bool reciprocal);
     bool AddPredecessor(uint32_t id, bool reciprocal);
     // Removes a link and closes the gap; with `reciprocal` also the opposite link.
