@@ -28,13 +28,17 @@ inline int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) {
     return 0;
 }
 
-// A fresh folder under the temporary folder, removed with its content when the process ends.
+// A fresh folder under the temporary folder (TMPDIR, else /dev/shm, else /tmp), removed with its
+// content when the process ends.
 class ScratchFolder {
 public:
     ScratchFolder() {
+        // Memory-backed when possible: the targets write a file for every input.
         const char* base = std::getenv("TMPDIR");
-        std::string pattern =
-            std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/tallo-fuzz-XXXXXX";
+        if (base == nullptr || *base == '\0') {
+            base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        }
+        std::string pattern = std::string(base) + "/tallo-fuzz-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr) {
             std::perror("mkdtemp");
             std::abort();
