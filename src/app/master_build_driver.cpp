@@ -1,34 +1,173 @@
 #include "app/master_build_driver.h"
 
-#include <ostream>
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <set>
+#include <vector>
 
 #include "app/app_state.h"
+#include "app/console_progress.h"
+#include "app/load_preparation.h"
+#include "app/longtime_write_db.h"
+#include "competitions/competition_tree.h"
+#include "competitions/cup_alloc.h"
+#include "competitions/db_competition.h"
+#include "competitions/db_league_base.h"
+#include "competitions/install_competition_trees.h"
 #include "formats/per_language_tables.h"
-#include "world/game_date.h"
+#include "formats/string_table.h"
+#include "platform/prompt.h"
+#include "world/club.h"
+#include "world/country.h"
 #include "world/stadium_list.h"
+#include "world/world.h"
 
 namespace tallo {
 
-void RunMasterBuild(int32_t language, uint32_t optionBits, IPrompt& prompt, std::ostream& err) {
-    (void)optionBits;
-    (void)prompt;
+namespace {
+
+constexpr int kLanguageCodeString = 799;
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A progress receiver that shows nothing (build mode without a display).
+class SilentProgress : public IProgress {
+public:
+    void SetRange(int32_t, int32_t) override {}
+    void SetPosition(int32_t) override {}
+    void SetTitle(const std::string&) override {}
+    void SetDescription(const std::string&) override {}
+    void SetStatus(const std::string&) override {}
+    void EnableCancel(bool) override {}
+    bool IsCancelled() const override { return false; }
+};
+
+} // namespace
+
+TrimOutcome TrimCountryClubs(CCountry& country, size_t limit, IPrompt& prompt, size_t& removed) {
+    removed = 0;
+    // The clubs of the country that play in one of its competitions, and the team entries.
+    std::set<uint32_t> playing;
+    size_t entries = 0;
+    if (const CCompetitionTree* tree = CompetitionTreeOf(country)) {
+        for (const CDBCompetition* node : tree->Nodes()) {
+            const auto* league = dynamic_cast<const CDBLeagueBase*>(node);
+            if (league == nullptr) {
+                continue;
+            }
+            for (uint32_t team : league->Teams()) {
+                ++entries;
+                playing.insert(team & ClubId::kIdMask);
+            }
+        }
+    }
+    if (entries > limit) {
+        prompt.ShowMessage(CCompetitionTree::kTooManyTeamsMessage, std::string());
+        return TrimOutcome::TooManyTeams;
+    }
+
+    // The candidates in ascending club number, the national team never among them.
+    std::vector<uint32_t> candidates;
+    for (const auto& [id, club] : country.Clubs()) {
+        if (!ClubId::IsNationalTeam(id) && playing.count(id) == 0) {
+            candidates.push_back(id);
+        }
+    }
+    for (uint32_t id : candidates) {
+        if (country.GetClubCount() <= limit) {
+            break;
+        }
+        if (country.RemoveClub(id) != nullptr) {
+            ++removed;
+        }
+    }
+    return TrimOutcome::Trimmed;
+}
+
+MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, std::ostream& out,
+                                   std::ostream& err) {
+    MasterBuildReport report;
+    const auto loadStart = std::chrono::steady_clock::now();
+    const std::string root = run.installFolder.empty() ? std::string(".") : run.installFolder;
+    const std::string databaseFolder = GameDatabaseFolder(root);
+    const std::string languageCode = LoadString(kLanguageCodeString);
+
+    // The stadium model list with its fallback stadiums, and the game's first day, from
+    // which ages are counted.
+    LoadPreparation prepared;
+    PrepareProcessTables(root, languageCode, prepared);
+    // The cup schemes of the script folder, reached by the cups through their services.
+    InstallCupSchemeServices();
+    LoadCupSchemes(root + "/script");
+    // Shoes, faces, club speeches and team colours of the build's language.
+    GlobalLanguageTables().Load(databaseFolder, languageCode);
+    // SEAM: the ID mapping tables and the badge archive of the global tool object are not
+    // part of this version; the build runs with the neutral services (no mapped IDs, no
+    // console faces, every badge usable).
+
+    // A new database, loaded from the installation's "database" folder.
+    InstallCompetitionTrees();
+    auto world = std::make_unique<CWorld>();
+    report.countryListRead = PrepareWorld(*world, root, prepared);
+    report.worldLoaded = world->LoadAll(databaseFolder);
+    if (!report.worldLoaded) {
+        err << "No country file could be read in " << databaseFolder << "\n";
+    }
+
+    if ((run.optionBits & MasterOption::kTrim) != 0) {
+        report.trim = TrimCountryClubs(*world->GetCountry(kTrimmedCountry), kTrimClubLimit, prompt,
+                                       report.clubsRemoved);
+    }
+    report.loadSeconds = SecondsSince(loadStart);
+
+    // The write operation is the builder's progress receiver; it runs here, on this thread.
+    MasterBuildRequest request;
+    request.language = run.language;
+    request.optionBits = run.optionBits;
+    request.unattended = true;
+    request.rootFolder = root;
+    request.databaseFolder = databaseFolder;
+    request.outputPath = run.outputPath;
+    const auto buildStart = std::chrono::steady_clock::now();
+    CLongtimeWriteDB operation(run.language, run.optionBits, true, [&](CLongtimeWriteDB& self) {
+        MasterBuilder builder(*world, request);
+        report.build = builder.Build(&self, &prompt, &out, &err);
+        return report.build.Written();
+    });
+    SilentProgress silent;
+    operation.Start(run.display != nullptr ? *run.display : silent);
+    report.buildSeconds = SecondsSince(buildStart);
+
+    CupSchemes().Clear();
+    GlobalStadiumList().Clear();
+    return report;
+}
+
+void RunMasterBuild(int32_t language, uint32_t optionBits, IPrompt& prompt, std::ostream& out,
+                    std::ostream& err) {
     AppState& state = AppState::Instance();
     state.SetCurrentLanguage(language);
     FolderTable& folders = state.Folders();
-    SetUpFolders(folders, "database");
-
-    // The model list and its two fallback stadiums; a missing list leaves it empty.
-    GlobalStadiumList().Load(folders.database, folders.languageCode);
-    // Ages in the game database are counted from the game's first day.
-    SetCurrentGameDate(GameDate::FromDate(2003, 7, 6));
-    // Shoes, faces, club speeches and team colours of the build's language.
-    GlobalLanguageTables().Load(folders.database, folders.languageCode);
-
-    // The world loader and the game database builder are not part of this version yet;
-    // say so instead of pretending that a file was written.
-    err << "Master.dat was not written: this version of the editor has no game database "
-           "builder yet.\n";
-    GlobalStadiumList().Clear();
+    if (!SetUpFolders(folders, "database")) {
+        err << "Master.dat was not written: the current folder cannot be used\n";
+        return;
+    }
+    MasterBuildRun run;
+    run.installFolder = folders.root;
+    run.language = language;
+    run.optionBits = optionBits;
+    // A progress line on standard error while it is a terminal.
+    ConsoleProgress display;
+    run.display = &display;
+    RunMasterBuildAt(run, prompt, out, err);
+    display.Finish();
 }
 
-}  // namespace tallo
+void RunMasterBuild(int32_t language, uint32_t optionBits, IPrompt& prompt, std::ostream& err) {
+    RunMasterBuild(language, optionBits, prompt, std::cout, err);
+}
+
+} // namespace tallo

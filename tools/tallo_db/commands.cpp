@@ -19,6 +19,7 @@ void RegisterCommands(CLI::App& app) {
     RegisterInfoCommand(app);
     RegisterResaveCommand(app);
     RegisterSampleCommand(app);
+    RegisterBuildCommand(app);
 }
 
 } // namespace tallo::db

@@ -14,6 +14,7 @@ void RegisterCommands(CLI::App& app);
 void RegisterInfoCommand(CLI::App& app);   // command_info.cpp
 void RegisterResaveCommand(CLI::App& app); // command_resave.cpp
 void RegisterSampleCommand(CLI::App& app); // command_sample.cpp
+void RegisterBuildCommand(CLI::App& app);  // command_build.cpp
 
 void SetExitStatus(int status);
 int ExitStatus();
