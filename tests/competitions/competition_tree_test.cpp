@@ -5,6 +5,7 @@
 #include <typeinfo>
 
 #include "competitions/competition_tree.h"
+#include "competitions/country_completeness.h"
 #include "competitions/db_cup.h"
 #include "competitions/db_league.h"
 #include "competitions/db_rel_england1.h"
@@ -133,6 +134,25 @@ TEST_F(CompetitionTreeTest, TopLeagueUnderTenTeamsLeavesTheCountryIncomplete) {
     // The league itself is sound now; only its size keeps the country incomplete.
     EXPECT_EQ(top.Validate(1), 0u);
     EXPECT_FALSE(country.IsComplete());
+}
+
+TEST_F(CompetitionTreeTest, IncompletenessIsDescribedInWords) {
+    test::BuildFullCountry(world_);
+    EXPECT_TRUE(DescribeIncompleteness(*world_.GetCountry(3)).empty());
+    CDBLeagueBase& top = *test::TreeOf(world_, 3).League(0);
+    top.RemoveTeam(ClubId::Make(3, 1));
+    std::vector<std::string> reasons = DescribeIncompleteness(*world_.GetCountry(3));
+    ASSERT_EQ(reasons.size(), 2u);
+    EXPECT_EQ(reasons[0], "its top league has 9 teams; a complete country has at least 10");
+    EXPECT_EQ(reasons[1], "Premier Division ({ 3, LEAGUE, 0 }): has 9 teams but its size is 10");
+
+    // A country of the list alone: its national cup has no calendar yet either.
+    reasons = DescribeIncompleteness(*world_.GetCountry(4));
+    ASSERT_EQ(reasons.size(), 3u);
+    EXPECT_NE(reasons[2].find("{ 4, FA_CUP, 0 }): has 0 matchdays in its calendar but needs 3"),
+              std::string::npos);
+    EXPECT_EQ(reasons[0], "has 1 clubs with the national team; a complete country has at least 10");
+    EXPECT_EQ(reasons[1], "has no league");
 }
 
 TEST_F(CompetitionTreeTest, CompletenessFollowsTheChecksOfTheNodes) {
