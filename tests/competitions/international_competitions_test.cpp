@@ -143,5 +143,18 @@ TEST_F(InternationalCompetitionsTest, MissingOrDamagedFilesLeaveTheRootAndWhatCo
     EXPECT_EQ(world_.FindCompetition(CompetitionId::Make(250, 9, 17)), nullptr);
 }
 
+TEST_F(InternationalCompetitionsTest, LegDaysOutsideTheSeasonAreLeftOut) {
+    WriteFile(script_ / "wc.txt", "1\r\n%INDEX%WORLD_CUP0\r\nDB_ROUND\r\n{ 250, WORLD_CUP, 8 }\r\n"
+                                  "Final\r\n0\r\n99999\r\n0\r\n-5\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
+                                  "0\r\n0\r\n0\r\n%INDEXEND%WORLD_CUP0\r\n");
+    CInternationalCompetitions international(&world_);
+    international.Load(script_.Path());
+    const CDBCompetition* final = world_.FindCompetition(CompetitionId::Make(250, 17, 8));
+    ASSERT_NE(final, nullptr);
+    EXPECT_EQ(final->MatchdayDays(), 0);
+    const DayTypeTable& table = international.DayTypes(InternationalDayTable::kWorldCup);
+    EXPECT_TRUE(std::all_of(table.begin(), table.end(), [](int8_t code) { return code == 0; }));
+}
+
 } // namespace
 } // namespace tallo
