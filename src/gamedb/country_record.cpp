@@ -25,6 +25,17 @@
 #include "world/staff_member.h"
 #include "world/world.h"
 
+// The competition records are written by the competition tree's game database writer. When
+// it is present it provides
+//     void WriteCompetitionRecord(MasterBuffer&, const MasterBuildContext&,
+//                                 const CDBCompetition&);
+#if __has_include("gamedb/competition_records.h")
+#include "gamedb/competition_records.h"
+#define TALLO_COMPETITION_RECORDS 1
+#else
+#define TALLO_COMPETITION_RECORDS 0
+#endif
+
 namespace tallo {
 
 namespace {
@@ -117,10 +128,14 @@ void WriteLeagueAndCupPart(MasterBuffer& buffer, const MasterBuildContext& conte
 void WriteCompetitionPart(MasterBuffer& buffer, const MasterBuildContext& context,
                           const CCountry& country) {
     MasterBuffer::LengthMark part = buffer.BeginLength();
-    // SEAM: the records of the competitions themselves are written by the competition tree's
-    // game database writer, which is not part of this file. Until it is connected the part
-    // holds only its terminator; CountryCompetitionRecordIds gives the nodes and their order.
-    (void)CountryCompetitionRecordIds(context, country);
+    for (uint32_t id : CountryCompetitionRecordIds(context, country)) {
+#if TALLO_COMPETITION_RECORDS
+        WriteCompetitionRecord(buffer, context, *context.world.FindCompetition(id));
+#else
+        // SEAM: without the competition record writer the part holds only its terminator.
+        (void)id;
+#endif
+    }
     buffer.U32(0);
     buffer.U16(0);
     buffer.EndLength(part);

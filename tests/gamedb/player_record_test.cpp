@@ -270,6 +270,17 @@ TEST(PlayerRecord, NationalityOutsideTheCountriesIsWrittenAsZero) {
     EXPECT_EQ(RecordCountryByte(0x103), 0);
 }
 
+TEST(PlayerRecord, ClubReferencesWithoutACountryAreWrittenAsZero) {
+    RecordBuild build;
+    MakeClubs(build.world);
+    CPlayer& player = MakePlayer(build.world);
+    player.SetFirstClub((250u << 16) | 1);  // country byte above 206
+    player.SetPreviousClub((0u << 16) | 1); // country byte 0
+    std::string bytes = Write(build, player);
+    EXPECT_EQ(ReadU32(bytes, 70), 0u); // first club
+    EXPECT_EQ(ReadU32(bytes, 74), 0u); // previous club
+}
+
 TEST(PlayerRecord, OfficialsWriteTheirOwnValuesAndStaffOnlyTheHead) {
     RecordBuild build;
     MakeClubs(build.world);
