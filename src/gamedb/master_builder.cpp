@@ -94,11 +94,6 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
         progress->SetDescription(LoadString(kDescriptionString));
         progress->SetStatus(std::string());
     }
-    if (!countryWriter_) {
-        return Fail(std::move(result), MasterBuildStatus::NoRecordWriter,
-                    "this version of the program has no writer of the country records", prompt,
-                    err);
-    }
 
     // 2. Output buffer, 3. name store and name files, 4. build language.
     MasterBuffer buffer;
@@ -143,6 +138,13 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
             prompt->ShowErrorWindow(LoadString(kErrorHeadlineString), LoadString(kNoCountryString));
         }
         return result;
+    }
+
+    // Without the country record writer there is nothing to build the records with.
+    if (!countryWriter_) {
+        return Fail(std::move(result), MasterBuildStatus::NoRecordWriter,
+                    "this version of the program has no writer of the country records", prompt,
+                    err);
     }
 
     // 7. Interactive builds show the complete countries and go on only when confirmed.
