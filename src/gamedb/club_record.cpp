@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <string>
 
 #include "competitions/competition_id.h"
@@ -34,31 +33,29 @@ constexpr uint16_t kKitColourFlag = 0x8000;
 // League codes of the game, by country and league level from 0.
 struct LeagueCodes {
     uint32_t country;
-    std::initializer_list<uint16_t> codes;
+    size_t levels;
+    std::array<uint16_t, 4> codes;
 };
 
-const std::array<LeagueCodes, 17>& LeagueCodeTable() {
-    static const std::array<LeagueCodes, 17> table = {{
-        {4, {80}},
-        {7, {4}},
-        {13, {1}},
-        {14, {13, 14, 60, 61}},
-        {18, {16, 17}},
-        {21, {19, 20}},
-        {27, {31, 16}},
-        {34, {10}},
-        {36, {41}},
-        {38, {308}},
-        {42, {50}},
-        {45, {53, 54}},
-        {46, {56}},
-        {47, {189}},
-        {54, {7}},
-        {95, {39}},
-        {167, {83}},
-    }};
-    return table;
-}
+constexpr std::array<LeagueCodes, 17> kLeagueCodes = {{
+    {4, 1, {80}},
+    {7, 1, {4}},
+    {13, 1, {1}},
+    {14, 4, {13, 14, 60, 61}},
+    {18, 2, {16, 17}},
+    {21, 2, {19, 20}},
+    {27, 2, {31, 16}},
+    {34, 1, {10}},
+    {36, 1, {41}},
+    {38, 1, {308}},
+    {42, 1, {50}},
+    {45, 2, {53, 54}},
+    {46, 1, {56}},
+    {47, 1, {189}},
+    {54, 1, {7}},
+    {95, 1, {39}},
+    {167, 1, {83}},
+}};
 
 std::string Cut(std::string_view text, size_t length) {
     return std::string(text.substr(0, std::min(length, text.size())));
@@ -72,7 +69,8 @@ bool LeagueListsClub(const CWorld& world, uint32_t country, uint32_t number, uin
 }
 
 const CCountry* CountryOfClub(const CWorld& world, const CClub& club) {
-    return world.GetCountry(RecordCountryByte(club.CountryNumber()));
+    uint8_t country = RecordCountryByte(club.CountryNumber());
+    return country != 0 ? world.GetCountry(country) : nullptr;
 }
 
 // A fallback stadium standing in for a club's own, in the club's city.
@@ -323,9 +321,10 @@ void WriteResultRecord(MasterBuffer& buffer, const ResultRecord& record, bool wi
 uint16_t ClubLeagueCode(const CWorld& world, const CClub& club) {
     uint32_t country = club.CountryNumber();
     const LeagueCodes* codes = nullptr;
-    for (const LeagueCodes& entry : LeagueCodeTable()) {
+    for (const LeagueCodes& entry : kLeagueCodes) {
         if (entry.country == country) {
             codes = &entry;
+            break;
         }
     }
     if (codes == nullptr) {
@@ -341,10 +340,10 @@ uint16_t ClubLeagueCode(const CWorld& world, const CClub& club) {
             continue;
         }
         int32_t level = league->Level();
-        if (level < 0 || static_cast<size_t>(level) >= codes->codes.size()) {
+        if (level < 0 || static_cast<size_t>(level) >= codes->levels) {
             return 0;
         }
-        return *(codes->codes.begin() + level);
+        return codes->codes[static_cast<size_t>(level)];
     }
     return 0;
 }
