@@ -1,12 +1,13 @@
+#include "gamedb/country_record.h"
 #include "gamedb/master_builder.h"
 
 namespace tallo {
 
-// SEAM: the writer of the country records (with their clubs, players and competitions) lives
-// beside the other record writers and is not part of this version yet. Until it is, the
-// builder gets no writer and refuses to build instead of writing a file without countries.
+// The country records (with their clubs, players and competitions) of the game database.
 CountryRecordWriter DefaultCountryRecordWriter() {
-    return {};
+    return [](MasterBuffer& buffer, MasterBuildContext& context, CCountry& country) {
+        WriteCountryRecord(buffer, context, country);
+    };
 }
 
 } // namespace tallo

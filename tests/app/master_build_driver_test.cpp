@@ -8,6 +8,7 @@
 
 #include "competitions/cup_alloc.h"
 #include "competitions/tree_test_support.h"
+#include "gamedb/master_reader.h"
 #include "platform/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "world/club.h"
@@ -158,7 +159,15 @@ TEST(RunMasterBuildAt, LoadsTheInstallationsDatabaseAndBuildsIt) {
     EXPECT_EQ(report.build.Written(), haveWriter) << report.build.message;
     EXPECT_EQ(std::filesystem::exists(database + "/Master.dat"), haveWriter);
     if (haveWriter) {
-        EXPECT_EQ(std::filesystem::file_size(database + "/Master.dat"), report.build.size);
+        const std::string bytes = test::ReadFile(database + "/Master.dat");
+        EXPECT_EQ(bytes.size(), report.build.size);
+        test::MasterFile file;
+        std::string error;
+        ASSERT_TRUE(test::ReadMasterFile(bytes, false, file, error)) << error;
+        EXPECT_EQ(file.sizeField, bytes.size());
+        EXPECT_EQ(file.headers[2].leagues, 2);
+        EXPECT_EQ(file.headers[3].leagues, 0);
+        EXPECT_GT(bytes.size(), file.countriesOffset + 206 * 4);
     }
 }
 
