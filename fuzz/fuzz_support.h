@@ -5,6 +5,7 @@
 // keeps the input) when a property of the code under test does not hold.
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -22,6 +23,28 @@ namespace tallo::fuzz {
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)
+
+// Aborts when two texts differ, naming the first line where they part.
+inline void CheckSameText(std::string_view first, std::string_view second, const char* what) {
+    if (first == second) {
+        return;
+    }
+    size_t line = 1;
+    size_t start = 0;
+    for (size_t i = 0; i < first.size() && i < second.size() && first[i] == second[i]; ++i) {
+        if (first[i] == '\n') {
+            ++line;
+            start = i + 1;
+        }
+    }
+    auto lineAt = [start](std::string_view text) {
+        std::string_view rest = text.substr(std::min(start, text.size()));
+        return std::string(rest.substr(0, std::min(rest.find('\n'), size_t{80})));
+    };
+    std::fprintf(stderr, "%s: texts differ at line %zu:\n  first:  \"%s\"\n  second: \"%s\"\n",
+                 what, line, lineAt(first).c_str(), lineAt(second).c_str());
+    std::abort();
+}
 
 inline int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) {
     std::remove(path);

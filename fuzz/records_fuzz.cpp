@@ -62,7 +62,7 @@ template <class Record> void CheckRecord(const std::string& data, uint32_t versi
     FileVersion::SetLoaded(FileVersion::kCurrent);
     Record back;
     TALLO_FUZZ_CHECK(back.Read(again));
-    TALLO_FUZZ_CHECK(Written(back) == first);
+    CheckSameText(first, Written(back), "record written, read and written again");
 }
 
 template <class Map> void CheckList(const std::string& data, uint32_t version) {
@@ -82,7 +82,7 @@ template <class Map> void CheckList(const std::string& data, uint32_t version) {
     Map back;
     TALLO_FUZZ_CHECK(back.ReadList(again, kListSection));
     TALLO_FUZZ_CHECK(back.Count() == map.Count());
-    TALLO_FUZZ_CHECK(WrittenList(back) == first);
+    CheckSameText(first, WrittenList(back), "list written, read and written again");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // checked here the way the target checks them, so that the fault stays mended.
 
 #include "formats/kl_file.h"
+#include "world/file_version.h"
+#include "world/player.h"
 #include "world/rules_and_misc.h"
 
 #include "support/temp_dir.h"
@@ -69,6 +71,61 @@ TEST(FuzzRegressionTest, AnUnclosedQuoteInANameListLoadsAsAnApostrophe) {
             EXPECT_EQ(rules.LongName(g, l).find('"'), std::string_view::npos);
             EXPECT_EQ(rules.ShortName(g, l).find('"'), std::string_view::npos);
         }
+    }
+}
+
+// Inputs of the player target: the record text, then one byte that chooses the file version
+// the text is read as (its low bits, as the target does) and whether the player has a world.
+struct PlayerInput {
+    std::string text;
+    uint32_t version = FileVersion::kCurrent;
+};
+
+PlayerInput ReadPlayerInput(const std::string& path) {
+    static constexpr uint32_t kVersions[] = {
+        FileVersion::kCurrent, 0x20040007u, 0x20040006u, 0x20040004u, 0x20040000u, 0x2003FFFFu, 1u};
+    PlayerInput input;
+    input.text = ReadFile(path);
+    if (!input.text.empty()) {
+        const auto choice = static_cast<uint8_t>(input.text.back());
+        input.text.pop_back();
+        input.version = kVersions[choice % std::size(kVersions)];
+    }
+    return input;
+}
+
+std::string SavedText(const CPlayer& player) {
+    CKLFile file;
+    file.OpenForWrite("unused.sav"); // never committed
+    player.Save(file);
+    return file.WrittenText();
+}
+
+// A player read from a file, saved and read again, saves the same text. Disabled until the
+// player reader keeps two faults the fuzz target found: a hair style of 0, which the looks
+// conversion of files before major 0x2004 gives, is saved as 0 but a current file reads 0 as
+// 1; and a name whose blanks are collapsed before it is cut to its field can keep a blank at
+// its end, which the next load drops.
+TEST(FuzzRegressionTest, DISABLED_PlayersSurviveASaveAsTheyWereLoaded) {
+    const std::vector<std::string> inputs = InputsOf("player");
+    ASSERT_FALSE(inputs.empty());
+    for (const std::string& path : inputs) {
+        SCOPED_TRACE(path);
+        const PlayerInput input = ReadPlayerInput(path);
+        CKLFile file;
+        ASSERT_TRUE(file.OpenFromMemory(input.text));
+        FileVersion::SetLoaded(input.version);
+        CPlayer player;
+        ASSERT_TRUE(player.Load(file));
+        player.ClampRanges();
+        const std::string saved = SavedText(player);
+
+        CKLFile again;
+        ASSERT_TRUE(again.OpenFromMemory(saved));
+        FileVersion::SetLoaded(FileVersion::kCurrent);
+        CPlayer back;
+        ASSERT_TRUE(back.Load(again));
+        EXPECT_EQ(SavedText(back), saved);
     }
 }
 
