@@ -96,8 +96,7 @@ inline Command DecodeCommand(const uint8_t* ip) {
         return {2, b0 & 3u, ((b0 >> 2) & 7u) + 3, ((b0 & 0x60u) << 3) + ip[1] + 1, false};
     }
     if (b0 < 0xC0) {
-        return {3, size_t{ip[1]} >> 6, (b0 & 0x3Fu) + 4, ((ip[1] & 0x3Fu) << 8) + ip[2] + 1,
-                false};
+        return {3, size_t{ip[1]} >> 6, (b0 & 0x3Fu) + 4, ((ip[1] & 0x3Fu) << 8) + ip[2] + 1, false};
     }
     if (b0 < 0xE0) {
         return {4, b0 & 3u, ((b0 >> 2) & 3u) * 256 + ip[3] + 5,
@@ -151,9 +150,11 @@ bool Decode(const uint8_t* ip, const uint8_t* inEnd, uint8_t* const outBegin, ui
             c.literals > static_cast<size_t>(outEnd - op)) {
             return false;
         }
-        std::memcpy(op, ip, c.literals);
-        op += c.literals;
-        ip += c.literals;
+        if (c.literals != 0) {
+            std::memcpy(op, ip, c.literals);
+            op += c.literals;
+            ip += c.literals;
+        }
         if (c.last) {
             break;
         }
@@ -188,18 +189,16 @@ uint64_t UnpackSize(const uint8_t* block, size_t length) {
     return ReadHeader(block, length, header) ? header.size : 0;
 }
 
-bool UnpackBlock(const uint8_t* block, size_t length, std::vector<uint8_t>& out,
-                 uint64_t maxSize) {
+bool UnpackBlock(const uint8_t* block, size_t length, std::vector<uint8_t>& out, uint64_t maxSize) {
     out.clear();
     Header header;
-    if (!ReadHeader(block, length, header) || header.size > maxSize ||
-        header.size > SIZE_MAX || !SizePossible(header, length)) {
+    if (!ReadHeader(block, length, header) || header.size > maxSize || header.size > SIZE_MAX ||
+        !SizePossible(header, length)) {
         return false;
     }
     const size_t size = static_cast<size_t>(header.size);
     std::vector<uint8_t> buffer(size);
-    if (!Decode(block + header.headerSize, block + length, buffer.data(),
-                buffer.data() + size)) {
+    if (!Decode(block + header.headerSize, block + length, buffer.data(), buffer.data() + size)) {
         return false;
     }
     out = std::move(buffer);

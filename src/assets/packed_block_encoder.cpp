@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 
@@ -10,17 +11,19 @@ namespace tallo {
 namespace {
 
 constexpr size_t kWindow = 16384;
-constexpr uint32_t kHashSize = 7331;
 constexpr size_t kLongestMatch = 1028;
 constexpr size_t kLongestRun = 112;
-
-inline uint32_t Hash(const uint8_t* p) {
-    const uint32_t value = ((255u - p[2]) | (uint32_t{p[0]} << 16)) ^ ((p[1] ^ 0xAAu) << 8);
-    return value % kHashSize;
-}
+// Distances below this may use the 2-byte command (for matches of at most 10 bytes).
+constexpr size_t kNearDistance = 1024;
 
 inline uint64_t Load64(const uint8_t* p) {
     uint64_t value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+inline uint32_t Load32(const uint8_t* p) {
+    uint32_t value;
     std::memcpy(&value, p, sizeof value);
     return value;
 }
@@ -32,9 +35,9 @@ inline size_t MatchLength(const uint8_t* a, const uint8_t* b, size_t limit) {
         const uint64_t difference = Load64(a + length) ^ Load64(b + length);
         if (difference != 0) {
             if constexpr (std::endian::native == std::endian::little) {
-                return length + static_cast<size_t>(__builtin_ctzll(difference)) / 8;
+                return length + static_cast<size_t>(std::countr_zero(difference)) / 8;
             } else {
-                return length + static_cast<size_t>(__builtin_clzll(difference)) / 8;
+                return length + static_cast<size_t>(std::countl_zero(difference)) / 8;
             }
         }
         length += 8;
@@ -59,30 +62,252 @@ inline size_t WriteRuns(const uint8_t*& source, size_t count, uint8_t*& out) {
     return count;
 }
 
-// Positions are stored plus one, so that 0 means "none" and every comparison against the
-// lower end of the window also rejects an empty slot.
-class MatchTables {
+// The first K bytes (K below 8) of the 8 bytes in `word`, as loaded from memory.
+template <size_t K> inline uint64_t Prefix(uint64_t word) {
+    if constexpr (std::endian::native == std::endian::little) {
+        return word & ((uint64_t{1} << (8 * K)) - 1);
+    } else {
+        return word >> (64 - 8 * K);
+    }
+}
+
+template <int Bits> inline uint32_t Hash(uint64_t key) {
+    return static_cast<uint32_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - Bits));
+}
+
+inline bool SameTriple(const uint8_t* a, const uint8_t* b) {
+    return a[0] == b[0] && a[1] == b[1] && a[2] == b[2];
+}
+
+struct Match {
+    size_t length = 2; // 2: none
+    size_t cost = 2;
+    size_t position = 0;
+};
+
+// Smallest match length whose gain (length minus command size) exceeds `gain` at a distance
+// below 1024 (near) or from 1024 on (far). The gain grows with the length in either range.
+inline size_t NeededNear(size_t gain) {
+    return gain + 3 <= 10 ? gain + 3 : gain + 4 <= 67 ? gain + 4 : gain + 5;
+}
+inline size_t NeededFar(size_t gain) {
+    return gain + 4 <= 67 ? gain + 4 : gain + 5;
+}
+
+// The match search of the greedy matcher. At each position the matcher considers the earlier
+// positions of the window that start with the same three bytes, nearest first, and keeps the
+// one whose match length minus the size of its command (its gain) is largest; a tie keeps the
+// nearer one. A longer match is needed to beat a shorter one, and the gain of a length only
+// falls with the distance, so the result is simply the candidate of greatest gain, the
+// nearest among equals. That lets the search look at far fewer positions than the candidates:
+//
+//  - A match of 3 bytes gains 1 only nearer than 1024 bytes (2-byte command) and nothing
+//    further back, while every longer match gains at least 1. So 3-byte matches need no chain:
+//    only the nearest position with the same three bytes, and only when nothing longer gains
+//    more than 1 (the 3-byte one is then nearer than any 4-byte match of gain 1, which lies
+//    at 1024 or beyond).
+//  - Matches of 4 bytes or more are found in a chain of the positions with the same first 4
+//    bytes and, as soon as only a match of 8 bytes or more could still win, in the chain of
+//    those with the same first 8. Every position of the second chain lies in the first, so
+//    the walk moves over without passing anything that could win.
+//
+// In record text most positions share three or four bytes with hundreds of others in the
+// window, nearly all too short to win; the chains step over them.
+//
+// Which positions precede a position in a chain depends on the input alone, not on the
+// matches chosen, so the links are worked out ahead of the search, a block at a time, in one
+// tight pass. Each link is the distance back to the previous position with the same hash
+// (hashes stand for the keys; a collision only adds a candidate that fails), 0 when there is
+// none within reach.
+class MatchFinder {
 public:
-    MatchTables() : head_(new uint32_t[kHashSize]()), previous_(new uint32_t[kWindow]) {}
+    MatchFinder(const uint8_t* input, size_t n)
+        : input_(input), n_(n), heads_(new uint32_t[kHeadsSize]()),
+          links_(new uint16_t[kLinksSize]) {}
 
-    uint32_t Head(uint32_t hash) const { return head_[hash]; }
-    uint32_t Previous(size_t position) const { return previous_[position % kWindow]; }
-
-    void Insert(size_t position, uint32_t hash) {
-        previous_[position % kWindow] = head_[hash];
-        head_[hash] = static_cast<uint32_t>(position + 1);
+    // The best match at p (p + 8 <= n) of at most `longest` bytes (at least 4) from
+    // positions of at least `lowest`. Searches come in increasing order of p.
+    Match Find(size_t p, size_t longest, size_t lowest) {
+        if (p >= prepared_) {
+            const size_t end = std::min(p + kBlock, n_ - 7);
+            Prepare(prepared_, end);
+            prepared_ = end;
+        }
+        const ptrdiff_t nearLowest =
+            static_cast<ptrdiff_t>(p >= kNearDistance ? p - kNearDistance : 0);
+        Walk walk;
+        walk.links = Links(kChain4);
+        walk.m = Previous(walk.links, static_cast<ptrdiff_t>(p));
+        // The near positions come first in the chain.
+        walk = Search<true>(walk, p, longest, std::max(static_cast<ptrdiff_t>(lowest), nearLowest));
+        if (!walk.done) {
+            walk.need = walk.needFar;
+            if (walk.need <= longest) {
+                if (walk.need >= 8 && !walk.inChain8) {
+                    walk.inChain8 = true;
+                    walk.links = Links(kChain8);
+                    walk.m = FirstNotAbove(walk.links, p, walk.m); // m is still to be seen
+                }
+                walk = Search<false>(walk, p, longest, static_cast<ptrdiff_t>(lowest));
+            }
+        }
+        Match best = walk.best;
+        if (best.length - best.cost <= 1) {
+            const ptrdiff_t nearest =
+                NearestTriple(p, std::max(static_cast<ptrdiff_t>(lowest), nearLowest));
+            if (nearest >= 0) {
+                best = {3, 2, static_cast<size_t>(nearest)};
+            }
+        }
+        return best;
     }
 
 private:
-    std::unique_ptr<uint32_t[]> head_;
-    std::unique_ptr<uint32_t[]> previous_;
+    // The state of the walk through the chains.
+    struct Walk {
+        const uint16_t* links = nullptr; // the chain walked
+        bool inChain8 = false;
+        ptrdiff_t m = -1; // next candidate, -1 for none
+        Match best;
+        // Smallest length that can still win, nearer than 1024 and from there on; every
+        // match found in the chains has at least 4 bytes.
+        size_t needNear = 4;
+        size_t needFar = 4;
+        size_t need = 4;   // of the current range
+        bool done = false; // nothing further can win
+    };
+
+    // Walks the candidates down to `bound`, all in the near range or all in the far one.
+    template <bool Near> Walk Search(Walk walk, size_t p, size_t longest, ptrdiff_t bound) const {
+        const uint8_t* here = input_ + p;
+        const uint16_t* links = walk.links;
+        ptrdiff_t m = walk.m;
+        size_t need = walk.need;
+        while (m >= bound) {
+            const uint8_t* there = input_ + m;
+            // A winner matches at least `need` bytes, so its last four must be equal.
+            if (Load32(here + need - 4) == Load32(there + need - 4)) {
+                const size_t length = MatchLength(here, there, longest);
+                if (length >= need) {
+                    const size_t cost = Near && length <= 10 ? 2 : length <= 67 ? 3 : 4;
+                    walk.best = {length, cost, static_cast<size_t>(m)};
+                    const size_t gain = length - cost;
+                    walk.needNear = std::max(length + 1, NeededNear(gain));
+                    walk.needFar = std::max(length + 1, NeededFar(gain));
+                    need = Near ? walk.needNear : walk.needFar;
+                    if (need > longest) {
+                        walk.done = true;
+                        break;
+                    }
+                    if (need >= 8 && !walk.inChain8) {
+                        walk.inChain8 = true;
+                        links = Links(kChain8);
+                        m = FirstNotAbove(links, p, m - 1); // past m
+                        continue;
+                    }
+                }
+            }
+            m = Previous(links, m);
+        }
+        walk.links = links;
+        walk.m = m;
+        walk.need = need;
+        return walk;
+    }
+    // Chains by the first 3 (only the nearest position is used), 4 and 8 bytes.
+    enum ChainIndex { kChain3, kChain4, kChain8, kChainCount };
+    static constexpr int kHashBits[kChainCount] = {15, 14, 14};
+    static constexpr size_t kHeadOffset[kChainCount] = {
+        0, size_t{1} << kHashBits[0], (size_t{1} << kHashBits[0]) + (size_t{1} << kHashBits[1])};
+    static constexpr size_t kHeadsSize = kHeadOffset[kChain8] + (size_t{1} << kHashBits[2]);
+    // Links are kept for a ring of positions: the window behind the block being searched, and
+    // the block.
+    static constexpr size_t kBlock = 32768;
+    static constexpr size_t kRing = 65536;
+    static_assert(kRing >= kWindow + kBlock);
+    static constexpr size_t kLinksSize = kRing * kChainCount;
+    // How far back a link may reach: the window for the chains, the near distance for the
+    // nearest position with the same three bytes.
+    static constexpr size_t kReach[kChainCount] = {kNearDistance, kWindow - 1, kWindow - 1};
+
+    const uint16_t* Links(ChainIndex chain) const { return links_.get() + kRing * chain; }
+
+    // The position before `position` in a chain, -1 when there is none within reach.
+    static ptrdiff_t Previous(const uint16_t* links, ptrdiff_t position) {
+        const uint16_t back = links[static_cast<size_t>(position) % kRing];
+        return back == 0 ? -1 : position - back;
+    }
+
+    // The newest position of p's chain not above `limit` (-1 for none).
+    static ptrdiff_t FirstNotAbove(const uint16_t* links, size_t p, ptrdiff_t limit) {
+        if (limit < 0) {
+            return -1;
+        }
+        ptrdiff_t m = Previous(links, static_cast<ptrdiff_t>(p));
+        while (m > limit) {
+            m = Previous(links, m);
+        }
+        return m;
+    }
+
+    template <ChainIndex Chain>
+    static void Link(uint32_t* heads, uint16_t* links, size_t position, uint64_t key) {
+        // A hash not seen before has a head of 0: the link then leads out of reach or to
+        // position -1, which ends the chain just as well.
+        uint32_t& head = heads[kHeadOffset[Chain] + Hash<kHashBits[Chain]>(key)];
+        const size_t back = position + 1 - head;
+        links[kRing * Chain + position % kRing] =
+            back <= kReach[Chain] ? static_cast<uint16_t>(back) : 0;
+        head = static_cast<uint32_t>(position + 1);
+    }
+
+    // Works out the links of the positions from `begin` up to `end` (exclusive; at most
+    // n - 7, so that 8 bytes can be read at each).
+    void Prepare(size_t begin, size_t end) {
+        uint32_t* heads = heads_.get();
+        uint16_t* links = links_.get();
+        for (size_t q = begin; q < end; ++q) {
+            const uint64_t word = Load64(input_ + q);
+            Link<kChain3>(heads, links, q, Prefix<3>(word));
+            Link<kChain4>(heads, links, q, Prefix<4>(word));
+            Link<kChain8>(heads, links, q, word);
+        }
+    }
+
+    // The nearest position from `low` up to p that starts with the same three bytes as p;
+    // -1 when there is none.
+    ptrdiff_t NearestTriple(size_t p, ptrdiff_t low) const {
+        const uint8_t* here = input_ + p;
+        const ptrdiff_t last = Previous(Links(kChain3), static_cast<ptrdiff_t>(p));
+        if (last < low) {
+            return -1; // no position of this hash lies in range
+        }
+        if (SameTriple(here, input_ + last)) {
+            return last;
+        }
+        // The newest position of this hash starts differently: any position with our three
+        // bytes lies before it.
+        for (ptrdiff_t m = last - 1; m >= low; --m) {
+            if (SameTriple(here, input_ + m)) {
+                return m;
+            }
+        }
+        return -1;
+    }
+
+    const uint8_t* input_;
+    size_t n_;
+    size_t prepared_ = 0; // links are known for the positions below this
+    // Newest position plus one of every hash of every chain (0: none yet).
+    std::unique_ptr<uint32_t[]> heads_;
+    std::unique_ptr<uint16_t[]> links_;
 };
 
 } // namespace
 
 size_t PackBound(size_t n) {
-    const size_t header = n > kPackedShortHeaderLimit ? kPackedLongHeaderSize
-                                                       : kPackedShortHeaderSize;
+    const size_t header =
+        n > kPackedShortHeaderLimit ? kPackedLongHeaderSize : kPackedShortHeaderSize;
     return header + n + (n + kLongestRun - 1) / kLongestRun + 1;
 }
 
@@ -103,60 +328,28 @@ size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
     *out++ = static_cast<uint8_t>(n >> 8);
     *out++ = static_cast<uint8_t>(n);
 
-    MatchTables tables;
     size_t literalStart = 0; // first byte not yet written by a command
-    size_t p = 0;
-    // Positions run while n - 4 - p is not negative; a match needs n - 4 - p of at least 4, so
-    // none starts within the last 7 bytes or reaches into the last 4.
-    while (n >= 4 && p <= n - 4) {
-        const size_t remaining = n - 4 - p;
-        const uint32_t hash = Hash(input + p);
-        size_t bestLength = 2;
-        size_t bestCost = 2;
-        size_t bestPosition = 0;
-        if (remaining >= 4) {
-            const size_t longest = std::min(remaining, kLongestMatch);
+    // A match needs n - 4 - p of at least 4, so none starts within the last 7 bytes or reaches
+    // into the last 4; positions after the last possible match start are all literals.
+    if (n >= 8) {
+        MatchFinder finder(input, n);
+        size_t p = 0;
+        while (p <= n - 8) {
             const size_t lowest = p > kWindow - 1 ? p - (kWindow - 1) : 0;
-            const uint8_t* here = input + p;
-            for (uint32_t slot = tables.Head(hash); slot > lowest;) {
-                const size_t m = slot - 1;
-                const uint8_t* there = input + m;
-                if (here[bestLength] == there[bestLength]) {
-                    const size_t length = MatchLength(here, there, longest);
-                    if (length > bestLength) {
-                        const size_t distance = p - m - 1;
-                        const size_t cost = distance < 1024 && length <= 10   ? 2
-                                            : distance < 16384 && length <= 67 ? 3
-                                                                               : 4;
-                        // Gains compare as signed numbers: a longer match that costs more
-                        // must save more to win, and a tie keeps the nearer one.
-                        if (static_cast<ptrdiff_t>(length - cost) >
-                            static_cast<ptrdiff_t>(bestLength) -
-                                static_cast<ptrdiff_t>(bestCost)) {
-                            bestLength = length;
-                            bestCost = cost;
-                            bestPosition = m;
-                            // Nothing can beat a match of the longest length allowed here.
-                            if (bestLength >= longest) {
-                                break;
-                            }
-                        }
-                    }
-                }
-                slot = tables.Previous(m);
+            const Match best = finder.Find(p, std::min(n - 4 - p, kLongestMatch), lowest);
+            if (best.length <= best.cost) {
+                ++p;
+                continue;
             }
-        }
-
-        if (bestLength > bestCost) {
             const uint8_t* literals = input + literalStart;
             const size_t carried = WriteRuns(literals, p - literalStart, out);
-            const size_t distance = p - bestPosition - 1;
-            const size_t length = bestLength;
-            if (bestCost == 2) {
-                *out++ = static_cast<uint8_t>((length - 3) * 4 + ((distance >> 3) & 0x60) +
-                                              carried);
+            const size_t distance = p - best.position - 1;
+            const size_t length = best.length;
+            if (best.cost == 2) {
+                *out++ =
+                    static_cast<uint8_t>((length - 3) * 4 + ((distance >> 3) & 0x60) + carried);
                 *out++ = static_cast<uint8_t>(distance);
-            } else if (bestCost == 3) {
+            } else if (best.cost == 3) {
                 *out++ = static_cast<uint8_t>(0x80 + (length - 4));
                 *out++ = static_cast<uint8_t>((distance >> 8) + carried * 64);
                 *out++ = static_cast<uint8_t>(distance);
@@ -170,15 +363,8 @@ size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
             for (size_t i = 0; i < carried; ++i) {
                 *out++ = literals[i];
             }
-            tables.Insert(p, hash);
-            for (size_t q = p + 1; q < p + length; ++q) {
-                tables.Insert(q, Hash(input + q));
-            }
             p += length;
             literalStart = p;
-        } else {
-            tables.Insert(p, hash);
-            ++p;
         }
     }
 

@@ -4,7 +4,9 @@ namespace tallo {
 
 namespace {
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 // A level such as "..", "..." or ". ." names the parent folder on some system.
 bool ClimbsOut(std::string_view level) {

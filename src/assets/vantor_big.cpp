@@ -62,7 +62,9 @@ uint64_t LongestUsefulStream(uint64_t size) {
 
 CVantorBig::CVantorBig(IPrompt* prompt) : prompt_(prompt) {}
 
-CVantorBig::~CVantorBig() { Close(); }
+CVantorBig::~CVantorBig() {
+    Close();
+}
 
 void CVantorBig::Report(int stringId, const std::string& argument) const {
     if (prompt_ == nullptr) {
@@ -276,7 +278,9 @@ void CVantorBig::BuildIndex() {
     }
 }
 
-int CVantorBig::GetCount() const { return static_cast<int>(entries_.size()); }
+int CVantorBig::GetCount() const {
+    return static_cast<int>(entries_.size());
+}
 
 bool CVantorBig::IsValidIndex(int index) const {
     if (!IsOpen()) {
@@ -336,8 +340,7 @@ bool CVantorBig::ReadEntry(int index, std::vector<uint8_t>& data, bool unpack) {
     return true;
 }
 
-bool CVantorBig::ReadEntryByName(std::string_view name, std::vector<uint8_t>& data,
-                                 bool unpack) {
+bool CVantorBig::ReadEntryByName(std::string_view name, std::vector<uint8_t>& data, bool unpack) {
     data.clear();
     const int index = FindEntryReport(name);
     return index >= 0 && ReadEntry(index, data, unpack);

@@ -11,7 +11,9 @@ using test::FixturePath;
 using test::ReadFile;
 using test::TempDir;
 
-std::string Text(const std::vector<uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string Text(const std::vector<uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
 
 TEST(BigWriterTest, WritesTheBytesOfTheHandWrittenArchive) {
     BigWriter writer;

@@ -43,8 +43,7 @@ Bytes ReferencePack(const Bytes& in) {
         const long r = n - 4 - p;
         const long longest = std::min(r, 1028L);
         long bestLength = 2, bestCost = 2, bestM = -1;
-        for (long m = head[hash(p)]; m >= 0 && m >= std::max(p - 16383, 0L);
-             m = ring[m % 16384]) {
+        for (long m = head[hash(p)]; m >= 0 && m >= std::max(p - 16383, 0L); m = ring[m % 16384]) {
             if (in[p + bestLength] != in[m + bestLength]) {
                 continue;
             }
@@ -54,7 +53,9 @@ Bytes ReferencePack(const Bytes& in) {
             }
             if (length > bestLength) {
                 const long d = p - m - 1;
-                const long cost = (d < 1024 && length <= 10) ? 2 : (d < 16384 && length <= 67) ? 3 : 4;
+                const long cost = (d < 1024 && length <= 10)    ? 2
+                                  : (d < 16384 && length <= 67) ? 3
+                                                                : 4;
                 if (length - cost > bestLength - bestCost) {
                     bestLength = length;
                     bestCost = cost;

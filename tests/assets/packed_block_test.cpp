@@ -11,9 +11,13 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes FromText(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes FromText(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
-Bytes Pack(const Bytes& input) { return PackBlock(input.data(), input.size()); }
+Bytes Pack(const Bytes& input) {
+    return PackBlock(input.data(), input.size());
+}
 
 // A short-header block around a hand-made command stream.
 Bytes Block(uint32_t size, const Bytes& stream) {
@@ -48,8 +52,8 @@ Bytes RandomBytes(std::mt19937& random, size_t n, int alphabet) {
 
 // Text that looks like a record file: repeated keywords, numbers and line ends.
 Bytes RecordLikeText(std::mt19937& random, size_t n) {
-    static const char* const words[] = {"%INDEX%PLAYER", "%INDEXEND%PLAYER", "Mueller", "0", "1",
-                                        "12",           "255",              "Rossi",   "-1"};
+    static const char* const words[] = {
+        "%INDEX%PLAYER", "%INDEXEND%PLAYER", "Mueller", "0", "1", "12", "255", "Rossi", "-1"};
     std::uniform_int_distribution<int> pick(0, 8);
     std::uniform_int_distribution<int> number(0, 99999);
     std::string text;
@@ -80,13 +84,13 @@ TEST(PackBlockTest, GivesTheDocumentedBytesForShortInputs) {
 TEST(PackBlockTest, ChoosesShortAndLongMatchCommands) {
     // A 2-byte match of 6 at distance 6 carrying "ef" after a run of four literals.
     EXPECT_EQ(Pack(FromText("abcdefabcdef1234")),
-              (Bytes{0x10, 0xFB, 0, 0, 16, 0xE0, 'a', 'b', 'c', 'd', 0x0E, 0x05, 'e', 'f', 0xE0,
-                     '1', '2', '3', '4', 0xFC}));
+              (Bytes{0x10, 0xFB, 0,   0,   16,   0xE0, 'a', 'b', 'c', 'd',
+                     0x0E, 0x05, 'e', 'f', 0xE0, '1',  '2', '3', '4', 0xFC}));
     // A run of zeros: one literal, a longest match of 1028, a 4-byte match of the rest up to
     // the last four bytes, which end as literals.
     EXPECT_EQ(Pack(Bytes(2000, 0)),
-              (Bytes{0x10, 0xFB, 0x00, 0x07, 0xD0, 0xCD, 0x00, 0x00, 0xFF, 0x00, 0xCC, 0x00, 0x00,
-                     0xC2, 0xE0, 0x00, 0x00, 0x00, 0x00, 0xFC}));
+              (Bytes{0x10, 0xFB, 0x00, 0x07, 0xD0, 0xCD, 0x00, 0x00, 0xFF, 0x00,
+                     0xCC, 0x00, 0x00, 0xC2, 0xE0, 0x00, 0x00, 0x00, 0x00, 0xFC}));
 }
 
 TEST(PackBlockTest, RoundTripsSmallAndRepetitiveInputs) {
@@ -172,8 +176,8 @@ TEST(UnpackBlockTest, DecodesEachCommandForm) {
     Bytes farStream;
     for (size_t i = 0; i < 300; i += 4) {
         farStream.push_back(0xE0);
-        farStream.insert(farStream.end(), {uint8_t(i), uint8_t(i + 1), uint8_t(i + 2),
-                                           uint8_t(i + 3)});
+        farStream.insert(farStream.end(),
+                         {uint8_t(i), uint8_t(i + 1), uint8_t(i + 2), uint8_t(i + 3)});
     }
     farStream.insert(farStream.end(), {0x20, 43, 0xFC});
     ASSERT_TRUE(Unpack(Block(303, farStream), out));
@@ -212,8 +216,8 @@ TEST(UnpackBlockTest, DecodesFourByteCommandsOverLongDistances) {
     }
     ASSERT_EQ(done, literals.size());
     const size_t d = 70000 - 1 - 65536; // stored distance minus the bit-16 part
-    stream.insert(stream.end(), {0xDC, static_cast<uint8_t>(d >> 8), static_cast<uint8_t>(d),
-                                 0xFF, 0xFC});
+    stream.insert(stream.end(),
+                  {0xDC, static_cast<uint8_t>(d >> 8), static_cast<uint8_t>(d), 0xFF, 0xFC});
     Bytes out;
     ASSERT_TRUE(Unpack(Block(71028, stream), out));
     ASSERT_EQ(out.size(), 71028u);

@@ -15,10 +15,9 @@ TEST(SafePathTest, AcceptsNamesThatStayInsideTheirFolder) {
 }
 
 TEST(SafePathTest, RefusesNamesThatLeaveTheFolder) {
-    for (const char* name :
-         {"", "/etc/passwd", "\\Windows\\x", "\\\\server\\share\\x", "..", "..\\x", "../x",
-          "a\\..\\..\\x", "a/../b", "a\\..", "C:\\x", "C:x", "c:/x", "name:stream", "...\\x",
-          "a\\.. \\b", "a/. ./b"}) {
+    for (const char* name : {"", "/etc/passwd", "\\Windows\\x", "\\\\server\\share\\x", "..",
+                             "..\\x", "../x", "a\\..\\..\\x", "a/../b", "a\\..", "C:\\x", "C:x",
+                             "c:/x", "name:stream", "...\\x", "a\\.. \\b", "a/. ./b"}) {
         EXPECT_FALSE(IsSafeEntryName(name)) << name;
     }
     EXPECT_FALSE(IsSafeEntryName(std::string("a\0/../x", 7)));

@@ -20,7 +20,9 @@ using test::TempDir;
 using test::WriteFile;
 using Bytes = std::vector<uint8_t>;
 
-std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string Text(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
 
 std::string BigEndian(uint32_t value) {
     return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
@@ -29,8 +31,8 @@ std::string BigEndian(uint32_t value) {
 // An archive of one entry holding "data", built by hand so that any name fits.
 std::string OneEntryArchive(const std::string& name) {
     const uint32_t header = static_cast<uint32_t>(16 + 8 + name.size() + 1);
-    return "BIGF" + BigEndian(header + 4) + BigEndian(1) + BigEndian(header) +
-           BigEndian(header) + BigEndian(4) + name + std::string(1, '\0') + "data";
+    return "BIGF" + BigEndian(header + 4) + BigEndian(1) + BigEndian(header) + BigEndian(header) +
+           BigEndian(4) + name + std::string(1, '\0') + "data";
 }
 
 std::vector<std::string> Messages(const ScriptedPrompt& prompt) {
@@ -104,7 +106,9 @@ TEST_F(VantorBigTest, ReadsTheDirectoryAndEntriesOfAnArchive) {
     ASSERT_TRUE(big_.ReadEntry(0, data, true));
     EXPECT_EQ(Text(data), "hello");
     ASSERT_TRUE(big_.ReadEntry(1, data, false));
-    EXPECT_EQ(Text(data), std::string("\x10\xFB\x00\x00\x03\xFF" "abc", 9));
+    EXPECT_EQ(Text(data), std::string("\x10\xFB\x00\x00\x03\xFF"
+                                      "abc",
+                                      9));
     ASSERT_TRUE(big_.ReadEntry(1, data, true));
     EXPECT_EQ(Text(data), "abc");
     EXPECT_TRUE(Messages(prompt_).empty());
@@ -135,8 +139,8 @@ TEST_F(VantorBigTest, FindsEntriesRegardlessOfCaseAndReportsMisses) {
     EXPECT_EQ(big_.FindEntryReport("ReadMe"), 2);
     EXPECT_EQ(big_.FindEntryReport("Badges\\x.tga"), -1);
     EXPECT_EQ(big_.FindEntryReport(""), -1);
-    EXPECT_EQ(Messages(prompt_), (std::vector<std::string>{
-                                     FormatString(874, "Badges\\x.tga"), LoadString(867)}));
+    EXPECT_EQ(Messages(prompt_),
+              (std::vector<std::string>{FormatString(874, "Badges\\x.tga"), LoadString(867)}));
 
     Bytes data;
     EXPECT_TRUE(big_.ReadEntryByName("BADGES\\Eng\\badge180\\town.TGA", data, true));
@@ -182,9 +186,9 @@ TEST_F(VantorBigTest, TakesTheArchiveSizeInEitherByteOrder) {
 TEST_F(VantorBigTest, RefusesFilesThatAreNoArchive) {
     EXPECT_FALSE(big_.Open("", true));
     EXPECT_FALSE(big_.Open(dir_ / "missing.big", true));
-    EXPECT_EQ(Messages(prompt_), (std::vector<std::string>{
-                                     LoadString(867),
-                                     FormatString(869, (dir_ / "missing.big").c_str())}));
+    EXPECT_EQ(Messages(prompt_),
+              (std::vector<std::string>{LoadString(867),
+                                        FormatString(869, (dir_ / "missing.big").c_str())}));
     const std::string notBig = FormatString(871, (dir_ / "bad.big").c_str());
     ExpectRefused("BIGF", notBig);
     ExpectRefused(std::string(15, '\0'), notBig);
@@ -252,8 +256,8 @@ TEST_F(VantorBigTest, RefusesPackedEntriesThatDoNotUnpack) {
     Bytes packed = PackBlock(reinterpret_cast<const uint8_t*>("abcdefgh"), 8);
     packed[4] = 9; // announces one byte more than the stream makes
     BigWriter writer;
-    ASSERT_TRUE(writer.AddEntry("bad", std::string_view(reinterpret_cast<const char*>(packed.data()),
-                                                        packed.size())));
+    ASSERT_TRUE(writer.AddEntry(
+        "bad", std::string_view(reinterpret_cast<const char*>(packed.data()), packed.size())));
     ASSERT_TRUE(writer.AddEntry("short", std::string("\x10\xFB\x00", 3)));
     ASSERT_TRUE(big_.Open(WriteArchive("p.big", BuildArchive(writer)), true));
     EXPECT_EQ(big_.GetEntry(0).unpackedSize, 9u);
@@ -302,8 +306,7 @@ TEST_F(VantorBigTest, LeavesNoTemporaryFileWhenAPackedArchiveFails) {
     ExpectRefused(Text(PackBlock(reinterpret_cast<const uint8_t*>(junk.data()), junk.size())),
                   FormatString(871, (dir_ / "bad.big").c_str()));
     // Too short once unpacked.
-    ExpectRefused(Text(PackBlock(reinterpret_cast<const uint8_t*>("BIGF"), 4)) + "padding....",
-                  "");
+    ExpectRefused(Text(PackBlock(reinterpret_cast<const uint8_t*>("BIGF"), 4)) + "padding....", "");
     EXPECT_EQ(FileCount(dir_.Path()), 1u);
 }
 
@@ -346,8 +349,8 @@ TEST_F(VantorBigTest, ReadsBackEveryEntryOfALargeArchive) {
     ASSERT_EQ(big_.GetCount(), 400);
     Bytes data;
     for (int i = 0; i < 400; ++i) {
-        const std::string name = "BADGES\\g" + std::to_string(i % 7) + "\\BADGE48\\" +
-                                 std::to_string(i) + ".TGA";
+        const std::string name =
+            "BADGES\\g" + std::to_string(i % 7) + "\\BADGE48\\" + std::to_string(i) + ".TGA";
         ASSERT_TRUE(big_.ReadEntryByName(name, data, true)) << name;
         EXPECT_EQ(Text(data), contents[static_cast<size_t>(i)]);
     }
