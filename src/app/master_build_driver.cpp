@@ -87,6 +87,25 @@ TrimOutcome TrimCountryClubs(CCountry& country, size_t limit, IPrompt& prompt, s
     return TrimOutcome::Trimmed;
 }
 
+CLongtimeWriteDB::Builder MasterBuildWork(CWorld& world, MasterBuildRequest where, IPrompt* prompt,
+                                          std::ostream* out, std::ostream* err,
+                                          MasterBuildResult* result) {
+    return
+        [&world, where = std::move(where), prompt, out, err, result](CLongtimeWriteDB& operation) {
+            MasterBuildRequest request = where;
+            request.language = operation.Language();
+            request.optionBits = operation.OptionBits();
+            request.unattended = operation.CommandLine();
+            MasterBuildResult outcome =
+                MasterBuilder(world, request).Build(&operation, prompt, out, err);
+            const bool written = outcome.Written();
+            if (result != nullptr) {
+                *result = std::move(outcome);
+            }
+            return written;
+        };
+}
+
 MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, std::ostream& out,
                                    std::ostream& err) {
     MasterBuildReport report;
@@ -124,19 +143,14 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
     report.loadSeconds = SecondsSince(loadStart);
 
     // The write operation is the builder's progress receiver; it runs here, on this thread.
-    MasterBuildRequest request;
-    request.language = run.language;
-    request.optionBits = run.optionBits;
-    request.unattended = true;
-    request.rootFolder = root;
-    request.databaseFolder = databaseFolder;
-    request.outputPath = run.outputPath;
     const auto buildStart = std::chrono::steady_clock::now();
-    CLongtimeWriteDB operation(run.language, run.optionBits, true, [&](CLongtimeWriteDB& self) {
-        MasterBuilder builder(*world, request);
-        report.build = builder.Build(&self, &prompt, &out, &err);
-        return report.build.Written();
-    });
+    MasterBuildRequest where;
+    where.rootFolder = root;
+    where.databaseFolder = databaseFolder;
+    where.outputPath = run.outputPath;
+    CLongtimeWriteDB::Builder work =
+        MasterBuildWork(*world, where, &prompt, &out, &err, &report.build);
+    CLongtimeWriteDB operation(run.language, run.optionBits, true, std::move(work));
     SilentProgress silent;
     operation.Start(run.display != nullptr ? *run.display : silent);
     report.buildSeconds = SecondsSince(buildStart);

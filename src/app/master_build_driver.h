@@ -5,11 +5,13 @@
 #include <iosfwd>
 #include <string>
 
+#include "app/longtime_write_db.h"
 #include "gamedb/master_builder.h"
 
 namespace tallo {
 
 class CCountry;
+class CWorld;
 class IProgress;
 class IPrompt;
 
@@ -50,6 +52,15 @@ struct MasterBuildReport {
 
 MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, std::ostream& out,
                                    std::ostream& err);
+
+// The work of a game database write operation (CLongtimeWriteDB): builds `world` into the
+// files that `where` names (root, database folder, output path), with the operation's
+// language and option bits, the operation being the progress receiver. With the operation's
+// command-line marker the build is unattended; otherwise it asks through `prompt` and writes
+// "<root>/database/Master.dat". The outcome is stored in `*result` when given.
+CLongtimeWriteDB::Builder MasterBuildWork(CWorld& world, MasterBuildRequest where, IPrompt* prompt,
+                                          std::ostream* out, std::ostream* err,
+                                          MasterBuildResult* result = nullptr);
 
 // The country the console build trims, and to how many clubs.
 constexpr int kTrimmedCountry = 14;

@@ -9,6 +9,8 @@
 #include "competitions/cup_alloc.h"
 #include "competitions/tree_test_support.h"
 #include "gamedb/master_reader.h"
+#include "formats/string_table.h"
+#include "platform/progress.h"
 #include "platform/scripted_prompt.h"
 #include "support/temp_dir.h"
 #include "world/club.h"
@@ -188,6 +190,56 @@ TEST(RunMasterBuildAt, AnInstallationWithoutCompleteCountriesSaysSo) {
     EXPECT_FALSE(report.build.Written());
     EXPECT_EQ(out.str(), "No completed countries\n");
     EXPECT_FALSE(std::filesystem::exists(dir.Path() + "/database/Master0.dat"));
+}
+
+} // namespace
+} // namespace tallo
+
+namespace tallo {
+namespace {
+
+TEST(MasterBuildWork, TheInteractiveWriteRunsOnTheWorkerAndWritesIntoTheDatabaseFolder) {
+    test::CompetitionScope scope;
+    test::TempDir dir;
+    test::WriteTestCountryList(dir.Path() + "/database/countries.sav");
+    CWorld world;
+    world.LoadCountryList(dir.Path() + "/database/countries.sav");
+    test::BuildFullCountry(world, 3);
+
+    MasterBuildRequest where;
+    where.rootFolder = dir.Path();
+    where.databaseFolder = dir.Path() + "/elsewhere";
+    ScriptedPrompt prompt(true);
+    MasterBuildResult result;
+    CLongtimeWriteDB operation(2, 0, false,
+                               MasterBuildWork(world, where, &prompt, nullptr, nullptr, &result));
+    struct Display : IProgress {
+        void SetRange(int32_t, int32_t) override {}
+        void SetPosition(int32_t) override {}
+        void SetTitle(const std::string&) override {}
+        void SetDescription(const std::string&) override {}
+        void SetStatus(const std::string&) override {}
+        void EnableCancel(bool) override {}
+        bool IsCancelled() const override { return false; }
+    } display;
+    EXPECT_EQ(operation.Start(display), LongtimeResult::Completed);
+    EXPECT_TRUE(result.Written()) << result.message;
+    EXPECT_EQ(result.path, dir.Path() + "/database/Master.dat");
+    EXPECT_TRUE(std::filesystem::exists(result.path));
+    EXPECT_EQ(world.Language(), 2);
+    // The list of complete countries was confirmed, and the saved message shown.
+    EXPECT_EQ(prompt.CountOf(PromptCall::Kind::YesNo), 1u);
+    EXPECT_EQ(prompt.CountOf(PromptCall::Kind::Message), 1u);
+    EXPECT_EQ(operation.Title(), LoadString(833));
+
+    // Declined: the operation fails and nothing is written.
+    std::filesystem::remove(result.path);
+    ScriptedPrompt no(false);
+    CLongtimeWriteDB declined(2, 0, false,
+                              MasterBuildWork(world, where, &no, nullptr, nullptr, &result));
+    EXPECT_EQ(declined.Start(display), LongtimeResult::Failed);
+    EXPECT_EQ(result.status, MasterBuildStatus::Declined);
+    EXPECT_FALSE(std::filesystem::exists(result.path));
 }
 
 } // namespace
