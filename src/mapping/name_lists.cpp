@@ -1,0 +1,129 @@
+#include "mapping/name_lists.h"
+
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+
+namespace tallo {
+
+namespace {
+
+const std::vector<std::string>& NoNames() {
+    static const std::vector<std::string> none;
+    return none;
+}
+
+// The pool number after "%" at the start of a line; -1 when it is not a number of 0-63.
+int ParsePool(std::string_view line) {
+    size_t i = 1;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
+        ++i;
+    }
+    int pool = 0;
+    size_t digits = 0;
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
+        pool = pool * 10 + (line[i] - '0');
+        if (pool >= CNameLists::kPools) {
+            return -1;
+        }
+        ++digits;
+    }
+    return digits == 0 ? -1 : pool;
+}
+
+} // namespace
+
+bool CNameLists::Load(const std::string& maleNames, const std::string& femaleNames,
+                      const std::string& surnames) {
+    Clear();
+    bool all = true;
+    const std::array<const std::string*, kListCount> paths = {&maleNames, &femaleNames,
+                                                               &surnames};
+    for (int list = 0; list < kListCount; ++list) {
+        std::string text;
+        if (!ReadWholeFile(ResolvePath(*paths[static_cast<size_t>(list)]), text,
+                           kMaxFileBytes)) {
+            all = false;
+            continue;
+        }
+        LoadText(static_cast<List>(list), text);
+    }
+    return all;
+}
+
+void CNameLists::LoadText(List list, std::string_view text) {
+    if (list < 0 || list >= kListCount) {
+        return;
+    }
+    const size_t end = text.find('\x1A');
+    if (end != std::string_view::npos) {
+        text = text.substr(0, end);
+    }
+    auto& pools = lists_[static_cast<size_t>(list)];
+    int pool = 1;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t stop = text.find('\n', start);
+        if (stop == std::string_view::npos) {
+            stop = text.size();
+        }
+        std::string_view line = text.substr(start, stop - start);
+        start = stop + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        if (line.empty()) {
+            continue;
+        }
+        if (line.front() == '%') {
+            pool = ParsePool(line);
+            continue;
+        }
+        if (pool < 0 || line.size() > kMaxNameLength ||
+            line.find('\0') != std::string_view::npos) {
+            continue;
+        }
+        pools[static_cast<size_t>(pool)].emplace_back(line);
+    }
+}
+
+void CNameLists::Clear() {
+    for (auto& pools : lists_) {
+        for (auto& names : pools) {
+            names.clear();
+        }
+    }
+}
+
+const std::vector<std::string>& CNameLists::Names(int list, int pool) const {
+    if (list < 0 || list >= kListCount || pool < 0 || pool >= kPools) {
+        return NoNames();
+    }
+    return lists_[static_cast<size_t>(list)][static_cast<size_t>(pool)];
+}
+
+size_t CNameLists::Count(int list) const {
+    size_t count = 0;
+    for (int pool = 0; pool < kPools; ++pool) {
+        count += Names(list, pool).size();
+    }
+    return count;
+}
+
+std::string CNameLists::Draw(int list, int pool, const std::function<int(int)>& randomBelow,
+                             size_t maxLength) const {
+    const std::vector<std::string>* names = &Names(list, pool);
+    if (names->empty()) {
+        names = &Names(list, 0);
+    }
+    if (names->empty()) {
+        return std::string();
+    }
+    const int count = static_cast<int>(names->size());
+    int index = randomBelow ? randomBelow(count) : 0;
+    if (index < 0 || index >= count) {
+        index = 0;
+    }
+    return (*names)[static_cast<size_t>(index)].substr(0, maxLength);
+}
+
+} // namespace tallo
