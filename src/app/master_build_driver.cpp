@@ -17,9 +17,12 @@
 #include "competitions/install_competition_trees.h"
 #include "formats/per_language_tables.h"
 #include "formats/string_table.h"
+#include "mapping/global_tools.h"
+#include "mapping/star_heads.h"
 #include "platform/prompt.h"
 #include "world/club.h"
 #include "world/country.h"
+#include "world/player.h"
 #include "world/stadium_list.h"
 #include "world/world.h"
 
@@ -87,23 +90,38 @@ TrimOutcome TrimCountryClubs(CCountry& country, size_t limit, IPrompt& prompt, s
     return TrimOutcome::Trimmed;
 }
 
-CLongtimeWriteDB::Builder MasterBuildWork(CWorld& world, MasterBuildRequest where, IPrompt* prompt,
+MasterBuildServices MasterServicesOf(CGlobalTools& tools) {
+    MasterBuildServices services;
+    services.badgeUsable = [&tools](const CClub& club) {
+        return tools.CheckBadge(club.BadgeFile());
+    };
+    // Looked up without counting the use: the build asks twice for every player.
+    services.consoleFace = [&tools](const CPlayer& player) -> uint16_t {
+        const StarHeadRecord* record = tools.StarHeads().Find(player);
+        return record != nullptr ? static_cast<uint16_t>(record->faceNumber) : 0;
+    };
+    return services;
+}
+
+CLongtimeWriteDB::Builder MasterBuildWork(CWorld& world, MasterBuildRequest where,
+                                          MasterBuildServices services, IPrompt* prompt,
                                           std::ostream* out, std::ostream* err,
                                           MasterBuildResult* result) {
-    return
-        [&world, where = std::move(where), prompt, out, err, result](CLongtimeWriteDB& operation) {
-            MasterBuildRequest request = where;
-            request.language = operation.Language();
-            request.optionBits = operation.OptionBits();
-            request.unattended = operation.CommandLine();
-            MasterBuildResult outcome =
-                MasterBuilder(world, request).Build(&operation, prompt, out, err);
-            const bool written = outcome.Written();
-            if (result != nullptr) {
-                *result = std::move(outcome);
-            }
-            return written;
-        };
+    return [&world, where = std::move(where), services = std::move(services), prompt, out, err,
+            result](CLongtimeWriteDB& operation) {
+        MasterBuildRequest request = where;
+        request.language = operation.Language();
+        request.optionBits = operation.OptionBits();
+        request.unattended = operation.CommandLine();
+        MasterBuilder builder(world, request);
+        builder.SetServices(services);
+        MasterBuildResult outcome = builder.Build(&operation, prompt, out, err);
+        const bool written = outcome.Written();
+        if (result != nullptr) {
+            *result = std::move(outcome);
+        }
+        return written;
+    };
 }
 
 MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, std::ostream& out,
@@ -123,14 +141,15 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
     LoadCupSchemes(root + "/script");
     // Shoes, faces, club speeches and team colours of the build's language.
     GlobalLanguageTables().Load(databaseFolder, languageCode);
-    // SEAM: the ID mapping tables and the badge archive of the global tool object are not
-    // part of this version; the build runs with the neutral services (no mapped IDs, no
-    // console faces, every badge usable).
+    // The ID mapping tables, the star heads and the badge archive.
+    CGlobalTools& tools = GlobalTools();
+    tools.Start(root, &prompt);
 
     // A new database, loaded from the installation's "database" folder.
     InstallCompetitionTrees();
     auto world = std::make_unique<CWorld>();
     report.countryListRead = PrepareWorld(*world, root, prepared);
+    tools.InstallLookups(*world, GlobalLanguageTables());
     report.worldLoaded = world->LoadAll(databaseFolder);
     if (!report.worldLoaded) {
         err << "No country file could be read in " << databaseFolder << "\n";
@@ -149,7 +168,7 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
     where.databaseFolder = databaseFolder;
     where.outputPath = run.outputPath;
     CLongtimeWriteDB::Builder work =
-        MasterBuildWork(*world, where, &prompt, &out, &err, &report.build);
+        MasterBuildWork(*world, where, MasterServicesOf(tools), &prompt, &out, &err, &report.build);
     CLongtimeWriteDB operation(run.language, run.optionBits, true, std::move(work));
     SilentProgress silent;
     operation.Start(run.display != nullptr ? *run.display : silent);

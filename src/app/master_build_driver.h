@@ -11,6 +11,7 @@
 namespace tallo {
 
 class CCountry;
+class CGlobalTools;
 class CWorld;
 class IProgress;
 class IPrompt;
@@ -55,12 +56,19 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
 
 // The work of a game database write operation (CLongtimeWriteDB): builds `world` into the
 // files that `where` names (root, database folder, output path), with the operation's
-// language and option bits, the operation being the progress receiver. With the operation's
-// command-line marker the build is unattended; otherwise it asks through `prompt` and writes
-// "<root>/database/Master.dat". The outcome is stored in `*result` when given.
-CLongtimeWriteDB::Builder MasterBuildWork(CWorld& world, MasterBuildRequest where, IPrompt* prompt,
+// language and option bits and the given services, the operation being the progress
+// receiver. With the operation's command-line marker the build is unattended; otherwise it
+// asks through `prompt` and writes "<root>/database/Master.dat". The outcome is stored in
+// `*result` when given.
+CLongtimeWriteDB::Builder MasterBuildWork(CWorld& world, MasterBuildRequest where,
+                                          MasterBuildServices services, IPrompt* prompt,
                                           std::ostream* out, std::ostream* err,
                                           MasterBuildResult* result = nullptr);
+
+// The services of the build from the global tool object: the badge check of the badge folder
+// and archive, and the console face of the star heads (looked up without counting the use).
+// The object must outlive the services.
+MasterBuildServices MasterServicesOf(CGlobalTools& tools);
 
 // The country the console build trims, and to how many clubs.
 constexpr int kTrimmedCountry = 14;

@@ -211,8 +211,8 @@ TEST(MasterBuildWork, TheInteractiveWriteRunsOnTheWorkerAndWritesIntoTheDatabase
     where.databaseFolder = dir.Path() + "/elsewhere";
     ScriptedPrompt prompt(true);
     MasterBuildResult result;
-    CLongtimeWriteDB operation(2, 0, false,
-                               MasterBuildWork(world, where, &prompt, nullptr, nullptr, &result));
+    CLongtimeWriteDB operation(
+        2, 0, false, MasterBuildWork(world, where, {}, &prompt, nullptr, nullptr, &result));
     struct Display : IProgress {
         void SetRange(int32_t, int32_t) override {}
         void SetPosition(int32_t) override {}
@@ -236,7 +236,7 @@ TEST(MasterBuildWork, TheInteractiveWriteRunsOnTheWorkerAndWritesIntoTheDatabase
     std::filesystem::remove(result.path);
     ScriptedPrompt no(false);
     CLongtimeWriteDB declined(2, 0, false,
-                              MasterBuildWork(world, where, &no, nullptr, nullptr, &result));
+                              MasterBuildWork(world, where, {}, &no, nullptr, nullptr, &result));
     EXPECT_EQ(declined.Start(display), LongtimeResult::Failed);
     EXPECT_EQ(result.status, MasterBuildStatus::Declined);
     EXPECT_FALSE(std::filesystem::exists(result.path));
