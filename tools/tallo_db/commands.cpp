@@ -20,6 +20,8 @@ void RegisterCommands(CLI::App& app) {
     RegisterResaveCommand(app);
     RegisterSampleCommand(app);
     RegisterBuildCommand(app);
+    RegisterBadgesCommand(app);
+    RegisterMapCommand(app);
 }
 
 } // namespace tallo::db

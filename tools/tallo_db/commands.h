@@ -15,6 +15,8 @@ void RegisterInfoCommand(CLI::App& app);   // command_info.cpp
 void RegisterResaveCommand(CLI::App& app); // command_resave.cpp
 void RegisterSampleCommand(CLI::App& app); // command_sample.cpp
 void RegisterBuildCommand(CLI::App& app);  // command_build.cpp
+void RegisterBadgesCommand(CLI::App& app); // command_badges.cpp
+void RegisterMapCommand(CLI::App& app);    // command_map.cpp
 
 void SetExitStatus(int status);
 int ExitStatus();
