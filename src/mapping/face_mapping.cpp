@@ -27,8 +27,8 @@ std::vector<int32_t> FaceRows(const CBaseTextFile& faces) {
 
 } // namespace
 
-FaceMappingResult MapFaces(CWorld& world, const CBaseTextFile& faces,
-                           const std::string& reportPath, bool overwrite) {
+FaceMappingResult MapFaces(CWorld& world, const CBaseTextFile& faces, const std::string& reportPath,
+                           bool overwrite) {
     FaceMappingResult result;
     const std::vector<int32_t> rows = FaceRows(faces);
     std::vector<int> usage(rows.size(), 0);

@@ -25,7 +25,7 @@ struct FaceMappingResult {
 // With a report path (empty: none) the report is written there: "Face mapping statistics:",
 // the numbers of matches, of rows never matched and of rows matched more than once, then the
 // texts of the rows never matched and of those matched more than once with their counts.
-FaceMappingResult MapFaces(CWorld& world, const CBaseTextFile& faces,
-                           const std::string& reportPath, bool overwrite);
+FaceMappingResult MapFaces(CWorld& world, const CBaseTextFile& faces, const std::string& reportPath,
+                           bool overwrite);
 
 } // namespace tallo

@@ -37,8 +37,8 @@ bool CGlobalTools::Start(const std::string& installFolder, IPrompt* prompt) {
     badgeArchive_.Open(InstallPath(kBadgeArchiveFile), true);
     // Later failures of the archive (a badge missing from it) are shown by whoever reads it.
     badgeArchive_.SetPrompt(nullptr);
-    const bool result = nameLists_.Load(InstallPath(kMaleNamesFile),
-                                        InstallPath(kFemaleNamesFile), InstallPath(kSurnamesFile));
+    const bool result = nameLists_.Load(InstallPath(kMaleNamesFile), InstallPath(kFemaleNamesFile),
+                                        InstallPath(kSurnamesFile));
     initialised_ = true;
     return result;
 }

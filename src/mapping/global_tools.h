@@ -78,8 +78,7 @@ public:
     ClubMappingResult MapClubIds(CWorld& world, const std::string& reportPath, bool overwrite) {
         return clubMapping_.MapClubIds(world, reportPath, overwrite);
     }
-    PlayerMappingResult MapPlayerIds(CWorld& world, const std::string& reportPath,
-                                     bool overwrite) {
+    PlayerMappingResult MapPlayerIds(CWorld& world, const std::string& reportPath, bool overwrite) {
         return playerMapping_.MapPlayerIds(world, reportPath, overwrite);
     }
     FaceMappingResult MapFaces(CWorld& world, const CBaseTextFile& faces,
@@ -87,8 +86,7 @@ public:
     ConsoleFaceResult MapConsoleFaces(CWorld& world, const std::string& reportPath) {
         return starHeads_.MapConsoleFaces(world, reportPath);
     }
-    NicknameUpdateResult UpdateNicknames(CWorld& world, int country,
-                                         const std::string& reportPath);
+    NicknameUpdateResult UpdateNicknames(CWorld& world, int country, const std::string& reportPath);
 
     // Installs into a world the look-ups that records of old files are matched against: the
     // players' mapped IDs from the player ID table (no answer while it is empty), the special

@@ -16,10 +16,9 @@ public:
         return *this;
     }
     // Whole numbers in decimal, as "%i" writes them.
-    template <typename Number,
-              typename = std::enable_if_t<std::is_integral_v<Number> &&
-                                          !std::is_same_v<Number, char> &&
-                                          !std::is_same_v<Number, bool>>>
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number> &&
+                                                           !std::is_same_v<Number, char> &&
+                                                           !std::is_same_v<Number, bool>>>
     MappingReport& operator<<(Number value) {
         text_ += std::to_string(value);
         return *this;

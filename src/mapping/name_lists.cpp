@@ -36,12 +36,10 @@ bool CNameLists::Load(const std::string& maleNames, const std::string& femaleNam
                       const std::string& surnames) {
     Clear();
     bool all = true;
-    const std::array<const std::string*, kListCount> paths = {&maleNames, &femaleNames,
-                                                               &surnames};
+    const std::array<const std::string*, kListCount> paths = {&maleNames, &femaleNames, &surnames};
     for (int list = 0; list < kListCount; ++list) {
         std::string text;
-        if (!ReadWholeFile(ResolvePath(*paths[static_cast<size_t>(list)]), text,
-                           kMaxFileBytes)) {
+        if (!ReadWholeFile(ResolvePath(*paths[static_cast<size_t>(list)]), text, kMaxFileBytes)) {
             all = false;
             continue;
         }
@@ -78,8 +76,7 @@ void CNameLists::LoadText(List list, std::string_view text) {
             pool = ParsePool(line);
             continue;
         }
-        if (pool < 0 || line.size() > kMaxNameLength ||
-            line.find('\0') != std::string_view::npos) {
+        if (pool < 0 || line.size() > kMaxNameLength || line.find('\0') != std::string_view::npos) {
             continue;
         }
         pools[static_cast<size_t>(pool)].emplace_back(line);

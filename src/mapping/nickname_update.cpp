@@ -22,8 +22,8 @@ struct NicknameChange {
 
 } // namespace
 
-NicknameUpdateResult UpdateNicknames(CWorld& world, const CZeloPlayerMapping& mapping,
-                                     int country, const std::string& reportPath) {
+NicknameUpdateResult UpdateNicknames(CWorld& world, const CZeloPlayerMapping& mapping, int country,
+                                     const std::string& reportPath) {
     NicknameUpdateResult result;
     if (mapping.Empty() || country < 0 || country > CWorld::kCountryCount) {
         return result;

@@ -9,7 +9,7 @@ class CZeloPlayerMapping;
 
 // What UpdateNicknames did.
 struct NicknameUpdateResult {
-    bool ran = false; // false when the mapping holds no records or the country is not 0-206
+    bool ran = false;  // false when the mapping holds no records or the country is not 0-206
     int updated = 0;   // players whose nickname changed
     int unchanged = 0; // players found whose nickname was already the record's (or it has none)
     int notFound = 0;  // players whose name is in no record
@@ -29,7 +29,7 @@ struct NicknameUpdateResult {
 //   ""
 //   "Updated:"
 //   "   <surname>, <first name> [nick: <old> -> <new>]"   for each player changed
-NicknameUpdateResult UpdateNicknames(CWorld& world, const CZeloPlayerMapping& mapping,
-                                     int country, const std::string& reportPath);
+NicknameUpdateResult UpdateNicknames(CWorld& world, const CZeloPlayerMapping& mapping, int country,
+                                     const std::string& reportPath);
 
 } // namespace tallo

@@ -75,8 +75,7 @@ void CStarHeads::ResetUsageCounts() {
     }
 }
 
-template <typename Map>
-auto* CStarHeads::FindIn(Map& records, const CPlayer& player) {
+template <typename Map> auto* CStarHeads::FindIn(Map& records, const CPlayer& player) {
     std::string key(player.FirstName());
     key += ' ';
     key.append(player.Surname());

@@ -143,8 +143,7 @@ ClubMappingResult CZeloClubMapping::MapClubIds(CWorld& world, const std::string&
     report << "\r\nOvermapped:\r\n";
     for (const RecordEntry* entry : overmapped) {
         report << entry->first << " (" << entry->second.description << ") ("
-               << entry->second.usageCount << " Times)- ZeloID: " << entry->second.zeloId
-               << "\r\n";
+               << entry->second.usageCount << " Times)- ZeloID: " << entry->second.zeloId << "\r\n";
     }
     result.reportWritten = report.Save(reportPath);
     return result;

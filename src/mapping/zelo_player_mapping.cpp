@@ -146,8 +146,9 @@ const PlayerIdRecord* CZeloPlayerMapping::FindRecordByName(const CPlayer& player
     return key.empty() ? nullptr : FindByName(key);
 }
 
-const PlayerIdRecord* CZeloPlayerMapping::FindRecord(const CPlayer& player,
-                                                     std::vector<ReportedPlayer>* unnormalized) const {
+const PlayerIdRecord*
+CZeloPlayerMapping::FindRecord(const CPlayer& player,
+                               std::vector<ReportedPlayer>* unnormalized) const {
     const std::string_view first = player.FirstName();
     const std::string_view surname = player.Surname();
     const std::string key = NameKey(player);
@@ -207,8 +208,8 @@ PlayerMappingResult CZeloPlayerMapping::MapPlayerIds(CWorld& world, const std::s
     const std::vector<const PlayerIdRecord*> doubleNames = DoubleNames();
     const std::vector<const PlayerIdRecord*> doubleNicks = DoubleNicks();
     const auto playerLine = [](MappingReport& report, const ReportedPlayer& player) {
-        report << "   " << player.surname << ", " << player.firstName << " [nick: "
-               << player.nickname << "]\r\n";
+        report << "   " << player.surname << ", " << player.firstName
+               << " [nick: " << player.nickname << "]\r\n";
     };
     MappingReport report;
     report << "Zelo ID Report - Set complete world from file " << path_ << "\r\n";

@@ -25,7 +25,8 @@ protected:
         capitals_->SetSpecialFace(66);
         other_ = AddPlayer(*world_, *club, "Other", "Player");
         other_->SetSpecialFace(55);
-        national_ = AddPlayer(*world_, *world_->GetCountry(2)->NationalTeam(), "Fernando", "Hierro");
+        national_ =
+            AddPlayer(*world_, *world_->GetCountry(2)->NationalTeam(), "Fernando", "Hierro");
     }
 
     std::unique_ptr<CWorld> world_ = test::MakeWorld();

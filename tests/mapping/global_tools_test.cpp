@@ -95,7 +95,8 @@ TEST_F(GlobalToolsTest, InstalledLookupsAnswerFromTheTables) {
     PerLanguageTables tables;
     ASSERT_TRUE(CreateFolders(dir_ / "database/eng"));
     test::WriteFile(dir_ / "database/eng/faceIDs.txt", MappingFixture("faceIDs.txt"));
-    test::WriteFile(dir_ / "database/eng/TeamColour.txt", "2\r\n4\r\nReal,7\r\n9\r\nBlue Stars,3\r\n");
+    test::WriteFile(dir_ / "database/eng/TeamColour.txt",
+                    "2\r\n4\r\nReal,7\r\n9\r\nBlue Stars,3\r\n");
     tables.Load(dir_ / "database", "eng");
 
     auto world = test::MakeWorld();

@@ -11,7 +11,8 @@ using test::MappingFixturePath;
 
 TEST(NameLists, PoolsFromTheFilesWithBadLinesSkipped) {
     CNameLists names;
-    ASSERT_TRUE(names.Load(MappingFixturePath("MaleNames.txt"), MappingFixturePath("FemaleNames.txt"),
+    ASSERT_TRUE(names.Load(MappingFixturePath("MaleNames.txt"),
+                           MappingFixturePath("FemaleNames.txt"),
                            MappingFixturePath("Surnames.txt")));
     using Names = std::vector<std::string>;
     // Lines before the first pool line belong to pool 1.
@@ -43,7 +44,9 @@ TEST(NameLists, DrawsFromThePoolOrFallsBackToPoolZero) {
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(names.Draw(CNameLists::kMaleNames, -3, last, 16), "Bravo"); // no such pool
     // A draw outside the list takes the first name; an empty list gives nothing.
-    EXPECT_EQ(names.Draw(CNameLists::kMaleNames, 0, [](int) { return 99; }, 16), "Alpha");
+    EXPECT_EQ(names.Draw(
+                  CNameLists::kMaleNames, 0, [](int) { return 99; }, 16),
+              "Alpha");
     EXPECT_EQ(names.Draw(CNameLists::kSurnames, 0, last, 16), "");
 }
 

@@ -19,7 +19,7 @@ protected:
         CClub* club = AddClub(*world_, 3, "Madrid");
         raul_ = AddPlayer(*world_, *club, "Raul", "Gonzalez");
         AddPlayer(*world_, *club, "Fernando", "Morientes", "Moro");
-        AddPlayer(*world_, *club, "Ivan", "Helguera", "Ivi"); // record without nickname
+        AddPlayer(*world_, *club, "Ivan", "Helguera", "Ivi");  // record without nickname
         AddPlayer(*world_, *club, "Mister", "Nobody", "Xavi"); // nicknames do not find players
         CClub* other = AddClub(*world_, 4, "Barcelona");
         puyol_ = AddPlayer(*world_, *other, "Carlos", "Puyol");

@@ -32,10 +32,10 @@ TEST(StarHeadsLoad, ReadsNamesFoldedWithoutKeeperMarks) {
 TEST(StarHeadsLoad, BoundedLinesAndOddNames) {
     CStarHeads heads;
     const std::string longName(3000, 'z');
-    heads.LoadText(longName + "\t1\t2\n"      // no tab within the line limit: skipped
-                   "(GK)\t1\t3\n"              // not longer than the mark: kept as it is
-                   " \t1\t4\n"                 // empty once cleaned: skipped
-                   "Keeper  [GK]  \t1\t5");    // cleaned, then the mark goes
+    heads.LoadText(longName + "\t1\t2\n"               // no tab within the line limit: skipped
+                              "(GK)\t1\t3\n"           // not longer than the mark: kept as it is
+                              " \t1\t4\n"              // empty once cleaned: skipped
+                              "Keeper  [GK]  \t1\t5"); // cleaned, then the mark goes
     EXPECT_EQ(heads.Records().size(), 2u);
     EXPECT_EQ(heads.Records().at("(GK)").faceNumber, 3);
     EXPECT_EQ(heads.Records().at("Keeper").faceNumber, 5);
@@ -51,7 +51,10 @@ protected:
         raul_ = AddPlayer(*world_, *club, "Raul", "Gonzalez");
         AddPlayer(*world_, *club, "Iker", "Casillas");
         canizares_ = AddPlayer(*world_, *club, "Santiago", "Ca\xf1izares");
-        guti_ = AddPlayer(*world_, *club, "Jos\xe9 Mar\xed" "a", "Guti\xe9rrez", "Guti");
+        guti_ = AddPlayer(*world_, *club,
+                          "Jos\xe9 Mar\xed"
+                          "a",
+                          "Guti\xe9rrez", "Guti");
         AddPlayer(*world_, *club, "Twice", "Used");
         CClub* other = AddClub(*world_, 2, "Other");
         AddPlayer(*world_, *other, "Twice", "Used");
@@ -95,7 +98,7 @@ TEST_F(ConsoleFaceTest, MapsTheWorldAndReportsRecordsNotUsedOnce) {
     EXPECT_EQ(raul_->SpecialFace(), 501);
     EXPECT_EQ(canizares_->SpecialFace(), 503);
     EXPECT_EQ(guti_->SpecialFace(), 507);
-    EXPECT_EQ(nobody_->SpecialFace(), 0);   // not found: 0
+    EXPECT_EQ(nobody_->SpecialFace(), 0);    // not found: 0
     EXPECT_EQ(national_->SpecialFace(), 44); // national teams are left out
 }
 

@@ -51,9 +51,9 @@ TEST(ZeloClubMappingLoad, MissingTabsAndOverlongLinesDoNotDisturbOtherLines) {
     const std::string longName(2000, 'x');
     const std::string tail = "\t99\tTail Club";
     mapping.LoadText("1\tFirst\t10\t" + longName + tail + "\n" + // cut inside the name
-                     "2\tno tabs at all\n" +                        // skipped
-                     "3\tonly\ttwo tabs\n" +                        // skipped
-                     "4\tLast\t40\tLast Club");                     // no line end at the end
+                     "2\tno tabs at all\n" +                     // skipped
+                     "3\tonly\ttwo tabs\n" +                     // skipped
+                     "4\tLast\t40\tLast Club");                  // no line end at the end
     ASSERT_EQ(mapping.Records().size(), 2u);
     const std::string keptName =
         longName.substr(0, CZeloClubMapping::kMaxLineLength - std::string("1\tFirst\t10\t").size());

@@ -46,10 +46,12 @@ TEST(ZeloPlayerMappingLoad, BadIdsEndTheFileAndLongLinesAreCut) {
     // still read as IDs.
     const std::string longName(200, 'n');
     const std::string longNick(200, 'k');
-    mapping.LoadText(longName + "\r\n5\r\n" + longNick + "\r\n5\r\nNext\r\n6\r\n\r\n6\r\n", "ids.txt");
+    mapping.LoadText(longName + "\r\n5\r\n" + longNick + "\r\n5\r\nNext\r\n6\r\n\r\n6\r\n",
+                     "ids.txt");
     ASSERT_EQ(mapping.Records().size(), 2u);
     EXPECT_EQ(mapping.Records()[0].name, longName.substr(0, CZeloPlayerMapping::kNameLength));
-    EXPECT_EQ(mapping.Records()[0].nickname, longNick.substr(0, CZeloPlayerMapping::kNicknameLength));
+    EXPECT_EQ(mapping.Records()[0].nickname,
+              longNick.substr(0, CZeloPlayerMapping::kNicknameLength));
     EXPECT_EQ(mapping.Records()[1].zeloId, 6);
 
     // A file that stops inside a record keeps it when its first ID was read.
@@ -114,13 +116,13 @@ TEST_F(PlayerMappingTest, GivesIdsAndWritesTheReport) {
     test::ExpectSameReport(test::ReadFile(reportPath), expected);
 
     EXPECT_EQ(raul_->MappedId(), 101u);
-    EXPECT_EQ(upper_->MappedId(), 101u);          // case does not matter
-    EXPECT_EQ(valeron_->MappedId(), 110u);        // found once the blanks are cleaned
-    EXPECT_EQ(byNick_->MappedId(), 106u);         // by nickname
-    EXPECT_EQ(byPseudonym_->MappedId(), 102u);    // by pseudonym, among the nicknames
+    EXPECT_EQ(upper_->MappedId(), 101u);       // case does not matter
+    EXPECT_EQ(valeron_->MappedId(), 110u);     // found once the blanks are cleaned
+    EXPECT_EQ(byNick_->MappedId(), 106u);      // by nickname
+    EXPECT_EQ(byPseudonym_->MappedId(), 102u); // by pseudonym, among the nicknames
     EXPECT_EQ(jose_->MappedId(), 107u);
-    EXPECT_EQ(joseUpper_->MappedId(), 107u);      // accented capitals of the code page
-    EXPECT_EQ(unknown_->MappedId(), 555u);        // not found, kept without overwrite
+    EXPECT_EQ(joseUpper_->MappedId(), 107u); // accented capitals of the code page
+    EXPECT_EQ(unknown_->MappedId(), 555u);   // not found, kept without overwrite
     EXPECT_EQ(national_->MappedId(), 77u);
     // A player without a first name needs no clean-up; one with two blanks inside does.
     ASSERT_EQ(mapping_.Unnormalized().size(), 1u);
@@ -161,8 +163,7 @@ TEST(PlayerMappingCodePage, CyrillicCapitalsMatchTheirSmallLetters) {
     mapping.LoadText("\xff\xea\xee\xe2 \xf1\xe5\xec\xb8\xed\xee\xe2\n9\n\n9\n", "ids.txt");
     auto world = test::MakeWorld();
     CClub* club = AddClub(*world, 1, "Club");
-    CPlayer* player =
-        AddPlayer(*world, *club, "\xdf\xca\xce\xc2", "\xd1\xc5\xcc\xa8\xcd\xce\xc2");
+    CPlayer* player = AddPlayer(*world, *club, "\xdf\xca\xce\xc2", "\xd1\xc5\xcc\xa8\xcd\xce\xc2");
     EXPECT_EQ(mapping.FindZeloId(*player), 9);
     SetActiveCodePage(CodePage::Windows1252);
     // In Windows-1252 some of the same bytes are letters that do not pair up.

@@ -68,10 +68,9 @@ bool RunMapping(const MapOptions& options, CGlobalTools& tools, CWorld& world,
     }
     if (options.kind == "faces") {
         const CBaseTextFile& faces = GlobalLanguageTables().Faces();
-        const FaceMappingResult result =
-            tools.MapFaces(world, faces, report, options.overwrite);
-        std::cout << "Faces given: " << result.successful << ", faces not used: "
-                  << result.unmapped << ", used more than once: " << result.overmapped << "\n";
+        const FaceMappingResult result = tools.MapFaces(world, faces, report, options.overwrite);
+        std::cout << "Faces given: " << result.successful << ", faces not used: " << result.unmapped
+                  << ", used more than once: " << result.overmapped << "\n";
         reportWritten = result.reportWritten;
         return true;
     }
@@ -166,9 +165,10 @@ void RegisterMapCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         kCommand, "Map the clubs, players or faces of a database to the IDs of the other game "
                   "(as the administrator menu does), write the report and save the database");
-    command->add_option("KIND", options->kind,
-                        "clubs, players, faces (special faces from faceIDs.txt), console-faces "
-                        "(star heads) or nicknames (nicknames of the player ID file)")
+    command
+        ->add_option("KIND", options->kind,
+                     "clubs, players, faces (special faces from faceIDs.txt), console-faces "
+                     "(star heads) or nicknames (nicknames of the player ID file)")
         ->required()
         ->check(CLI::IsMember({"clubs", "players", "faces", "console-faces", "nicknames"}));
     command
@@ -182,8 +182,9 @@ void RegisterMapCommand(CLI::App& app) {
                       "Give 0 to what is not found (the answer Yes to the menu's question)");
     command->add_option("--slot", options->slot, "Language slot of the club names (0-4)")
         ->check(CLI::Range(0, 4));
-    command->add_option("--country", options->country,
-                        "nicknames: the country whose players are updated (0: all)")
+    command
+        ->add_option("--country", options->country,
+                     "nicknames: the country whose players are updated (0: all)")
         ->check(CLI::Range(0, 206));
     command->callback([options] { RunMap(*options); });
 }
