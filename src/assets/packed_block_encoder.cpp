@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace tallo {
 
@@ -107,9 +108,9 @@ inline size_t NeededFar(size_t gain) {
 //    more than 1 (the 3-byte one is then nearer than any 4-byte match of gain 1, which lies
 //    at 1024 or beyond).
 //  - Matches of 4 bytes or more are found in a chain of the positions with the same first 4
-//    bytes and, as soon as only a match of 8 bytes or more could still win, in the chain of
-//    those with the same first 8. Every position of the second chain lies in the first, so
-//    the walk moves over without passing anything that could win.
+//    bytes; as soon as only a match of 8 (16) bytes or more could still win, the walk goes on
+//    in the chain of the positions with the same first 8 (16) bytes. Every position of a
+//    longer chain lies in the shorter ones, so nothing that could win is passed over.
 //
 // In record text most positions share three or four bytes with hundreds of others in the
 // window, nearly all too short to win; the chains step over them.
@@ -119,6 +120,27 @@ inline size_t NeededFar(size_t gain) {
 // tight pass. Each link is the distance back to the previous position with the same hash
 // (hashes stand for the keys; a collision only adds a candidate that fails), 0 when there is
 // none within reach.
+// Chain 0 holds the positions by their first 3 bytes (only the nearest one is used), the
+// others by the keys below.
+constexpr size_t kChainKey[] = {3, 4, 8, 16};
+constexpr int kChainCount = 4;
+constexpr int kFirstKeyChain = 1;
+constexpr int kHashBits[kChainCount] = {15, 14, 14, 14};
+
+constexpr size_t HeadOffset(int chain) {
+    size_t offset = 0;
+    for (int i = 0; i < chain; ++i) {
+        offset += size_t{1} << kHashBits[i];
+    }
+    return offset;
+}
+
+// How far back a link may reach: the near distance for the nearest position with the same
+// three bytes, the window for the chains.
+constexpr size_t Reach(int chain) {
+    return chain == 0 ? kNearDistance : kWindow - 1;
+}
+
 class MatchFinder {
 public:
     MatchFinder(const uint8_t* input, size_t n)
@@ -133,28 +155,26 @@ public:
             Prepare(prepared_, end);
             prepared_ = end;
         }
+        const ptrdiff_t low = static_cast<ptrdiff_t>(lowest);
         const ptrdiff_t nearLowest =
             static_cast<ptrdiff_t>(p >= kNearDistance ? p - kNearDistance : 0);
         Walk walk;
-        walk.links = Links(kChain4);
+        walk.links = Links(kFirstKeyChain);
         walk.m = Previous(walk.links, static_cast<ptrdiff_t>(p));
         // The near positions come first in the chain.
-        walk = Search<true>(walk, p, longest, std::max(static_cast<ptrdiff_t>(lowest), nearLowest));
+        walk = Search<true>(walk, p, longest, std::max(low, nearLowest));
         if (!walk.done) {
             walk.need = walk.needFar;
             if (walk.need <= longest) {
-                if (walk.need >= 8 && !walk.inChain8) {
-                    walk.inChain8 = true;
-                    walk.links = Links(kChain8);
-                    walk.m = FirstNotAbove(walk.links, p, walk.m); // m is still to be seen
+                if (walk.need >= walk.climbAt) {
+                    Climb(walk, p, walk.m); // m is still to be seen
                 }
-                walk = Search<false>(walk, p, longest, static_cast<ptrdiff_t>(lowest));
+                walk = Search<false>(walk, p, longest, low);
             }
         }
         Match best = walk.best;
         if (best.length - best.cost <= 1) {
-            const ptrdiff_t nearest =
-                NearestTriple(p, std::max(static_cast<ptrdiff_t>(lowest), nearLowest));
+            const ptrdiff_t nearest = NearestTriple(p, std::max(low, nearLowest));
             if (nearest >= 0) {
                 best = {3, 2, static_cast<size_t>(nearest)};
             }
@@ -163,11 +183,20 @@ public:
     }
 
 private:
+    static constexpr size_t kHeadsSize = HeadOffset(kChainCount);
+    // Links are kept for a ring of positions: the window behind the block being searched, and
+    // the block.
+    static constexpr size_t kBlock = 16384;
+    static constexpr size_t kRing = 32768;
+    static_assert(kRing >= kWindow + kBlock);
+    static constexpr size_t kLinksSize = kRing * kChainCount;
+
     // The state of the walk through the chains.
     struct Walk {
-        const uint16_t* links = nullptr; // the chain walked
-        bool inChain8 = false;
-        ptrdiff_t m = -1; // next candidate, -1 for none
+        int chain = kFirstKeyChain;                     // the chain walked
+        size_t climbAt = kChainKey[kFirstKeyChain + 1]; // need that calls for the next chain
+        const uint16_t* links = nullptr;                // its links
+        ptrdiff_t m = -1;                               // next candidate, -1 for none
         Match best;
         // Smallest length that can still win, nearer than 1024 and from there on; every
         // match found in the chains has at least 4 bytes.
@@ -199,10 +228,11 @@ private:
                         walk.done = true;
                         break;
                     }
-                    if (need >= 8 && !walk.inChain8) {
-                        walk.inChain8 = true;
-                        links = Links(kChain8);
-                        m = FirstNotAbove(links, p, m - 1); // past m
+                    if (need >= walk.climbAt) {
+                        walk.need = need;
+                        Climb(walk, p, m - 1); // past m
+                        links = walk.links;
+                        m = walk.m;
                         continue;
                     }
                 }
@@ -214,23 +244,20 @@ private:
         walk.need = need;
         return walk;
     }
-    // Chains by the first 3 (only the nearest position is used), 4 and 8 bytes.
-    enum ChainIndex { kChain3, kChain4, kChain8, kChainCount };
-    static constexpr int kHashBits[kChainCount] = {15, 14, 14};
-    static constexpr size_t kHeadOffset[kChainCount] = {
-        0, size_t{1} << kHashBits[0], (size_t{1} << kHashBits[0]) + (size_t{1} << kHashBits[1])};
-    static constexpr size_t kHeadsSize = kHeadOffset[kChain8] + (size_t{1} << kHashBits[2]);
-    // Links are kept for a ring of positions: the window behind the block being searched, and
-    // the block.
-    static constexpr size_t kBlock = 32768;
-    static constexpr size_t kRing = 65536;
-    static_assert(kRing >= kWindow + kBlock);
-    static constexpr size_t kLinksSize = kRing * kChainCount;
-    // How far back a link may reach: the window for the chains, the near distance for the
-    // nearest position with the same three bytes.
-    static constexpr size_t kReach[kChainCount] = {kNearDistance, kWindow - 1, kWindow - 1};
 
-    const uint16_t* Links(ChainIndex chain) const { return links_.get() + kRing * chain; }
+    // Moves the walk to the longest chain whose key a winner of `walk.need` bytes must share,
+    // at its newest position not above `limit`. The need never exceeds the longest match
+    // allowed at p, so p's key of that chain lies inside the input.
+    void Climb(Walk& walk, size_t p, ptrdiff_t limit) const {
+        while (walk.need >= walk.climbAt) {
+            ++walk.chain;
+            walk.climbAt = walk.chain + 1 < kChainCount ? kChainKey[walk.chain + 1] : SIZE_MAX;
+        }
+        walk.links = Links(walk.chain);
+        walk.m = FirstNotAbove(walk.links, p, limit);
+    }
+
+    const uint16_t* Links(int chain) const { return links_.get() + kRing * chain; }
 
     // The position before `position` in a chain, -1 when there is none within reach.
     static ptrdiff_t Previous(const uint16_t* links, ptrdiff_t position) {
@@ -250,15 +277,37 @@ private:
         return m;
     }
 
-    template <ChainIndex Chain>
-    static void Link(uint32_t* heads, uint16_t* links, size_t position, uint64_t key) {
+    // Key of the first kChainKey[Chain] bytes at q, given the 8 bytes there.
+    template <int Chain> uint64_t KeyOf(size_t q, uint64_t word) const {
+        constexpr size_t kKey = kChainKey[Chain];
+        if constexpr (kKey < 8) {
+            return Prefix<kKey>(word);
+        } else if constexpr (kKey == 8) {
+            return word;
+        } else {
+            const uint64_t tail = Load64(input_ + q + kKey - 8) * 0xC2B2AE3D27D4EB4Full;
+            return word ^ (tail >> 29 | tail << 35);
+        }
+    }
+
+    template <int Chain> void Link(uint32_t* heads, uint16_t* links, size_t q, uint64_t word) {
+        uint16_t& link = links[kRing * Chain + q % kRing];
+        if (kChainKey[Chain] > 8 && q + kChainKey[Chain] > n_) {
+            link = 0; // no key: no match of this length can start here
+            return;
+        }
         // A hash not seen before has a head of 0: the link then leads out of reach or to
         // position -1, which ends the chain just as well.
-        uint32_t& head = heads[kHeadOffset[Chain] + Hash<kHashBits[Chain]>(key)];
-        const size_t back = position + 1 - head;
-        links[kRing * Chain + position % kRing] =
-            back <= kReach[Chain] ? static_cast<uint16_t>(back) : 0;
-        head = static_cast<uint32_t>(position + 1);
+        uint32_t& head = heads[HeadOffset(Chain) + Hash<kHashBits[Chain]>(KeyOf<Chain>(q, word))];
+        const size_t back = q + 1 - head;
+        link = back <= Reach(Chain) ? static_cast<uint16_t>(back) : 0;
+        head = static_cast<uint32_t>(q + 1);
+    }
+
+    template <int... Chain>
+    void LinkAll(uint32_t* heads, uint16_t* links, size_t q, uint64_t word,
+                 std::integer_sequence<int, Chain...>) {
+        (Link<Chain>(heads, links, q, word), ...);
     }
 
     // Works out the links of the positions from `begin` up to `end` (exclusive; at most
@@ -267,10 +316,8 @@ private:
         uint32_t* heads = heads_.get();
         uint16_t* links = links_.get();
         for (size_t q = begin; q < end; ++q) {
-            const uint64_t word = Load64(input_ + q);
-            Link<kChain3>(heads, links, q, Prefix<3>(word));
-            Link<kChain4>(heads, links, q, Prefix<4>(word));
-            Link<kChain8>(heads, links, q, word);
+            LinkAll(heads, links, q, Load64(input_ + q),
+                    std::make_integer_sequence<int, kChainCount>());
         }
     }
 
@@ -278,7 +325,7 @@ private:
     // -1 when there is none.
     ptrdiff_t NearestTriple(size_t p, ptrdiff_t low) const {
         const uint8_t* here = input_ + p;
-        const ptrdiff_t last = Previous(Links(kChain3), static_cast<ptrdiff_t>(p));
+        const ptrdiff_t last = Previous(Links(0), static_cast<ptrdiff_t>(p));
         if (last < low) {
             return -1; // no position of this hash lies in range
         }
