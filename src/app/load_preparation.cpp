@@ -1,5 +1,8 @@
 #include "app/load_preparation.h"
 
+#include "app/world_internationals.h"
+#include "competitions/cup_alloc.h"
+#include "competitions/install_competition_trees.h"
 #include "formats/string_table.h"
 #include "world/game_date.h"
 #include "world/stadium_list.h"
@@ -12,6 +15,8 @@ namespace {
 constexpr int kLanguageCodeString = 799;
 constexpr const char* kDatabaseFolder = "database";
 constexpr const char* kCountryListFile = "countries.sav";
+constexpr const char* kScriptFolder = "script";
+constexpr const char* kCupSchemesFile = "CupAlloc.txt";
 
 std::string Join(const std::string& folder, const std::string& name) {
     if (folder.empty()) {
@@ -29,6 +34,10 @@ std::string GameDatabaseFolder(const std::string& installFolder) {
     return Join(installFolder, kDatabaseFolder);
 }
 
+std::string ScriptFolder(const std::string& installFolder) {
+    return Join(installFolder, kScriptFolder);
+}
+
 void PrepareProcessTables(const std::string& installFolder, const std::string& languageCode,
                           LoadPreparation& result) {
     SetCurrentGameDate(GameDate::FromDate(2003, 7, 6));
@@ -36,6 +45,14 @@ void PrepareProcessTables(const std::string& installFolder, const std::string& l
     result.stadiumListPath = Join(languageFolder, StadiumList::kFileName);
     result.stadiumListRead = GlobalStadiumList().LoadFile(result.stadiumListPath);
     result.stadiumModels = GlobalStadiumList().Count();
+}
+
+void PrepareCompetitionTables(const std::string& installFolder, LoadPreparation& result) {
+    InstallCompetitionTrees();
+    InstallCupSchemeServices();
+    result.cupSchemesPath = Join(ScriptFolder(installFolder), kCupSchemesFile);
+    result.cupSchemesRead = LoadCupSchemes(ScriptFolder(installFolder));
+    result.highestCupScheme = CupSchemes().Highest();
 }
 
 bool PrepareWorld(CWorld& world, const std::string& installFolder, LoadPreparation& result) {
@@ -47,8 +64,17 @@ bool PrepareWorld(CWorld& world, const std::string& installFolder, LoadPreparati
 LoadPreparation PrepareForLoad(CWorld& world, const std::string& installFolder) {
     LoadPreparation result;
     PrepareProcessTables(installFolder, LoadString(kLanguageCodeString), result);
+    PrepareCompetitionTables(installFolder, result);
     PrepareWorld(world, installFolder, result);
     return result;
+}
+
+int LoadInternationalCompetitions(CWorld& world, const std::string& installFolder,
+                                  WorldInternationals& holder, LoadPreparation& result) {
+    result.internationalNotes.clear();
+    result.internationalNodes =
+        holder.Load(world, ScriptFolder(installFolder), &result.internationalNotes);
+    return result.internationalNodes;
 }
 
 } // namespace tallo
