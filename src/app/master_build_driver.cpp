@@ -14,7 +14,6 @@
 #include "competitions/cup_alloc.h"
 #include "competitions/db_competition.h"
 #include "competitions/db_league_base.h"
-#include "competitions/install_competition_trees.h"
 #include "formats/per_language_tables.h"
 #include "formats/string_table.h"
 #include "mapping/global_tools.h"
@@ -136,9 +135,9 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
     // which ages are counted.
     LoadPreparation prepared;
     PrepareProcessTables(root, languageCode, prepared);
-    // The cup schemes of the script folder, reached by the cups through their services.
-    InstallCupSchemeServices();
-    LoadCupSchemes(root + "/script");
+    // Competition trees for the countries, and the cup schemes of the script folder that the
+    // cups reach through their services.
+    PrepareCompetitionTables(root, prepared);
     // Shoes, faces, club speeches and team colours of the build's language.
     GlobalLanguageTables().Load(databaseFolder, languageCode);
     // The ID mapping tables, the star heads and the badge archive.
@@ -146,7 +145,6 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
     tools.Start(root, &prompt);
 
     // A new database, loaded from the installation's "database" folder.
-    InstallCompetitionTrees();
     auto world = std::make_unique<CWorld>();
     report.countryListRead = PrepareWorld(*world, root, prepared);
     tools.InstallLookups(*world, GlobalLanguageTables());
