@@ -71,6 +71,23 @@ public:
         return false;
     }
 
+    bool SkipSectionWithin(const std::string& name, const std::string& enclosing) {
+        const std::string marker = std::string(kEnd) + name;
+        const std::string outer = std::string(kEnd) + enclosing;
+        for (size_t at = position_; at < lines_.size(); ++at) {
+            if (lines_[at] == marker) {
+                position_ = at + 1;
+                return true;
+            }
+            if (lines_[at] == outer) {
+                position_ = at;
+                return false;
+            }
+        }
+        position_ = lines_.size();
+        return false;
+    }
+
     bool SkipSection(const std::string& name) {
         const std::string marker = std::string(kEnd) + name;
         for (size_t at = position_; at < lines_.size(); ++at) {
@@ -276,6 +293,12 @@ void RunSteps(FuzzedDataProvider& input) {
                     TALLO_FUZZ_CHECK(std::memchr(field.data(), '\0', field.size()) != nullptr);
                 }
             }
+            break;
+        }
+        case 13: {
+            const std::string& enclosing = names[(argument / 7u) % names.size()];
+            TALLO_FUZZ_CHECK(file.SkipSectionWithin(name, enclosing) ==
+                             model.SkipSectionWithin(name, enclosing));
             break;
         }
         case 12: {

@@ -28,6 +28,7 @@ enum Kind : uint8_t {
     kByteLines,
     kList,
     kSection,
+    kComment, // a comment line, passed over by every read
     kKindCount
 };
 
@@ -73,6 +74,7 @@ void Run(FuzzedDataProvider& input) {
         value.kind = static_cast<Kind>(input.ConsumeIntegral<uint8_t>() % kKindCount);
         switch (value.kind) {
         case kString:
+        case kComment:
             value.text = input.ConsumeRandomLengthString(200);
             break;
         case kBytes:
@@ -126,6 +128,9 @@ void Run(FuzzedDataProvider& input) {
             break;
         case kString:
             writer.WriteString(value.text);
+            break;
+        case kComment:
+            writer.WriteComment(value.text);
             break;
         case kBytes:
             writer.WriteByteArray(value.bytes.data(), static_cast<int>(value.bytes.size()));

@@ -2,6 +2,8 @@
 // checked here the way the target checks them, so that the fault stays mended.
 
 #include "formats/kl_file.h"
+#include "world/club.h"
+#include "world/club_test_world.h"
 #include "world/file_version.h"
 #include "world/player.h"
 #include "world/rules_and_misc.h"
@@ -81,15 +83,19 @@ struct PlayerInput {
     uint32_t version = FileVersion::kCurrent;
 };
 
+// The versions the player and club targets choose from, in their order.
+constexpr uint32_t kPlayerVersions[] = {
+    FileVersion::kCurrent, 0x20040007u, 0x20040006u, 0x20040004u, 0x20040000u, 0x2003FFFFu, 1u};
+constexpr uint32_t kClubVersions[] = {FileVersion::kCurrent, 0x20040007u, 0x20040005u, 0x20040004u,
+                                      0x20040000u,           0x2003FFFFu, 1u};
+
 PlayerInput ReadPlayerInput(const std::string& path) {
-    static constexpr uint32_t kVersions[] = {
-        FileVersion::kCurrent, 0x20040007u, 0x20040006u, 0x20040004u, 0x20040000u, 0x2003FFFFu, 1u};
     PlayerInput input;
     input.text = ReadFile(path);
     if (!input.text.empty()) {
         const auto choice = static_cast<uint8_t>(input.text.back());
         input.text.pop_back();
-        input.version = kVersions[choice % std::size(kVersions)];
+        input.version = kPlayerVersions[choice % std::size(kPlayerVersions)];
     }
     return input;
 }
@@ -126,6 +132,40 @@ TEST(FuzzRegressionTest, DISABLED_PlayersSurviveASaveAsTheyWereLoaded) {
         CPlayer back;
         ASSERT_TRUE(back.Load(again));
         EXPECT_EQ(SavedText(back), saved);
+    }
+}
+
+std::string SavedText(const CClub& club, test::ClubTestWorld& world) {
+    CKLFile file;
+    file.OpenForWrite("unused.clb"); // never committed
+    club.Save(file, 0, world);
+    return file.WrittenText();
+}
+
+// The same for a club file with its players (the inputs of the club target end in two bytes
+// that choose the version and the load options; the file's own VERSION section decides here).
+// Disabled until the player reader keeps the hair style of files before major 0x2004.
+TEST(FuzzRegressionTest, DISABLED_ClubsSurviveASaveAsTheyWereLoaded) {
+    const std::vector<std::string> inputs = InputsOf("club");
+    ASSERT_FALSE(inputs.empty());
+    for (const std::string& path : inputs) {
+        SCOPED_TRACE(path);
+        std::string text = ReadFile(path);
+        text.resize(text.size() >= 2 ? text.size() - 2 : 0);
+        test::ClubTestWorld world;
+        CClub club;
+        CKLFile file;
+        ASSERT_TRUE(file.OpenFromMemory(text));
+        ASSERT_TRUE(club.Load(file, 0, 0, world));
+        club.PostLoadCheck(world);
+        const std::string saved = SavedText(club, world);
+
+        test::ClubTestWorld otherWorld;
+        CClub back;
+        CKLFile again;
+        ASSERT_TRUE(again.OpenFromMemory(saved));
+        ASSERT_TRUE(back.Load(again, 0, 0, otherWorld));
+        EXPECT_EQ(SavedText(back, otherWorld), saved);
     }
 }
 
