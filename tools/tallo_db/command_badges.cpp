@@ -11,8 +11,6 @@
 #include "app/load_preparation.h"
 #include "assets/badge_wrong_report.h"
 #include "commands.h"
-#include "competitions/cup_alloc.h"
-#include "competitions/install_competition_trees.h"
 #include "installation.h"
 #include "mapping/global_tools.h"
 #include "platform/console_prompt.h"
@@ -43,8 +41,6 @@ void RunBadgesCheck(const BadgesOptions& options) {
         ReportFailure(kCommand, "the database folder " + options.database + " does not exist");
         return;
     }
-    InstallCompetitionTrees();
-    InstallCupSchemeServices();
     auto world = std::make_unique<CWorld>();
     Installation installation;
     std::string error;
@@ -52,7 +48,6 @@ void RunBadgesCheck(const BadgesOptions& options) {
         ReportFailure(kCommand, error);
         return;
     }
-    LoadCupSchemes(installation.folder + "/script");
     if (!world->LoadAll(options.database)) {
         ReportFailure(kCommand,
                       "no country file (Country<n>.sav) could be read in " + options.database);

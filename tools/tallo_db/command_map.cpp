@@ -8,14 +8,12 @@
 #include <string>
 
 #include "app/load_preparation.h"
+#include "app/world_internationals.h"
 #include "commands.h"
-#include "competitions/cup_alloc.h"
-#include "competitions/install_competition_trees.h"
 #include "formats/per_language_tables.h"
 #include "formats/string_table.h"
 #include "installation.h"
 #include "mapping/global_tools.h"
-#include "platform/console_prompt.h"
 #include "platform/path_resolver.h"
 #include "world/world.h"
 
@@ -115,8 +113,6 @@ void RunMap(const MapOptions& options) {
     // What the editor prepares before it opens a database: the competition trees and cup
     // schemes, the country list and stadium models, the language tables and the global tool
     // object with the look-ups that records of old files are matched against.
-    InstallCompetitionTrees();
-    InstallCupSchemeServices();
     auto world = std::make_unique<CWorld>();
     Installation installation;
     std::string error;
@@ -124,7 +120,6 @@ void RunMap(const MapOptions& options) {
         ReportFailure(kCommand, error);
         return;
     }
-    LoadCupSchemes(installation.folder + "/script");
     GlobalLanguageTables().Load(GameDatabaseFolder(installation.folder),
                                 LoadString(kLanguageCodeString));
     CGlobalTools tools;
@@ -134,6 +129,11 @@ void RunMap(const MapOptions& options) {
         ReportFailure(kCommand, "no country file (Country<n>.sav) could be read in " + database);
         return;
     }
+    // The international competitions belong to a loaded world as the editor keeps it; the
+    // holder is declared after the world, so that it goes first.
+    WorldInternationals internationals;
+    LoadPreparation prepared;
+    LoadInternationalCompetitions(*world, installation.folder, internationals, prepared);
     world->SetLanguage(static_cast<uint8_t>(options.slot));
 
     bool reportWritten = false;
