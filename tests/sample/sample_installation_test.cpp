@@ -83,10 +83,16 @@ TEST(SampleInstallation, WritesTheFilesTheEditorNeeds) {
     }
     EXPECT_EQ(files.count("Rules.sav"), 1u);
     EXPECT_EQ(files.count("Without.sav"), 1u);
-    EXPECT_EQ(summary.countriesWithClubs, 4u);
-    EXPECT_EQ(summary.clubs, 29u);
-    EXPECT_GE(summary.persons, 300u);
-    EXPECT_LE(summary.persons, 800u);
+    EXPECT_EQ(summary.countriesWithClubs, 5u);
+    EXPECT_EQ(summary.clubs, 73u);
+    EXPECT_GE(summary.persons, 1000u);
+    EXPECT_LE(summary.persons, 2000u);
+    // The script folder: the cup schemes and the five international definition files.
+    const auto script = ReadFolderFiles(dir / "script");
+    for (const char* name : {"CupAlloc.txt", "EuropeanCup.txt", "SouthAmCup.txt", "QualiEC.txt",
+                             "WC.txt", "InDoor.txt"}) {
+        EXPECT_EQ(script.count(name), 1u) << name;
+    }
 }
 
 TEST(SampleInstallation, TheSameSeedWritesTheSameBytes) {
@@ -103,6 +109,8 @@ TEST(SampleInstallation, TheSameSeedWritesTheSameBytes) {
     EXPECT_EQ(Differences(a, b), "");
     EXPECT_EQ(ReadFile(first / "database/eng/StadiumList.txt"),
               ReadFile(second / "database/eng/StadiumList.txt"));
+    EXPECT_EQ(Differences(ReadFolderFiles(first / "script"), ReadFolderFiles(second / "script")),
+              "");
 
     // Another seed: another database, but the same fixed country list.
     const auto c = ReadFolderFiles(other / "database");

@@ -82,8 +82,8 @@ TEST(SamplePlan, FullScaleIsTheBenchmarkWorld) {
 
     options.scale = SampleScale::kSmall;
     const sample::SamplePlan small = sample::MakeSamplePlan(options);
-    EXPECT_EQ(small.CountriesWithClubs(), 4);
-    EXPECT_EQ(small.TotalClubs(), 29);
+    EXPECT_EQ(small.CountriesWithClubs(), 5);
+    EXPECT_EQ(small.TotalClubs(), 73);
 }
 
 TEST(SampleScaleNames, ParseOnlyTheTwoScales) {
@@ -242,7 +242,7 @@ TEST_F(LoadedSample, EveryClubHasAValidCompleteSquad) {
             EXPECT_EQ(CClub::ClampLongitude(club->Longitude()), club->Longitude());
         }
     }
-    EXPECT_EQ(clubs, 29u);
+    EXPECT_EQ(clubs, 73u);
 }
 
 TEST_F(LoadedSample, CountryRecordsAreInsideTheirRanges) {
@@ -313,7 +313,7 @@ TEST_F(LoadedSample, CountryRecordsAreInsideTheirRanges) {
         EXPECT_TRUE(country.winterBreak != 0 || country.indoorTournaments == 0);
         EXPECT_NE(country.notes.find("\r\n"), std::string::npos); // two lines survive
     }
-    EXPECT_EQ(countriesWithClubs, 4u);
+    EXPECT_EQ(countriesWithClubs, 5u);
 }
 
 } // namespace

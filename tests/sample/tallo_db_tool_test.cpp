@@ -3,11 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <regex>
 
+#include "app/load_preparation.h"
+#include "competitions/competition_tree.h"
+#include "competitions/country_completeness.h"
+#include "competitions/db_league_base.h"
 #include "sample_test_support.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
+#include "world/country.h"
+#include "world/world.h"
 
 namespace tallo {
 namespace {
@@ -59,7 +66,7 @@ TEST_F(TalloDbTool, InfoReportsWhatSampleWrote) {
     EXPECT_EQ(Count(info.out, "Countries with clubs"), std::stol(written[1].str()));
     EXPECT_EQ(Count(info.out, "Clubs"), std::stol(written[2].str()));
     EXPECT_EQ(Count(info.out, "Persons"), std::stol(written[3].str()));
-    EXPECT_EQ(Count(info.out, "Clubs"), 29);
+    EXPECT_EQ(Count(info.out, "Clubs"), 73);
     EXPECT_GT(Count(info.out, "Referees"), 0);
     EXPECT_GT(Count(info.out, "Player pool entries"), 0);
     EXPECT_EQ(Count(info.out, "Player IDs renumbered"), 0);
@@ -84,6 +91,135 @@ TEST_F(TalloDbTool, ResaveTwiceGivesTheSameFiles) {
     EXPECT_EQ(b.size(), 208u);
     EXPECT_TRUE(a == b);
     EXPECT_TRUE(b == c);
+    // The files carry the competitions: the first country's pyramid with its relegation league
+    // and its play-off, and the cups.
+    const std::string& countryOne = b.at("Country1.sav");
+    for (const char* part : {"{ 1, LEAGUE, 2 }", "{ 1, SCOTT1, 0 }", "DB_REL1", "{ 1, FA_CUP, 0 }",
+                             "{ 1, LE_CUP, 0 }", "{ 1, SUPERCUP, 0 }"}) {
+        EXPECT_NE(countryOne.find(part), std::string::npos) << part;
+    }
+    EXPECT_NE(b.at("Country2.sav").find("DB_SWITZERLAND"), std::string::npos);
+}
+
+// "Country   1  <name>: complete" and the like, by country number.
+std::map<int, std::string> ValidateVerdicts(const std::string& output) {
+    std::map<int, std::string> verdicts;
+    const std::regex line("Country +(\\d+)  [^\\n]*: (complete|incomplete)\n");
+    for (auto it = std::sregex_iterator(output.begin(), output.end(), line);
+         it != std::sregex_iterator(); ++it) {
+        verdicts[std::stoi((*it)[1].str())] = (*it)[2].str();
+    }
+    return verdicts;
+}
+
+TEST_F(TalloDbTool, ValidateListsTheCompleteCountriesAndEveryReason) {
+    TempDir dir;
+    const std::string install = dir / "game";
+    ASSERT_EQ(Run({"sample", install, "--seed", "5"}).exitCode, 0);
+    ProcessResult all = Run({"validate", install + "/database"});
+    ASSERT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_NE(all.out.find("Complete countries: 3 of 206\n"), std::string::npos) << all.out;
+    const std::map<int, std::string> verdicts = ValidateVerdicts(all.out);
+    EXPECT_EQ(verdicts.size(), 206u);
+    for (const auto& [number, verdict] : verdicts) {
+        const bool complete = number == 1 || number == 2 || number == 160;
+        EXPECT_EQ(verdict, complete ? "complete" : "incomplete") << number;
+    }
+    // Each reason of an incomplete country on a line of its own.
+    EXPECT_NE(all.out.find(": incomplete\n"
+                           "    - has 7 clubs with the national team; a complete country has at "
+                           "least 10\n"
+                           "    - its top league has 6 teams; a complete country has at least 10\n"
+                           "Country  61"),
+              std::string::npos)
+        << all.out;
+    EXPECT_NE(all.out.find(": incomplete\n"
+                           "    - has 4 clubs with the national team; a complete country has at "
+                           "least 10\n"
+                           "    - has no league\n"),
+              std::string::npos);
+
+    ProcessResult some =
+        Run({"validate", install + "/database", "--country", "60", "--country", "1"});
+    ASSERT_EQ(some.exitCode, 0) << some.err;
+    EXPECT_NE(some.out.find("Complete countries: 1 of 2\n"), std::string::npos) << some.out;
+    EXPECT_EQ(ValidateVerdicts(some.out).size(), 2u);
+    ProcessResult incomplete = Run({"validate", install + "/database", "--incomplete"});
+    ASSERT_EQ(incomplete.exitCode, 0);
+    EXPECT_EQ(ValidateVerdicts(incomplete.out).size(), 203u);
+    EXPECT_EQ(ValidateVerdicts(incomplete.out).count(1), 0u);
+}
+
+// A complete country whose top league is cut to eight teams, as the league editor leaves it
+// (size, fixture list and calendar made to fit): validate names exactly that reason.
+TEST_F(TalloDbTool, ValidateReportsATopLeagueCutUnderTenTeams) {
+    TempDir dir;
+    const std::string install = dir / "game";
+    ASSERT_EQ(Run({"sample", install, "--seed", "6"}).exitCode, 0);
+    {
+        auto world = std::make_unique<CWorld>();
+        ASSERT_TRUE(PrepareForLoad(*world, install).countryListRead);
+        ASSERT_TRUE(world->LoadAll(install + "/database"));
+        CCountry& country = *world->GetCountry(160);
+        ASSERT_TRUE(country.IsComplete());
+        CDBLeagueBase* top = CompetitionTreeOf(country)->League(0);
+        ASSERT_NE(top, nullptr);
+        while (top->TeamCount() > 8) {
+            ASSERT_TRUE(top->RemoveTeam(top->TeamAt(top->TeamCount() - 1)));
+        }
+        top->SetSize(8);
+        ASSERT_TRUE(top->FillFixturesFromTemplate());
+        top->ClearCalendar();
+        for (int32_t matchday = 1; matchday <= top->RequiredMatchdays(); ++matchday) {
+            top->SetMatchdayOn(32 + 7 * matchday, matchday);
+        }
+        ASSERT_EQ(DescribeIncompleteness(country),
+                  std::vector<std::string>{
+                      "its top league has 8 teams; a complete country has at least 10"});
+        ASSERT_TRUE(world->SaveAll(nullptr));
+    }
+    ProcessResult result = Run({"validate", install + "/database"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("Complete countries: 2 of 206\n"), std::string::npos);
+    const std::regex broken("Country 160  [^\\n]*: incomplete\n"
+                            "    - its top league has 8 teams; a complete country has at least 10\n"
+                            "Country 161");
+    EXPECT_TRUE(std::regex_search(result.out, broken)) << result.out;
+    EXPECT_EQ(ValidateVerdicts(result.out).at(1), "complete");
+}
+
+TEST_F(TalloDbTool, ValidateFailsOnlyWhenItCannotReadTheFolder) {
+    TempDir dir;
+    const std::string install = dir / "game";
+    ASSERT_EQ(Run({"sample", install}).exitCode, 0);
+    ProcessResult missing = Run({"validate", dir / "nowhere", "--install", install});
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
+    std::filesystem::create_directories(dir / "empty");
+    ProcessResult empty = Run({"validate", dir / "empty", "--install", install});
+    EXPECT_NE(empty.exitCode, 0);
+    EXPECT_NE(empty.err.find("no country file"), std::string::npos) << empty.err;
+    ProcessResult badCountry = Run({"validate", install + "/database", "--country", "207"});
+    EXPECT_NE(badCountry.exitCode, 0);
+    EXPECT_NE(badCountry.err.find("no country 207"), std::string::npos) << badCountry.err;
+}
+
+// The benchmark world: at least sixty complete countries, every country file under the 5 MiB a
+// country file may have.
+TEST_F(TalloDbTool, FullSampleHasSixtyCompleteCountriesInFilesUnderTheLimit) {
+    TempDir dir;
+    const std::string install = dir / "game";
+    ProcessResult sample = Run({"sample", install, "--scale", "full", "--seed", "3"});
+    ASSERT_EQ(sample.exitCode, 0) << sample.err;
+    ProcessResult info = Run({"info", install + "/database"});
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+    EXPECT_GE(Count(info.out, "Complete countries"), 60);
+    EXPECT_EQ(Count(info.out, "Countries with clubs"), 206);
+    EXPECT_EQ(Count(info.out, "International competitions"), 55);
+    for (int number = 1; number <= 206; ++number) {
+        const std::string file = install + "/database/Country" + std::to_string(number) + ".sav";
+        EXPECT_LT(std::filesystem::file_size(file), 5u * 1024 * 1024) << file;
+    }
 }
 
 TEST_F(TalloDbTool, RegisterLetsLaterCommandsFindTheInstallation) {
@@ -103,13 +239,13 @@ TEST_F(TalloDbTool, RegisterLetsLaterCommandsFindTheInstallation) {
     ProcessResult info = Run({"info", dir / "copy"});
     ASSERT_EQ(info.exitCode, 0) << info.err;
     EXPECT_NE(info.out.find("(from the settings file)"), std::string::npos) << info.out;
-    EXPECT_EQ(Count(info.out, "Clubs"), 29);
+    EXPECT_EQ(Count(info.out, "Clubs"), 73);
 }
 
 TEST_F(TalloDbTool, WithoutArgumentsShowsTheSubcommands) {
     ProcessResult overview = Run({});
     EXPECT_EQ(overview.exitCode, 0) << overview.err;
-    for (const char* command : {"info", "resave", "sample"}) {
+    for (const char* command : {"info", "resave", "sample", "validate"}) {
         EXPECT_NE(overview.out.find(command), std::string::npos) << command;
     }
 }

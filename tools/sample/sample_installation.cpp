@@ -7,6 +7,7 @@
 #include "platform/atomic_file.h"
 #include "platform/path_resolver.h"
 #include "sample_country_list.h"
+#include "sample_script_folder.h"
 #include "sample_stadium_models.h"
 #include "world/stadium_list.h"
 #include "world/world.h"
@@ -53,8 +54,13 @@ bool WriteSampleInstallation(const std::string& folder, const SampleOptions& opt
         return Fail(error, "cannot write " + archive);
     }
 
-    // From here on the road of the editor: prepare the tables, take in the country list, then
-    // fill the world and save it.
+    const std::string scriptFolder = ScriptFolder(folder);
+    if (!WriteSampleScriptFolder(scriptFolder, countries, error)) {
+        return false;
+    }
+
+    // From here on the road of the editor: prepare the tables (the cup schemes just written
+    // among them), take in the country list, then fill the world and save it.
     auto world = std::make_unique<CWorld>();
     const LoadPreparation prepared = PrepareForLoad(*world, folder);
     if (!prepared.countryListRead) {
@@ -62,6 +68,9 @@ bool WriteSampleInstallation(const std::string& folder, const SampleOptions& opt
     }
     if (!prepared.stadiumListRead) {
         return Fail(error, "cannot read back " + prepared.stadiumListPath);
+    }
+    if (!prepared.cupSchemesRead) {
+        return Fail(error, "cannot read back " + prepared.cupSchemesPath);
     }
     summary = PopulateSampleWorld(*world, countries, GlobalStadiumList(), options);
     world->SetDatabaseFolder(database);

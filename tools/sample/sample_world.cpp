@@ -16,14 +16,16 @@ namespace {
 
 constexpr int kCountryCount = 206;
 
-// The small sample: four countries on different continents, two of them with the ten clubs a
-// complete country needs, one with fewer, one with three.
+// The small sample: five countries on four continents. Three are complete (a pyramid of three
+// levels, two levels, one league); one has a league too small and too few clubs, one three
+// clubs and no league (see SmallLeagueSystem).
 struct SmallCountry {
     int number;
     int clubs;
     int level;
 };
-constexpr SmallCountry kSmallCountries[] = {{1, 10, 0}, {2, 10, 1}, {60, 6, 2}, {120, 3, 3}};
+constexpr SmallCountry kSmallCountries[] = {
+    {1, 30, 0}, {2, 20, 1}, {60, 6, 2}, {120, 3, 3}, {160, 14, 1}};
 
 // The full sample: every country has clubs; the countries fall into four tiers, so that some
 // hold about sixty clubs and others ten.
@@ -134,7 +136,8 @@ SampleSummary SummariseWorld(const CWorld& world) {
 SampleWorldBuilder::SampleWorldBuilder(CWorld& world, const std::vector<SampleCountry>& countries,
                                        const StadiumList& models, const SampleOptions& options)
     : world_(world), countries_(countries), models_(models), options_(options),
-      plan_(MakeSamplePlan(options)), random_(options.seed) {}
+      plan_(MakeSamplePlan(options)), random_(options.seed),
+      leagueRandom_(options.seed ^ 0x1EA6E5u) {}
 
 SampleSummary SampleWorldBuilder::Build() {
     // Countries, their records and clubs first: persons refer to clubs anywhere in the world.
@@ -154,6 +157,7 @@ SampleSummary SampleWorldBuilder::Build() {
         BuildClubs(work);
         BuildCountryRecords(work);
         BuildNationalTeam(work);
+        BuildCompetitions(work);
         allClubs_.insert(allClubs_.end(), work.clubIds.begin(), work.clubIds.end());
     }
     for (int number = 1; number <= kCountryCount; ++number) {

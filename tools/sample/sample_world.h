@@ -15,9 +15,9 @@ class StadiumList;
 
 namespace tallo::sample {
 
-// small: a handful of countries with clubs and a few hundred persons, for tests and a first
-// look; full: the benchmark world, every country with clubs, about 6,000 clubs and 150,000
-// persons.
+// small: a handful of countries with clubs (three of them complete) and some 1,500 persons,
+// for tests and a first look; full: the benchmark world, every country with clubs, about 6,000
+// clubs and 150,000 persons, most countries complete.
 enum class SampleScale { kSmall, kFull };
 
 // "small" or "full".
@@ -60,9 +60,10 @@ struct SampleSummary {
 
 // Fills a world just made from the sample country list (CWorld::LoadCountryList) with the
 // sample database: clubs with players, officials and staff, referees, sponsors, staff records,
-// stadiums (models from `models`), national coaches, player pools, additional managers and
-// players without a club, every value inside its range. Everything goes through the model
-// classes, so saving the world writes exactly what the editor writes.
+// stadiums (models from `models`), national coaches, player pools, additional managers,
+// players without a club and the competitions (league pyramids with their play-offs, cups and
+// calendars; only when competition trees are installed), every value inside its range. Everything
+// goes through the model classes, so saving the world writes exactly what the editor writes.
 //
 // Persons are created in the order a load reads them back (country by country: each club's
 // list, then the additional managers; the players without a club last), so that a load of

@@ -53,6 +53,10 @@ private:
     void BuildClubDetails(CountryWork& work, CClub& club, const std::string& place, int rank);
     void BuildNationalTeam(CountryWork& work);
 
+    // Competitions (sample_competition_builder.cpp): the league system, its play-offs and the
+    // cups, with their calendars.
+    void BuildCompetitions(CountryWork& work);
+
     // Persons (sample_person_builder.cpp), created in the order a load reads them.
     void BuildClubPersons(CountryWork& work, CClub& club, int rank);
     void BuildAdditionalManagers(CountryWork& work);
@@ -78,6 +82,9 @@ private:
     SampleOptions options_;
     SamplePlan plan_;
     SampleRandom random_;
+    // The competitions draw from a stream of their own, so that the persons of a seed do not
+    // change with them.
+    SampleRandom leagueRandom_;
     SampleNames names_;
     std::vector<CountryWork> work_;
     std::vector<uint32_t> allClubs_;

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "app/world_internationals.h"
 #include "commands.h"
+#include "competitions/international_competitions.h"
 #include "installation.h"
 #include "platform/code_page.h"
 #include "platform/path_resolver.h"
@@ -57,9 +59,10 @@ void RunInfo(const InfoOptions& options) {
         ReportFailure(kCommand, error);
         return;
     }
-    if (!world->LoadAll(options.folder)) {
-        ReportFailure(kCommand,
-                      "no country file (Country<n>.sav) could be read in " + options.folder);
+    // Declared after the world, so that it lets the world's index go first.
+    WorldInternationals internationals;
+    if (!LoadDatabase(options.folder, installation, *world, internationals, error)) {
+        ReportFailure(kCommand, error);
         return;
     }
 
@@ -90,6 +93,11 @@ void RunInfo(const InfoOptions& options) {
     Line("Stadiums:", summary.stadiums);
     Line("Player pool entries:", summary.poolEntries);
     Line("Player IDs renumbered:", world->LoadTranslation().size());
+    const CInternationalCompetitions* international = internationals.Competitions();
+    // The root is not counted.
+    Line("International competitions:", international != nullptr && !international->Nodes().empty()
+                                            ? international->Nodes().size() - 1
+                                            : 0);
 
     if (options.countries) {
         std::cout << "\nCountry  Clubs  Persons  Complete  Name\n";

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "app/world_internationals.h"
 #include "commands.h"
 #include "installation.h"
 #include "platform/path_resolver.h"
@@ -35,9 +36,10 @@ void RunResave(const ResaveOptions& options) {
         ReportFailure(kCommand, error);
         return;
     }
-    if (!world->LoadAll(options.source)) {
-        ReportFailure(kCommand,
-                      "no country file (Country<n>.sav) could be read in " + options.source);
+    // Declared after the world, so that it lets the world's index go first.
+    WorldInternationals internationals;
+    if (!LoadDatabase(options.source, installation, *world, internationals, error)) {
+        ReportFailure(kCommand, error);
         return;
     }
     if (!CreateFolders(options.target)) {

@@ -18,6 +18,7 @@ int ExitStatus() {
 void RegisterCommands(CLI::App& app) {
     RegisterInfoCommand(app);
     RegisterResaveCommand(app);
+    RegisterValidateCommand(app);
     RegisterSampleCommand(app);
     RegisterBuildCommand(app);
     RegisterBadgesCommand(app);

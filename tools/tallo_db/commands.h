@@ -11,12 +11,13 @@ namespace tallo::db {
 // SetExitStatus (0 on success).
 void RegisterCommands(CLI::App& app);
 
-void RegisterInfoCommand(CLI::App& app);   // command_info.cpp
-void RegisterResaveCommand(CLI::App& app); // command_resave.cpp
-void RegisterSampleCommand(CLI::App& app); // command_sample.cpp
-void RegisterBuildCommand(CLI::App& app);  // command_build.cpp
-void RegisterBadgesCommand(CLI::App& app); // command_badges.cpp
-void RegisterMapCommand(CLI::App& app);    // command_map.cpp
+void RegisterInfoCommand(CLI::App& app);     // command_info.cpp
+void RegisterResaveCommand(CLI::App& app);   // command_resave.cpp
+void RegisterSampleCommand(CLI::App& app);   // command_sample.cpp
+void RegisterBuildCommand(CLI::App& app);    // command_build.cpp
+void RegisterValidateCommand(CLI::App& app); // command_validate.cpp
+void RegisterBadgesCommand(CLI::App& app);   // command_badges.cpp
+void RegisterMapCommand(CLI::App& app);      // command_map.cpp
 
 void SetExitStatus(int status);
 int ExitStatus();

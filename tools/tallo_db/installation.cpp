@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/load_preparation.h"
+#include "app/world_internationals.h"
 #include "commands.h"
 #include "formats/string_table.h"
 #include "platform/environment.h"
@@ -85,6 +86,17 @@ bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseF
                 " of the installation " + found.folder + " (from " + found.foundBy + ")";
         return false;
     }
+    return true;
+}
+
+bool LoadDatabase(const std::string& databaseFolder, const Installation& installation,
+                  CWorld& world, WorldInternationals& internationals, std::string& error) {
+    if (!world.LoadAll(databaseFolder)) {
+        error = "no country file (Country<n>.sav) could be read in " + databaseFolder;
+        return false;
+    }
+    LoadPreparation prepared;
+    LoadInternationalCompetitions(world, installation.folder, internationals, prepared);
     return true;
 }
 

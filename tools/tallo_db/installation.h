@@ -8,7 +8,8 @@ class App;
 
 namespace tallo {
 class CWorld;
-}
+class WorldInternationals;
+} // namespace tallo
 
 namespace tallo::db {
 
@@ -30,10 +31,18 @@ bool FindInstallation(const std::string& explicitFolder, const std::string& data
                       Installation& found, std::string& error);
 
 // Finds the installation and prepares what the editor prepares before it loads a database:
-// the current game date, the stadium model list and the world's 206 countries from
-// countries.sav. False with a message when the installation or its countries.sav is missing.
+// the current game date, the stadium model list, the competition trees and the cup schemes of
+// the script folder, and the world's 206 countries from countries.sav. False with a message when
+// the installation or its countries.sav is missing.
 bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseFolder,
                  CWorld& world, Installation& found, std::string& error);
+
+// Loads the database folder into a world prepared with PrepareLoad, then the international
+// competitions of the installation's script folder for it (kept by `internationals`, which
+// the caller declares after the world). False with a message when no country file could be
+// read.
+bool LoadDatabase(const std::string& databaseFolder, const Installation& installation,
+                  CWorld& world, WorldInternationals& internationals, std::string& error);
 
 // Prints "tallo-db <command>: <message>" to standard error and sets a failing exit status.
 void ReportFailure(const std::string& command, const std::string& message);
