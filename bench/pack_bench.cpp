@@ -56,33 +56,37 @@ template <size_t N> const char* Pick(Lcg& random, const char* const (&names)[N])
     return names[random.Below(static_cast<int>(N))];
 }
 
-void WritePlayer(CKLFile& file, Lcg& random, int id) {
-    const std::string section = "PLAYER" + std::to_string(id);
-    file.WriteSectionBegin(section);
-    file.WriteInt(id);
+// A player section shaped like those of a database: names, a date, then mostly small
+// values one per line (ratings, flags, counters), a few measures and identifiers.
+void WritePlayer(CKLFile& file, Lcg& random, int country, int id) {
+    file.WriteSectionBegin("PLAYER");
     file.WriteString(Pick(random, kFirstNames));
     file.WriteString(Pick(random, kSurnames));
     file.WriteString("");
-    file.WriteInt(700000 + random.Below(9000)); // birth day number
-    file.WriteByte(static_cast<uint8_t>(1 + random.Below(206)));
-    file.WriteByte(static_cast<uint8_t>(random.Below(3)));
-    for (int i = 0; i < 12; ++i) {
-        file.WriteByte(static_cast<uint8_t>(random.Skewed()));
+    file.WriteString("");
+    for (int i = 0; i < 5; ++i) {
+        file.WriteByte(static_cast<uint8_t>(random.Below(4) == 0 ? random.Below(100) : 0));
     }
-    uint8_t ratings[32];
-    for (uint8_t& rating : ratings) {
-        rating = static_cast<uint8_t>(30 + random.Below(70));
-    }
-    file.WriteByteArray(ratings, 32);
-    file.WriteShort(static_cast<int16_t>(random.Below(400)));
-    file.WriteHex(random.Next() & 0xFFFF);
-    file.WriteBool(random.Below(2));
     file.WriteSectionBegin("DATE");
     file.WriteByte(static_cast<uint8_t>(1 + random.Below(28)));
     file.WriteByte(static_cast<uint8_t>(1 + random.Below(12)));
-    file.WriteShort(static_cast<int16_t>(1970 + random.Below(30)));
+    file.WriteShort(static_cast<int16_t>(1970 + random.Below(16)));
     file.WriteSectionEnd("DATE");
-    file.WriteSectionEnd(section);
+    for (int i = 0; i < 36; ++i) {
+        file.WriteByte(static_cast<uint8_t>(random.Skewed()));
+    }
+    file.WriteShort(static_cast<int16_t>(165 + random.Below(35))); // height
+    file.WriteShort(static_cast<int16_t>(60 + random.Below(35)));  // weight
+    for (int i = 0; i < 4; ++i) {
+        file.WriteByte(static_cast<uint8_t>(random.Below(5)));
+    }
+    file.WriteInt(400000 + random.Below(100000));
+    file.WriteInt(country);
+    file.WriteInt(id);
+    for (int i = 0; i < 12; ++i) {
+        file.WriteInt(i == 2 || i == 3 ? 2003 : random.Below(8) == 0 ? random.Below(40) : 0);
+    }
+    file.WriteSectionEnd("PLAYER");
 }
 
 void WriteClub(CKLFile& file, Lcg& random, int club, int& nextPlayer) {
@@ -98,7 +102,7 @@ void WriteClub(CKLFile& file, Lcg& random, int club, int& nextPlayer) {
     }
     const int players = 18 + random.Below(12);
     for (int i = 0; i < players; ++i) {
-        WritePlayer(file, random, nextPlayer++);
+        WritePlayer(file, random, club % 206 + 1, nextPlayer++);
     }
     file.WriteSectionEnd(section);
 }

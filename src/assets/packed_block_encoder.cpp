@@ -95,37 +95,12 @@ inline size_t NeededFar(size_t gain) {
     return gain + 4 <= 67 ? gain + 4 : gain + 5;
 }
 
-// The match search of the greedy matcher. At each position the matcher considers the earlier
-// positions of the window that start with the same three bytes, nearest first, and keeps the
-// one whose match length minus the size of its command (its gain) is largest; a tie keeps the
-// nearer one. A longer match is needed to beat a shorter one, and the gain of a length only
-// falls with the distance, so the result is simply the candidate of greatest gain, the
-// nearest among equals. That lets the search look at far fewer positions than the candidates:
-//
-//  - A match of 3 bytes gains 1 only nearer than 1024 bytes (2-byte command) and nothing
-//    further back, while every longer match gains at least 1. So 3-byte matches need no chain:
-//    only the nearest position with the same three bytes, and only when nothing longer gains
-//    more than 1 (the 3-byte one is then nearer than any 4-byte match of gain 1, which lies
-//    at 1024 or beyond).
-//  - Matches of 4 bytes or more are found in a chain of the positions with the same first 4
-//    bytes; as soon as only a match of 8 (16) bytes or more could still win, the walk goes on
-//    in the chain of the positions with the same first 8 (16) bytes. Every position of a
-//    longer chain lies in the shorter ones, so nothing that could win is passed over.
-//
-// In record text most positions share three or four bytes with hundreds of others in the
-// window, nearly all too short to win; the chains step over them.
-//
-// Which positions precede a position in a chain depends on the input alone, not on the
-// matches chosen, so the links are worked out ahead of the search, a block at a time, in one
-// tight pass. Each link is the distance back to the previous position with the same hash
-// (hashes stand for the keys; a collision only adds a candidate that fails), 0 when there is
-// none within reach.
 // Chain 0 holds the positions by their first 3 bytes (only the nearest one is used), the
 // others by the keys below.
-constexpr size_t kChainKey[] = {3, 4, 8, 16};
-constexpr int kChainCount = 4;
+constexpr size_t kChainKey[] = {3, 4, 6, 8, 16};
+constexpr int kChainCount = 5;
 constexpr int kFirstKeyChain = 1;
-constexpr int kHashBits[kChainCount] = {15, 14, 14, 14};
+constexpr int kHashBits[kChainCount] = {15, 14, 14, 14, 14};
 
 constexpr size_t HeadOffset(int chain) {
     size_t offset = 0;
@@ -141,6 +116,32 @@ constexpr size_t Reach(int chain) {
     return chain == 0 ? kNearDistance : kWindow - 1;
 }
 
+// The match search of the greedy matcher. At each position the matcher considers the earlier
+// positions of the window that start with the same three bytes, nearest first, and keeps the
+// one whose match length minus the size of its command (its gain) is largest; a tie keeps the
+// nearer one. A longer match is needed to beat a shorter one, and the gain of a length only
+// falls with the distance, so the result is simply the candidate of greatest gain, the
+// nearest among equals. That lets the search look at far fewer positions than the candidates:
+//
+//  - A match of 3 bytes gains 1 only nearer than 1024 bytes (2-byte command) and nothing
+//    further back, while every longer match gains at least 1. So 3-byte matches need no chain:
+//    only the nearest position with the same three bytes, and only when nothing longer gains
+//    more than 1 (the 3-byte one is then nearer than any 4-byte match of gain 1, which lies
+//    at 1024 or beyond).
+//  - Matches of 4 bytes or more are found in a chain of the positions with the same first 4
+//    bytes; as soon as only a match of 6 bytes or more could still win, the walk goes on in
+//    the chain of the positions with the same first 6 bytes, and so on to 8 and 16. Every
+//    position of a longer chain lies in the shorter ones, so nothing that could win is
+//    passed over.
+//
+// In record text most positions share three or four bytes with hundreds of others in the
+// window, nearly all too short to win; the chains step over them.
+//
+// Which positions precede a position in a chain depends on the input alone, not on the
+// matches chosen, so the links are worked out ahead of the search, a block at a time, in one
+// tight pass. Each link is the distance back to the previous position with the same hash
+// (hashes stand for the keys; a collision only adds a candidate that fails), 0 when there is
+// none within reach.
 class MatchFinder {
 public:
     MatchFinder(const uint8_t* input, size_t n)

@@ -124,6 +124,51 @@ TEST(PackBlockEncoderTest, GivesTheBytesOfThePlainGreedyMatcher) {
     mixed.insert(mixed.end(), 3000, 'z');
     mixed.insert(mixed.end(), mixed.begin() + 100, mixed.begin() + 400);
     EXPECT_EQ(PackBlock(mixed.data(), mixed.size()), ReferencePack(mixed));
+
+    // Record text: lines of small numbers and repeated words, where long chains of equal
+    // prefixes make the search climb through every chain.
+    std::string text;
+    std::uniform_int_distribution<int> pick(0, 9);
+    while (text.size() < 150000) {
+        const int kind = pick(random);
+        text += kind < 6   ? std::to_string(pick(random) * pick(random))
+                : kind < 8 ? std::string("%INDEX%PLAYER")
+                           : "\"Name" + std::to_string(pick(random)) + "\",\"Name\"";
+        text += "\r\n";
+    }
+    const Bytes record(text.begin(), text.end());
+    EXPECT_EQ(PackBlock(record.data(), record.size()), ReferencePack(record));
+}
+
+TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherAtEveryCommandLimit) {
+    // Copies of one piece, of lengths around the limits of the commands (3, 4, 10, 11, 67,
+    // 68, 1028), at distances around 1024 and the end of the window, between filler that
+    // matches nothing of the piece: the choice between near and far, short and long, and
+    // equal gains is made at every limit.
+    std::mt19937 random(31);
+    const size_t lengths[] = {3,  4,  5,  9,  10, 11, 12,  60,   61,
+                              64, 65, 66, 67, 68, 69, 300, 1028, 1100};
+    const size_t gaps[] = {1, 5, 900, 1010, 1018, 1019, 1020, 1021, 1022, 1030, 16000};
+    std::uniform_int_distribution<size_t> pickLength(0, std::size(lengths) - 1);
+    std::uniform_int_distribution<size_t> pickGap(0, std::size(gaps) - 1);
+    std::uniform_int_distribution<int> letter(0, 25);
+    Bytes piece(1200);
+    for (uint8_t& b : piece) {
+        b = static_cast<uint8_t>('a' + letter(random));
+    }
+    for (int round = 0; round < 300; ++round) {
+        Bytes input;
+        for (int copy = 0; copy < 6; ++copy) {
+            const size_t gap = gaps[pickGap(random)];
+            for (size_t i = 0; i < gap; ++i) {
+                input.push_back(static_cast<uint8_t>('A' + letter(random)));
+            }
+            const size_t length = lengths[pickLength(random)];
+            input.insert(input.end(), piece.begin(), piece.begin() + length);
+        }
+        input.insert(input.end(), 8, '#');
+        ASSERT_EQ(PackBlock(input.data(), input.size()), ReferencePack(input)) << "round " << round;
+    }
 }
 
 TEST(PackBlockEncoderTest, StaysWithinTheBoundAndRefusesWhatTheHeaderCannotHold) {
