@@ -19,7 +19,9 @@ bool ReadTableFile(const std::string& path, std::string& text);
 // end a C string (the rest of that line is dropped).
 class TextLines {
 public:
+    // The text is not copied: it must outlive the reader.
     TextLines(std::string_view text, size_t maxLength);
+    TextLines(std::string&& text, size_t maxLength) = delete;
 
     // The next line; false at the end of the data.
     bool Next(std::string_view& line);
