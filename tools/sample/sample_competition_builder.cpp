@@ -181,8 +181,9 @@ void SampleWorldBuilder::BuildCompetitions(CountryWork& work) {
         return; // no competition trees installed: the country keeps what it has
     }
     LeagueSystemPlan plan;
-    if (options_.scale != SampleScale::kSmall ||
-        !SmallLeagueSystem(work.entry != nullptr ? work.entry->number : 0, plan)) {
+    const bool fixed = options_.scale == SampleScale::kSmall &&
+                       SmallLeagueSystem(static_cast<int>(country.Number()), plan);
+    if (!fixed) {
         plan = RandomLeagueSystem(work.clubCount, work.level, leagueRandom_);
     }
     const LevelNames& names = NamesOf(work.style);
@@ -222,11 +223,12 @@ void SampleWorldBuilder::BuildCompetitions(CountryWork& work) {
             league->SetLevel(static_cast<int32_t>(k));
             league->SetSize(level.sizes[i]);
             league->SetRounds(level.rounds);
-            const int scale = kMaxLeagueLevels - static_cast<int>(k) + (3 - work.level);
-            league->SetAttendanceMultiplier(static_cast<uint8_t>(20 + 12 * scale));
-            league->SetTransferMultiplier(static_cast<uint8_t>(30 + 15 * scale));
-            league->SetValue(1, 10000 * scale * scale);
-            league->SetValue(2, 500 * scale);
+            // Higher leagues of stronger countries draw more people and pay more.
+            const int weight = kMaxLeagueLevels - static_cast<int>(k) + (3 - work.level);
+            league->SetAttendanceMultiplier(static_cast<uint8_t>(20 + 12 * weight));
+            league->SetTransferMultiplier(static_cast<uint8_t>(30 + 15 * weight));
+            league->SetValue(1, 10000 * weight * weight);
+            league->SetValue(2, 500 * weight);
             league->SetValue(3, k == 0 ? 25000 * (4 - work.level) : 0);
             for (int r = 0; r < level.reserveTeams && nextSecondTeam < work.clubIds.size(); ++r) {
                 league->AddTeam(work.clubIds[nextSecondTeam++] | kSecondTeam);
