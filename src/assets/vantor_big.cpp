@@ -97,7 +97,8 @@ bool CVantorBig::Open(const std::string& path, bool readOnly) {
         return false;
     }
     const std::string resolved = ResolvePath(path);
-    std::FILE* file = std::fopen(resolved.c_str(), "rb");
+    // A folder opens as a stream on some systems but is no archive to read.
+    std::FILE* file = FileExists(path) ? std::fopen(resolved.c_str(), "rb") : nullptr;
     if (file == nullptr) {
         Report(kCannotOpenString, path);
         return false;

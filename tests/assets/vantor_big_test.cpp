@@ -186,9 +186,11 @@ TEST_F(VantorBigTest, TakesTheArchiveSizeInEitherByteOrder) {
 TEST_F(VantorBigTest, RefusesFilesThatAreNoArchive) {
     EXPECT_FALSE(big_.Open("", true));
     EXPECT_FALSE(big_.Open(dir_ / "missing.big", true));
+    EXPECT_FALSE(big_.Open(dir_.Path(), true));
     EXPECT_EQ(Messages(prompt_),
               (std::vector<std::string>{LoadString(867),
-                                        FormatString(869, (dir_ / "missing.big").c_str())}));
+                                        FormatString(869, (dir_ / "missing.big").c_str()),
+                                        FormatString(869, dir_.Path().c_str())}));
     const std::string notBig = FormatString(871, (dir_ / "bad.big").c_str());
     ExpectRefused("BIGF", notBig);
     ExpectRefused(std::string(15, '\0'), notBig);
