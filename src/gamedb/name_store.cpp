@@ -52,7 +52,7 @@ void NameList::Reset() {
 }
 
 int NameList::Find(std::string_view name) const {
-    const auto it = index_.find(std::string(name));
+    const auto it = index_.find(name);
     return it == index_.end() ? -1 : it->second;
 }
 
@@ -60,8 +60,7 @@ uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, b
     if (name.empty()) {
         return 0;
     }
-    std::string key(name);
-    const auto it = index_.find(key);
+    const auto it = index_.find(name);
     if (it != index_.end()) {
         if (countUse) {
             ++entries_[it->second].count;
@@ -73,8 +72,8 @@ uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, b
         return 0;
     }
     const auto index = static_cast<uint16_t>(entries_.size());
-    entries_.push_back(Entry{key, 1});
-    index_.emplace(std::move(key), index);
+    entries_.push_back(Entry{std::string(name), 1});
+    index_.emplace(std::string(name), index);
     return index;
 }
 

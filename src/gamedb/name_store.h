@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -65,7 +66,14 @@ public:
 
 private:
     std::vector<Entry> entries_;
-    std::unordered_map<std::string, uint16_t> index_;
+    // Looked up by string_view without making a string for every look-up.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>()(name);
+        }
+    };
+    std::unordered_map<std::string, uint16_t, NameHash, std::equal_to<>> index_;
     uint32_t fileCount_ = 0;
     uint8_t lengthLimit_ = 20;
 };
