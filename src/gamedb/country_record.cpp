@@ -25,16 +25,7 @@
 #include "world/staff_member.h"
 #include "world/world.h"
 
-// The competition records are written by the competition tree's game database writer. When
-// it is present it provides
-//     void WriteCompetitionRecord(MasterBuffer&, const MasterBuildContext&,
-//                                 const CDBCompetition&);
-#if __has_include("gamedb/competition_records.h")
 #include "gamedb/competition_records.h"
-#define TALLO_COMPETITION_RECORDS 1
-#else
-#define TALLO_COMPETITION_RECORDS 0
-#endif
 
 namespace tallo {
 
@@ -129,12 +120,7 @@ void WriteCompetitionPart(MasterBuffer& buffer, const MasterBuildContext& contex
                           const CCountry& country) {
     MasterBuffer::LengthMark part = buffer.BeginLength();
     for (uint32_t id : CountryCompetitionRecordIds(context, country)) {
-#if TALLO_COMPETITION_RECORDS
         WriteCompetitionRecord(buffer, context, *context.world.FindCompetition(id));
-#else
-        // SEAM: without the competition record writer the part holds only its terminator.
-        (void)id;
-#endif
     }
     buffer.U32(0);
     buffer.U16(0);

@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 
+#include "platform/atomic_write_batch.h"
 #include "platform/path_resolver.h"
 
 #include <fcntl.h>
@@ -88,23 +89,39 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
         return false;
     }
 
+    // Inside a batch the flush and the rename wait for the batch's commit, which flushes all
+    // its files at once.
+    AtomicWriteBatch* batch = AtomicWriteBatch::Current();
     int fd = mkstemp(temp.data());
     if (fd < 0) {
         return false;
     }
-    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0 && fchmod(fd, TargetMode(target)) == 0;
+    bool ok = WriteAll(fd, bytes) && (batch != nullptr || fsync(fd) == 0) &&
+              fchmod(fd, TargetMode(target)) == 0;
     ok = (close(fd) == 0) && ok;
-    if (ok) {
-        if (AtomicWriteHook hook = beforeRename.load()) {
-            hook(temp, target);
-        }
-    }
-    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         unlink(temp.c_str());
         return false;
     }
-    SyncFolder(folder);
+    if (batch != nullptr) {
+        batch->Add(temp, target, folder);
+        return true;
+    }
+    return RenameIntoPlace(temp, target, folder);
+}
+
+bool RenameIntoPlace(const std::string& temp, const std::string& target,
+                     const std::string& folder) {
+    if (AtomicWriteHook hook = beforeRename.load()) {
+        hook(temp, target);
+    }
+    if (rename(temp.c_str(), target.c_str()) != 0) {
+        unlink(temp.c_str());
+        return false;
+    }
+    if (!folder.empty()) {
+        SyncFolder(folder);
+    }
     return true;
 }
 

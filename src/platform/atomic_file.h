@@ -9,10 +9,16 @@ namespace tallo {
 // the bytes go to a new temporary file in the same folder, are flushed to disk, and the
 // temporary file is renamed over the target. On any failure the temporary file is removed,
 // the target keeps its old content (or stays absent) and false is returned.
-// The path is resolved case-insensitively first.
+// The path is resolved case-insensitively first. Inside an AtomicWriteBatch the flush and the
+// rename happen when the batch commits.
 // A target that exists but may not be written (a read-only file) is left alone and gives false,
 // as opening it for writing would.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Renames a written and flushed temporary file over its target and makes the rename durable
+// by flushing `folder` (none when empty); on failure the temporary file is removed.
+bool RenameIntoPlace(const std::string& temporaryPath, const std::string& targetPath,
+                     const std::string& folder);
 
 // For tests: called after the temporary file has been written, flushed and closed, just before
 // it is renamed over the target; null (the default) calls nothing. Tests use it to stop the

@@ -2,6 +2,7 @@
 
 #include "formats/kl_file.h"
 #include "formats/string_table.h"
+#include "platform/atomic_write_batch.h"
 #include "platform/prompt.h"
 #include "world/country.h"
 #include "world/world.h"
@@ -34,6 +35,9 @@ bool CWorld::SaveAll(IPrompt* prompt) {
         // Without a folder the paths would lead into the root of the file system.
         failed = true;
     } else {
+        // All files of the save reach the disk with one flush before any of them replaces
+        // its old version.
+        AtomicWriteBatch batch;
         BuildClubRenumbering();
         SaveCountries(failed);
         if (!SaveRulesFile()) {
@@ -43,6 +47,9 @@ bool CWorld::SaveAll(IPrompt* prompt) {
             failed = true;
         }
         ClearClubRenumbering();
+        if (!batch.Commit()) {
+            failed = true;
+        }
     }
 
     if (failed && prompt != nullptr) {

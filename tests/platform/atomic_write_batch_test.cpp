@@ -1,0 +1,69 @@
+#include "platform/atomic_write_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/atomic_file.h"
+#include "support/temp_dir.h"
+
+namespace tallo {
+namespace {
+
+size_t FilesIn(const std::string& folder) {
+    size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        (void)entry;
+        ++count;
+    }
+    return count;
+}
+
+TEST(AtomicWriteBatchTest, TargetsChangeOnlyAtCommit) {
+    test::TempDir dir;
+    test::WriteFile(dir / "a.sav", "old a");
+    {
+        AtomicWriteBatch batch;
+        EXPECT_EQ(AtomicWriteBatch::Current(), &batch);
+        ASSERT_TRUE(WriteFileAtomically(dir / "a.sav", "new a"));
+        ASSERT_TRUE(WriteFileAtomically(dir / "b.sav", "new b"));
+        EXPECT_EQ(test::ReadFile(dir / "a.sav"), "old a");
+        EXPECT_FALSE(std::filesystem::exists(dir / "b.sav"));
+        EXPECT_TRUE(batch.Commit());
+        EXPECT_EQ(AtomicWriteBatch::Current(), nullptr);
+    }
+    EXPECT_EQ(test::ReadFile(dir / "a.sav"), "new a");
+    EXPECT_EQ(test::ReadFile(dir / "b.sav"), "new b");
+    EXPECT_EQ(FilesIn(dir.Path()), 2u);  // no temporary file left
+}
+
+TEST(AtomicWriteBatchTest, ABatchNotCommittedLeavesEveryFileAsItWas) {
+    test::TempDir dir;
+    test::WriteFile(dir / "a.sav", "old a");
+    {
+        AtomicWriteBatch batch;
+        ASSERT_TRUE(WriteFileAtomically(dir / "a.sav", "new a"));
+    }
+    EXPECT_EQ(test::ReadFile(dir / "a.sav"), "old a");
+    EXPECT_EQ(FilesIn(dir.Path()), 1u);
+    // Outside a batch, writes go straight through again.
+    ASSERT_TRUE(WriteFileAtomically(dir / "a.sav", "direct"));
+    EXPECT_EQ(test::ReadFile(dir / "a.sav"), "direct");
+}
+
+TEST(AtomicWriteBatchTest, AFileThatCannotBePutInPlaceFailsTheCommitOnly) {
+    test::TempDir dir;
+    AtomicWriteBatch batch;
+    ASSERT_TRUE(WriteFileAtomically(dir / "good.sav", "good"));
+    ASSERT_TRUE(WriteFileAtomically(dir / "blocked.sav", "blocked"));
+    // A folder takes the target's name before the commit: that rename must fail.
+    std::filesystem::create_directory(dir / "blocked.sav");
+    test::WriteFile(dir / "blocked.sav/inside", "x");
+    EXPECT_FALSE(batch.Commit());
+    EXPECT_EQ(test::ReadFile(dir / "good.sav"), "good");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "blocked.sav"));
+    EXPECT_EQ(FilesIn(dir.Path()), 2u);
+}
+
+}  // namespace
+}  // namespace tallo
