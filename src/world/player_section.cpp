@@ -55,6 +55,14 @@ template <size_t N> void ReadName(CKLFile& file, char (&field)[N]) {
     std::string text;
     if (file.ReadCString(text)) {
         CollapseBlanks(text);
+        // A cut that ends on a blank would leave a blank at the end, which the next load
+        // removes: cut here and drop it now, so that a saved name reads back the same.
+        if (text.size() > N - 1) {
+            text.resize(N - 1);
+            while (!text.empty() && text.back() == ' ') {
+                text.pop_back();
+            }
+        }
         SetFixedText(field, text);
     }
 }
@@ -291,6 +299,11 @@ void CPlayer::ConvertOldValues(uint32_t major, uint32_t minor) {
             faceType_ = PlayerLooks::ConvertFaceType(faceType_, from, PlayerLooks::kCurrent);
             hairStyle_ = PlayerLooks::ConvertHairStyle(hairStyle_, from, PlayerLooks::kCurrent);
             beard_ = PlayerLooks::ConvertBeard(beard_, from, PlayerLooks::kCurrent);
+        }
+        // Style 0 (kept from the file, or a style no row converts) is read as 1 from current
+        // files; take that now, so the player saves as he will read back.
+        if (hairStyle_ == 0) {
+            hairStyle_ = 1;
         }
         shoeType_ = 2;
         for (uint8_t& ability : abilities_) {

@@ -107,12 +107,12 @@ std::string SavedText(const CPlayer& player) {
     return file.WrittenText();
 }
 
-// A player read from a file, saved and read again, saves the same text. Disabled until the
-// player reader keeps two faults the fuzz target found: a hair style of 0, which the looks
-// conversion of files before major 0x2004 gives, is saved as 0 but a current file reads 0 as
-// 1; and a name whose blanks are collapsed before it is cut to its field can keep a blank at
-// its end, which the next load drops.
-TEST(FuzzRegressionTest, DISABLED_PlayersSurviveASaveAsTheyWereLoaded) {
+// A player read from a file, saved and read again, saves the same text. The fuzz target found
+// two ways this went wrong: a hair style of 0, which the looks conversion of files before
+// major 0x2004 gives, was saved as 0 while a current file reads 0 as 1; and a name whose
+// blanks were collapsed before it was cut to its field could keep a blank at its end, which
+// the next load dropped.
+TEST(FuzzRegressionTest, PlayersSurviveASaveAsTheyWereLoaded) {
     const std::vector<std::string> inputs = InputsOf("player");
     ASSERT_FALSE(inputs.empty());
     for (const std::string& path : inputs) {
@@ -144,8 +144,7 @@ std::string SavedText(const CClub& club, test::ClubTestWorld& world) {
 
 // The same for a club file with its players (the inputs of the club target end in two bytes
 // that choose the version and the load options; the file's own VERSION section decides here).
-// Disabled until the player reader keeps the hair style of files before major 0x2004.
-TEST(FuzzRegressionTest, DISABLED_ClubsSurviveASaveAsTheyWereLoaded) {
+TEST(FuzzRegressionTest, ClubsSurviveASaveAsTheyWereLoaded) {
     const std::vector<std::string> inputs = InputsOf("club");
     ASSERT_FALSE(inputs.empty());
     for (const std::string& path : inputs) {
