@@ -1,0 +1,239 @@
+#include "app/world_import.h"
+
+#include <climits>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "app/entry_target.h"
+#include "app/load_preparation.h"
+#include "app/world_archive_format.h"
+#include "app/world_export.h"
+#include "formats/string_table.h"
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+#include "platform/progress.h"
+#include "platform/prompt.h"
+#include "world/world.h"
+
+namespace tallo {
+
+namespace {
+
+constexpr uint8_t kResetLanguage = 1;
+constexpr uint16_t kResetCountry = 14;
+
+std::string ChunkText(const ArchiveChunk& chunk) {
+    return "chunk \"" + chunk.tag + "\" at offset " + std::to_string(chunk.offset);
+}
+
+// Writes one file of the archive below `base`. Refused names are reported in `report.refused`,
+// failed writes in `report.failedFiles`. True when the file was written.
+bool WriteEntryFile(const std::string& base, const std::string& name, const uint8_t* data,
+                    size_t size, const ArchiveChunk& chunk, WorldImportReport& report) {
+    const std::optional<std::string> target = EntryTargetPath(base, name);
+    if (!target) {
+        report.refused.push_back(ChunkText(chunk) + ": the name \"" + name +
+                                 "\" leads outside its folder");
+        return false;
+    }
+    const std::string& path = *target;
+    const std::string parent = path.substr(0, path.rfind('/'));
+    // Checked again once the folders exist, in case one of them was a link all along.
+    if (!CreateFolders(parent) || !StaysInsideFolder(ResolvePath(base), path) ||
+        !WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(data), size))) {
+        report.failedFiles.push_back(path);
+        return false;
+    }
+    return true;
+}
+
+void ImportChunk(const ArchiveChunk& chunk, const std::string& databaseFolder,
+                 const WorldImportSetup& setup, WorldImportReport& report) {
+    switch (chunk.kind) {
+    case ArchiveChunkKind::Country: {
+        uint32_t number = 0;
+        size_t offset = 0;
+        if (!ParseCountryPayload(chunk.payload, number, offset)) {
+            report.refused.push_back(ChunkText(chunk) + ": too short for a country number");
+            return;
+        }
+        if (number < 1 || number > static_cast<uint32_t>(CWorld::kCountryCount)) {
+            report.refused.push_back(ChunkText(chunk) + ": country number " +
+                                     std::to_string(number) + " is outside 1-206");
+            return;
+        }
+        const std::string path =
+            ResolvePath(databaseFolder + "/Country" + std::to_string(number) + ".sav");
+        const auto* data = chunk.payload.data() + offset;
+        const std::string_view bytes(reinterpret_cast<const char*>(data),
+                                     chunk.payload.size() - offset);
+        if (!CreateFolders(databaseFolder) || !WriteFileAtomically(path, bytes)) {
+            report.failedFiles.push_back(path);
+            return;
+        }
+        ++report.countries;
+        return;
+    }
+    case ArchiveChunkKind::Badge:
+    case ArchiveChunkKind::Picture: {
+        std::string name;
+        size_t offset = 0;
+        if (!ParseNamedPayload(chunk.payload, name, offset)) {
+            report.refused.push_back(ChunkText(chunk) + ": no file name");
+            return;
+        }
+        const bool badge = chunk.kind == ArchiveChunkKind::Badge;
+        if (WriteEntryFile(badge ? setup.badgesFolder : setup.pictureFolder, name,
+                           chunk.payload.data() + offset, chunk.payload.size() - offset, chunk,
+                           report)) {
+            ++(badge ? report.badges : report.pictures);
+        }
+        return;
+    }
+    default:
+        ++report.otherChunks;
+        return;
+    }
+}
+
+bool DefaultReload(CWorld& world, const std::string& installFolder, const std::string& folder) {
+    LoadPreparation preparation;
+    PrepareWorld(world, installFolder, preparation);
+    return world.LoadAll(folder);
+}
+
+} // namespace
+
+std::vector<std::string> WorldImportReport::ProblemLines() const {
+    std::vector<std::string> lines;
+    if (!valid) {
+        lines.push_back("The file is not a valid world archive: " + invalidReason +
+                        ". Nothing was imported.");
+        return lines;
+    }
+    if (damaged) {
+        lines.push_back("The import stopped at offset " + std::to_string(damageOffset) + ": " +
+                        damage + ". The " + std::to_string(FilesWritten()) +
+                        " files before it were imported.");
+    }
+    for (const std::string& line : refused) {
+        lines.push_back("Refused " + line + ".");
+    }
+    for (const std::string& file : failedFiles) {
+        lines.push_back("Could not write " + file + ".");
+    }
+    return lines;
+}
+
+bool ImportWorldArchive(CWorld& world, const std::string& path, const WorldImportSetup& setup,
+                        IProgress& progress, WorldImportReport& report) {
+    report = WorldImportReport();
+    WorldArchiveReader reader;
+    if (!reader.Open(path)) {
+        report.invalidReason = reader.Error();
+        return false;
+    }
+    report.valid = true;
+
+    // Progress positions are 32-bit; archives up to 4 GiB are scaled down to fit.
+    int shift = 0;
+    while ((reader.FileLength() >> shift) > static_cast<uint64_t>(INT32_MAX)) {
+        ++shift;
+    }
+    progress.SetRange(0, static_cast<int32_t>(reader.FileLength() >> shift));
+    progress.SetStatus(LoadString(CLongtimeImportWorld::kImportingEntry));
+
+    const std::string databaseFolder =
+        ResolvePath(setup.databaseFolder.empty() ? GameDatabaseFolder(setup.installFolder)
+                                                 : setup.databaseFolder);
+    ArchiveChunk chunk;
+    for (;;) {
+        const WorldArchiveReader::Status status = reader.Next(chunk);
+        if (status == WorldArchiveReader::Status::End) {
+            break;
+        }
+        if (status == WorldArchiveReader::Status::Damaged) {
+            report.damaged = true;
+            report.damageOffset = reader.DamageOffset();
+            report.damage = reader.Error();
+            break;
+        }
+        progress.SetPosition(static_cast<int32_t>(chunk.offset >> shift));
+        ImportChunk(chunk, databaseFolder, setup, report);
+    }
+    progress.SetPosition(static_cast<int32_t>(reader.Position() >> shift));
+    reader.Close();
+
+    if (report.FilesWritten() == 0) {
+        return false; // nothing changed, so the world stays as it was
+    }
+    const bool loaded = setup.reload ? setup.reload(world, databaseFolder)
+                                     : DefaultReload(world, setup.installFolder, databaseFolder);
+    world.SetDatabaseFolder(databaseFolder);
+    world.SetLanguage(kResetLanguage);
+    world.selectedCountry = kResetCountry;
+    world.continent = 0;
+    world.previousContinent = 0;
+    report.reloaded = true;
+    return loaded && !report.damaged && report.refused.empty() && report.failedFiles.empty();
+}
+
+CLongtimeImportWorld::Work MakeImportWork(CWorld& world, WorldImportSetup setup,
+                                          WorldImportReport& report) {
+    return [&world, setup = std::move(setup), &report](CLongtimeImportWorld& operation) {
+        return ImportWorldArchive(world, operation.SourcePath(), setup, operation, report);
+    };
+}
+
+LongtimeResult ImportWorld(CWorld& world, const std::string& path, bool askFirst,
+                           const WorldImportSetup& setup, IProgress& display, IPrompt& prompt,
+                           const std::string& caption, const CLongtimeOperation::ModalLoop& loop,
+                           WorldImportReport* report) {
+    WorldImportReport own;
+    WorldImportReport& result = report != nullptr ? *report : own;
+    CLongtimeImportWorld operation(path, askFirst, prompt, caption,
+                                   MakeImportWork(world, setup, result));
+    const LongtimeResult outcome = operation.RunWithProgress(display, loop);
+    if (outcome == LongtimeResult::Declined) {
+        return outcome;
+    }
+    const std::vector<std::string> lines = result.ProblemLines();
+    if (!result.valid) {
+        prompt.ShowMessage(path + ": " + lines.front(), caption);
+    } else if (!result.failedFiles.empty() && result.refused.empty() && !result.damaged) {
+        std::string message;
+        for (const std::string& line : lines) {
+            message += line + "\n";
+        }
+        prompt.ShowErrorWindow(LoadString(CWorld::kSaveErrorString), message);
+    } else if (!lines.empty()) {
+        std::string message;
+        for (const std::string& line : lines) {
+            message += line + "\n";
+        }
+        prompt.ShowErrorWindow("The world archive " + path + " was not imported completely.",
+                               message);
+    } else if (result.FilesWritten() == 0) {
+        prompt.ShowMessage(path + ": the world archive holds nothing to import.", caption);
+    }
+    return outcome;
+}
+
+LongtimeResult RestoreFromSafetyCopy(CWorld& world, const WorldImportSetup& setup,
+                                     IProgress& display, IPrompt& prompt,
+                                     const std::string& caption,
+                                     const CLongtimeOperation::ModalLoop& loop,
+                                     WorldImportReport* report) {
+    const std::string path = SafetyCopyPath(setup.installFolder);
+    if (!FileExists(path)) {
+        return LongtimeResult::Declined;
+    }
+    if (!prompt.AskYesNo(LoadString(kRestoreQuestion), caption)) {
+        return LongtimeResult::Declined;
+    }
+    return ImportWorld(world, path, false, setup, display, prompt, caption, loop, report);
+}
+
+} // namespace tallo
