@@ -23,6 +23,9 @@ void RegisterCommands(CLI::App& app) {
     RegisterBuildCommand(app);
     RegisterBadgesCommand(app);
     RegisterMapCommand(app);
+    RegisterTdbCommand(app);
+    RegisterBigCommand(app);
+    RegisterPackCommands(app);
 }
 
 } // namespace tallo::db

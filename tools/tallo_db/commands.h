@@ -18,6 +18,9 @@ void RegisterBuildCommand(CLI::App& app);    // command_build.cpp
 void RegisterValidateCommand(CLI::App& app); // command_validate.cpp
 void RegisterBadgesCommand(CLI::App& app);   // command_badges.cpp
 void RegisterMapCommand(CLI::App& app);      // command_map.cpp
+void RegisterTdbCommand(CLI::App& app);      // command_tdb.cpp
+void RegisterBigCommand(CLI::App& app);      // command_big.cpp
+void RegisterPackCommands(CLI::App& app);    // command_pack.cpp: pack and unpack
 
 void SetExitStatus(int status);
 int ExitStatus();

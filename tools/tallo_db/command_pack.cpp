@@ -1,0 +1,119 @@
+// tallo-db pack|unpack: a file as one packed block (the coding of BIG entries and world archive
+// chunks) and back.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "assets/packed_block.h"
+#include "commands.h"
+#include "installation.h"
+#include "platform/atomic_file.h"
+#include "platform/path_resolver.h"
+#include "terminal_progress.h"
+
+namespace tallo::db {
+
+namespace {
+
+struct PackOptions {
+    std::string input;
+    std::string output;
+};
+
+bool ReadInput(const std::string& path, std::string& bytes, const char* command) {
+    if (!FileExists(path)) {
+        ReportFailure(command, "the file " + path + " does not exist");
+        return false;
+    }
+    if (!ReadWholeFile(path, bytes, kMaxUnpackedSize)) {
+        ReportFailure(command, "the file " + path + " cannot be read (or is larger than " +
+                                   std::to_string(kMaxUnpackedSize) + " bytes)");
+        return false;
+    }
+    return true;
+}
+
+bool WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes, const char* command) {
+    if (!WriteFileAtomically(
+            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
+        ReportFailure(command, "the file " + path + " cannot be written");
+        return false;
+    }
+    return true;
+}
+
+void RunPack(const PackOptions& options) {
+    const char* command = "pack";
+    std::string input;
+    if (!ReadInput(options.input, input, command)) {
+        return;
+    }
+    TerminalProgress progress;
+    progress.SetTitle("Packing " + options.input);
+    progress.SetRange(0, 1);
+    const std::vector<uint8_t> packed =
+        PackBlock(reinterpret_cast<const uint8_t*>(input.data()), input.size());
+    progress.SetPosition(1);
+    progress.Finish();
+    if (packed.empty()) {
+        ReportFailure(command, "the file " + options.input + " is too large to pack");
+        return;
+    }
+    if (!WriteOutput(options.output, packed, command)) {
+        return;
+    }
+    std::cout << "Packed " << input.size() << " bytes into " << packed.size()
+              << " bytes: " << options.output << "\n";
+    SetExitStatus(0);
+}
+
+void RunUnpack(const PackOptions& options) {
+    const char* command = "unpack";
+    std::string input;
+    if (!ReadInput(options.input, input, command)) {
+        return;
+    }
+    const auto* data = reinterpret_cast<const uint8_t*>(input.data());
+    TerminalProgress progress;
+    progress.SetTitle("Unpacking " + options.input);
+    progress.SetRange(0, 1);
+    std::vector<uint8_t> unpacked;
+    const bool ok = UnpackBlock(data, input.size(), unpacked);
+    progress.SetPosition(1);
+    progress.Finish();
+    if (!ok) {
+        ReportFailure(command, options.input +
+                                   " is not a packed block, or it is damaged (its commands do "
+                                   "not give the size its header announces)");
+        return;
+    }
+    if (!WriteOutput(options.output, unpacked, command)) {
+        return;
+    }
+    std::cout << "Unpacked " << input.size() << " bytes into " << unpacked.size()
+              << " bytes: " << options.output << "\n";
+    SetExitStatus(0);
+}
+
+} // namespace
+
+void RegisterPackCommands(CLI::App& app) {
+    auto packOptions = std::make_shared<PackOptions>();
+    CLI::App* pack = app.add_subcommand("pack", "Pack a file as one packed block");
+    pack->add_option("IN", packOptions->input, "File to pack")->required();
+    pack->add_option("OUT", packOptions->output, "Packed file to write")->required();
+    pack->callback([packOptions] { RunPack(*packOptions); });
+
+    auto unpackOptions = std::make_shared<PackOptions>();
+    CLI::App* unpack = app.add_subcommand("unpack", "Unpack a file that is one packed block");
+    unpack->add_option("IN", unpackOptions->input, "Packed file")->required();
+    unpack->add_option("OUT", unpackOptions->output, "File to write")->required();
+    unpack->callback([unpackOptions] { RunUnpack(*unpackOptions); });
+}
+
+} // namespace tallo::db
