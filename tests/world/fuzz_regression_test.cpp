@@ -112,8 +112,8 @@ std::string SavedText(const CPlayer& player) {
 // major 0x2004 gives, was saved as 0 while a current file reads 0 as 1; and a name whose
 // blanks were collapsed before it was cut to its field could keep a blank at its end, which
 // the next load dropped.
-TEST(FuzzRegressionTest, PlayersSurviveASaveAsTheyWereLoaded) {
-    const std::vector<std::string> inputs = InputsOf("player");
+void ExpectPlayersSurviveASave(const std::string& target) {
+    const std::vector<std::string> inputs = InputsOf(target);
     ASSERT_FALSE(inputs.empty());
     for (const std::string& path : inputs) {
         SCOPED_TRACE(path);
@@ -133,6 +133,17 @@ TEST(FuzzRegressionTest, PlayersSurviveASaveAsTheyWereLoaded) {
         ASSERT_TRUE(back.Load(again));
         EXPECT_EQ(SavedText(back), saved);
     }
+}
+
+TEST(FuzzRegressionTest, PlayersSurviveASaveAsTheyWereLoaded) {
+    ExpectPlayersSurviveASave("player");
+}
+
+// Inputs that still fail, kept apart until the reader is mended (then they move to
+// fuzz/player/ and this test goes): a file of major 0x2004 before minor 7 with the old hair
+// style 1, which the conversion makes 0, saved as 0 and read back from the current file as 1.
+TEST(FuzzRegressionTest, DISABLED_OpenPlayerFindingsSurviveASave) {
+    ExpectPlayersSurviveASave("player_open");
 }
 
 std::string SavedText(const CClub& club, test::ClubTestWorld& world) {
