@@ -190,6 +190,43 @@ TEST(WorldArchiveFormat, ReadingStopsAtTheFirstDamageAndSaysWhere) {
     }
 }
 
+TEST(WorldArchiveFormat, EveryCutAndSpoiledByteEndsCleanly) {
+    TempDir dir;
+    const std::string whole =
+        Archive(Chunk("COUN", Packed(CountryPayload(1, std::string(300, 'c') + "end"))) +
+                Chunk("BADG", Packed(Named("a/b.tga", "badge bytes badge bytes"))) +
+                Chunk("PLIM", Packed(Named("p.jpg", ""))));
+    const std::string path = dir / "archive.tdb";
+    auto readToTheEnd = [&](const std::string& bytes) {
+        WriteFile(path, bytes);
+        WorldArchiveReader reader;
+        if (!reader.Open(path)) {
+            return 0;
+        }
+        ArchiveChunk chunk;
+        int chunks = 0;
+        WorldArchiveReader::Status status;
+        while ((status = reader.Next(chunk)) == WorldArchiveReader::Status::Chunk) {
+            ++chunks;
+            EXPECT_LE(reader.Position(), bytes.size());
+        }
+        return status == WorldArchiveReader::Status::End ? chunks : -1;
+    };
+    ASSERT_EQ(readToTheEnd(whole), 3);
+    for (size_t cut = 8; cut < whole.size(); ++cut) {
+        // A cut file whose header was made to agree with it: whole chunks before the cut
+        // are read, then the reader stops at the damage.
+        std::string bytes = whole.substr(0, cut);
+        bytes.replace(4, 4, Little32(static_cast<uint32_t>(cut)));
+        EXPECT_LE(readToTheEnd(bytes), 2) << cut;
+    }
+    for (size_t at = 8; at < whole.size(); ++at) {
+        std::string bytes = whole;
+        bytes[at] = static_cast<char>(bytes[at] ^ 0x5A);
+        readToTheEnd(bytes); // must end, and never read or write past a buffer
+    }
+}
+
 TEST(WorldArchiveFormat, DiscardedArchiveLeavesNothingAndKeepsTheOldFile) {
     TempDir dir;
     const std::string target = dir / "old.tdb";
