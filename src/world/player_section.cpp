@@ -224,7 +224,12 @@ bool CPlayer::Load(CKLFile& file) {
             file.ReadInt(loanClub_);
             contractStartDate_.Read(file);
             contractEndDate_.Read(file);
-            file.ReadByte(nationalTeamFlags_);
+            // The flags stand here a second time; a file that ends before them keeps the
+            // first copy instead of losing the flags.
+            uint8_t flagsAgain = 0;
+            if (file.ReadByte(flagsAgain)) {
+                nationalTeamFlags_ = flagsAgain;
+            }
             file.ReadByte(countryByte);
             file.ReadInt(reference); // the favourite club again
             file.ReadByte(countryByte);
@@ -267,6 +272,11 @@ bool CPlayer::Load(CKLFile& file) {
             beard_ = PlayerLooks::BeardFromMinor6(beard_);
             // Hair styles were counted from 1; an old 0 is no style at all (the default 5).
             hairStyle_ = hairStyle_ == 0 ? 5 : static_cast<uint8_t>(hairStyle_ - 1);
+            // An old style 1 becomes 0, which current files read as 1: take that now, so the
+            // player saves as he will read back.
+            if (hairStyle_ == 0) {
+                hairStyle_ = 1;
+            }
         } else if (hairStyle_ == 0) {
             hairStyle_ = 1;
         }

@@ -139,13 +139,6 @@ TEST(FuzzRegressionTest, PlayersSurviveASaveAsTheyWereLoaded) {
     ExpectPlayersSurviveASave("player");
 }
 
-// Inputs that still fail, kept apart until the reader is mended (then they move to
-// fuzz/player/ and this test goes): a file of major 0x2004 before minor 7 with the old hair
-// style 1, which the conversion makes 0, saved as 0 and read back from the current file as 1.
-TEST(FuzzRegressionTest, DISABLED_OpenPlayerFindingsSurviveASave) {
-    ExpectPlayersSurviveASave("player_open");
-}
-
 std::string SavedText(const CClub& club, test::ClubTestWorld& world) {
     CKLFile file;
     file.OpenForWrite("unused.clb"); // never committed

@@ -460,6 +460,20 @@ TEST_F(PlayerTest, SectionCutOffAtTheEndOfTheDataFailsCleanly) {
     }
 }
 
+// The flags stand twice in the section; a file that ends between the copies keeps the first.
+TEST_F(PlayerTest, FileEndingBeforeTheSecondFlagsKeepsTheFirst) {
+    const CPlayer golden = GoldenPlayer();
+    ASSERT_NE(golden.NationalTeamFlags(), 0);
+    const std::string full = SaveText(golden);
+    // The contract end date is the last DATE section before the second copy.
+    const std::string end = "%INDEXEND%DATE\r\n";
+    const size_t cut = full.rfind(end) + end.size();
+    bool found = false;
+    CPlayer loaded = LoadText(full.substr(0, cut), &found);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(loaded.NationalTeamFlags(), golden.NationalTeamFlags());
+}
+
 TEST_F(PlayerTest, NonNumericLinesReadAsZeroOrTheirLeadingNumber) {
     std::vector<int> abilities(16, 5);
     std::vector<std::string> lines = HeadLines({2, 0, 1, 5, 1}, abilities, false);

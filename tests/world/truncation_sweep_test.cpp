@@ -277,9 +277,10 @@ std::vector<std::string> ReadAndWritePlayer(const std::string& data) {
 
 struct Reader {
     RecordReader read;
-    // Whether a cut file must give the values of its complete lines. The player reader reads
-    // the national team flags a second time into the same field further down its section, so a
-    // cut between the two copies reads them as 0; its cut files are read for safety only.
+    // Whether a cut file must give the values of its complete lines. The player stores its
+    // national team flags twice and the later copy wins, so a cut inside the second copy (a
+    // last line without its end, which reads as a shorter number) changes the first; its cut
+    // files are read for safety only.
     bool keepsValuesBeforeTheCut = true;
 };
 
