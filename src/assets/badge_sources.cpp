@@ -32,7 +32,9 @@ bool CBadgeSources::CheckBadge(std::string_view name) const {
     }
     for (int size : kBadgeSizes) {
         const std::string sized = BadgeNameForSize(name, size);
-        if (!ExistsOnDisk(sized) && !ExistsInArchive(sized)) {
+        // The archive is asked first: a look-up in its index costs nothing beside the file
+        // system walk of the disk check, and most badges of an installation are in it.
+        if (!ExistsInArchive(sized) && !ExistsOnDisk(sized)) {
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #include "gamedb/master_builder.h"
 
 #include <ostream>
+#include <unordered_map>
 #include <utility>
 
 #include "formats/string_table.h"
@@ -107,8 +108,21 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
 
     ClubExportNumbering numbering;
     BuildRandom random;
+    // Each club's badge is checked once per build: the check walks the file system, and the
+    // count pass and the write pass must write the same badge text.
+    std::unordered_map<const CClub*, bool> checkedBadges;
+    MasterBuildServices services = services_;
+    if (services.badgeUsable) {
+        services.badgeUsable = [check = services_.badgeUsable, &checkedBadges](const CClub& club) {
+            const auto [entry, added] = checkedBadges.try_emplace(&club, false);
+            if (added) {
+                entry->second = check(club);
+            }
+            return entry->second;
+        };
+    }
     MasterBuildContext context{world_, language, request_.optionBits, names_, text_, numbering,
-                               random, services_};
+                               random, services};
     const bool console = context.Console();
 
     // 5. Club numbering, header records counted, complete countries noted.

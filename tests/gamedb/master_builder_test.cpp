@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <numeric>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -212,6 +213,33 @@ TEST_F(MasterBuilderTest, TheSameWorldGivesTheSameBytes) {
     const std::string first = test::ReadFile(MasterPath());
     ASSERT_TRUE(Build(Request()).Written());
     EXPECT_EQ(test::ReadFile(MasterPath()), first);
+}
+
+TEST_F(MasterBuilderTest, EachBadgeIsCheckedOncePerBuildSoThatBothPassesAgree) {
+    test::BuildFullCountry(world_, 3);
+    // A check that passes only when first asked, as when a badge file goes away during the
+    // build: asked again in the write pass, it would write less than the count pass counted.
+    int calls = 0;
+    std::set<const CClub*> asked;
+    MasterBuildServices services;
+    services.badgeUsable = [&calls, &asked](const CClub& club) {
+        asked.insert(&club);
+        return calls++ == 0;
+    };
+    MasterBuilder builder(world_, Request());
+    builder.SetServices(services);
+    builder.SetCountryRecordWriter(
+        [](MasterBuffer& buffer, MasterBuildContext& context, CCountry& country) {
+            for (const auto& [id, club] : country.Clubs()) {
+                if (context.services.badgeUsable(*club)) {
+                    buffer.U32(id);
+                }
+            }
+        });
+    const MasterBuildResult result = builder.Build(nullptr, nullptr, &out_, &err_);
+    EXPECT_TRUE(result.Written()) << err_.str();
+    EXPECT_GT(asked.size(), 1u);
+    EXPECT_EQ(calls, static_cast<int>(asked.size()));
 }
 
 TEST_F(MasterBuilderTest, WithoutACompleteCountryNothingIsWritten) {
