@@ -23,6 +23,7 @@ namespace {
 using sample::SampleScale;
 using test::ReadFile;
 using test::ReadFolderFiles;
+using test::ReadTreeFiles;
 using test::TempDir;
 using test::WriteSample;
 
@@ -69,8 +70,18 @@ TEST(SampleInstallation, WritesTheFilesTheEditorNeeds) {
     const std::string list = ReadFile(dir / "database/countries.sav");
     EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 206 * 6);
     EXPECT_EQ(std::count(list.begin(), list.end(), '\r'), 206 * 6);
-    // The placeholder archive that makes the editor accept the folder.
+    // The data archive that makes the editor accept the folder, the badges, the name files,
+    // the ID tables and the per-language tables.
     EXPECT_TRUE(std::filesystem::is_regular_file(dir / "data/zdata_06.big"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "badges.big"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "badges"));
+    for (const char* name :
+         {"database/MaleNames.txt", "database/FemaleNames.txt", "database/Surnames.txt",
+          "database/ZELO_ClubIDs.txt", "database/ZELO_PlayerIDs.txt",
+          "database/ZELO2003_StarHeads.txt", "database/eng/shoe.txt", "database/eng/faceIDs.txt",
+          "database/eng/clubSpeechIDs.txt", "database/eng/TeamColour.txt"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(dir / name)) << name;
+    }
     // The stadium models of the language folder read back as the editor reads them.
     StadiumList models;
     ASSERT_TRUE(models.LoadFile(dir / "database/eng/StadiumList.txt"));
@@ -111,12 +122,21 @@ TEST(SampleInstallation, TheSameSeedWritesTheSameBytes) {
               ReadFile(second / "database/eng/StadiumList.txt"));
     EXPECT_EQ(Differences(ReadFolderFiles(first / "script"), ReadFolderFiles(second / "script")),
               "");
+    EXPECT_EQ(Differences(ReadFolderFiles(first / "database/eng"),
+                          ReadFolderFiles(second / "database/eng")),
+              "");
+    EXPECT_EQ(Differences(ReadTreeFiles(first / "badges"), ReadTreeFiles(second / "badges")), "");
+    EXPECT_EQ(ReadTreeFiles(first / "badges").size(), ReadTreeFiles(second / "badges").size());
+    EXPECT_EQ(ReadFile(first / "badges.big"), ReadFile(second / "badges.big"));
+    EXPECT_EQ(ReadFile(first / "data/zdata_06.big"), ReadFile(second / "data/zdata_06.big"));
 
     // Another seed: another database, but the same fixed country list.
     const auto c = ReadFolderFiles(other / "database");
     EXPECT_EQ(a.at("countries.sav"), c.at("countries.sav"));
     EXPECT_NE(a.at("Country1.sav"), c.at("Country1.sav"));
     EXPECT_NE(a.at("Without.sav"), c.at("Without.sav"));
+    EXPECT_NE(a.at("ZELO_PlayerIDs.txt"), c.at("ZELO_PlayerIDs.txt"));
+    EXPECT_NE(ReadFile(first / "badges.big"), ReadFile(other / "badges.big"));
 }
 
 // The key round trip of the world model: every value the sample writes is read back into the
@@ -127,8 +147,10 @@ TEST(SampleInstallation, LoadingAndSavingAgainGivesTheSameBytes) {
     Resave(dir.Path(), dir / "database", dir / "second");
     Resave(dir.Path(), dir / "second", dir / "third");
 
+    // The installation's country list, name files and ID tables are not part of a save.
     auto written = ReadFolderFiles(dir / "database");
-    written.erase("countries.sav"); // the installation's list, not part of a save
+    written.erase("countries.sav");
+    std::erase_if(written, [](const auto& file) { return !file.first.ends_with(".sav"); });
     const auto second = ReadFolderFiles(dir / "second");
     const auto third = ReadFolderFiles(dir / "third");
     EXPECT_EQ(written.size(), second.size());

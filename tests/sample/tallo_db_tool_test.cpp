@@ -86,8 +86,11 @@ TEST_F(TalloDbTool, ResaveTwiceGivesTheSameFiles) {
 
     const auto b = test::ReadFolderFiles(dir / "b");
     const auto c = test::ReadFolderFiles(dir / "c");
+    // The installation's country list, name files and ID tables are no part of a save.
     auto a = test::ReadFolderFiles(install + "/database");
-    a.erase("countries.sav");
+    std::erase_if(a, [](const auto& file) {
+        return file.first == "countries.sav" || !file.first.ends_with(".sav");
+    });
     EXPECT_EQ(b.size(), 208u);
     EXPECT_TRUE(a == b);
     EXPECT_TRUE(b == c);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "sample_badges.h"
 #include "sample_world_builder.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -207,8 +208,7 @@ void SampleWorldBuilder::BuildClubDetails(CountryWork& work, CClub& club, const 
         }
         club.SetRecord(static_cast<ResultRecord::Kind>(kind), record);
     }
-    club.SetBadgeFile("Badge180\\C" + std::to_string(countryNumber) + "_" +
-                      std::to_string(club.ClubNumber()) + ".tga");
+    club.SetBadgeFile(SampleBadgeName(badgeRandom_, *work.country, club));
     for (int i = 0; i < 3; ++i) {
         club.SetClubValueB(i, static_cast<uint8_t>(random_.Range(0, 10)));
     }
@@ -270,7 +270,7 @@ void SampleWorldBuilder::BuildNationalTeam(CountryWork& work) {
     team->SetFanName(names_.FanName(random_));
     team->SetFoundationYear(static_cast<int16_t>(random_.Range(1880, 1960)));
     team->SetMainStadium(work.country->nationalStadium);
-    team->SetBadgeFile("Badge180\\N" + std::to_string(work.country->Number()) + ".tga");
+    team->SetBadgeFile(SampleBadgeName(badgeRandom_, *work.country, *team));
     ClubKit kit;
     RandomKit(random_, kit);
     team->SetKit(kit);

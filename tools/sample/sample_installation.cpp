@@ -5,8 +5,15 @@
 #include "app/load_preparation.h"
 #include "formats/string_table.h"
 #include "platform/atomic_file.h"
+#include "platform/atomic_write_batch.h"
 #include "platform/path_resolver.h"
+#include "sample_badges.h"
 #include "sample_country_list.h"
+#include "sample_game_archive.h"
+#include "sample_id_tables.h"
+#include "sample_language_tables.h"
+#include "sample_name_files.h"
+#include "sample_person_keys.h"
 #include "sample_script_folder.h"
 #include "sample_stadium_models.h"
 #include "world/stadium_list.h"
@@ -27,6 +34,13 @@ bool Fail(std::string& error, const std::string& message) {
 
 bool WriteSampleInstallation(const std::string& folder, const SampleOptions& options,
                              SampleSummary& summary, std::string& error) {
+    SampleFileSummary files;
+    return WriteSampleInstallation(folder, options, summary, files, error);
+}
+
+bool WriteSampleInstallation(const std::string& folder, const SampleOptions& options,
+                             SampleSummary& summary, SampleFileSummary& files, std::string& error) {
+    files = SampleFileSummary();
     if (folder.empty()) {
         return Fail(error, "no folder given");
     }
@@ -47,11 +61,9 @@ bool WriteSampleInstallation(const std::string& folder, const SampleOptions& opt
     if (!WriteSampleStadiumList(stadiumList)) {
         return Fail(error, "cannot write " + stadiumList);
     }
-    // The editor refuses an installation without its data archive; an empty one stands in for
-    // it until the sample writes a real archive.
-    const std::string archive = folder + "/" + kGameArchive;
-    if (!FileExists(archive) && !WriteFileAtomically(archive, std::string_view())) {
-        return Fail(error, "cannot write " + archive);
+    // The editor refuses an installation without its data archive.
+    if (!WriteSampleGameArchive(folder, options, files, error)) {
+        return false;
     }
 
     const std::string scriptFolder = ScriptFolder(folder);
@@ -77,6 +89,21 @@ bool WriteSampleInstallation(const std::string& folder, const SampleOptions& opt
     if (!world->SaveAll(nullptr)) {
         return Fail(error,
                     "at least one file of the database could not be written into " + database);
+    }
+
+    // The files made from the world: tables, name files, ID tables and badges, flushed
+    // together.
+    AtomicWriteBatch batch;
+    const SamplePersonKeys keys(*world);
+    if (!WriteSampleLanguageTables(languageFolder, *world, keys, options, files, error) ||
+        !WriteSampleNameFiles(database, countries, options, files, error) ||
+        !WriteSampleIdTables(database, *world, keys, options, files, error) ||
+        !WriteSampleBadges(folder, *world, options, files, error)) {
+        return false;
+    }
+    if (!batch.Commit()) {
+        return Fail(error,
+                    "at least one file beside the database could not be written into " + folder);
     }
     return true;
 }

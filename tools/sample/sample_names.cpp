@@ -123,6 +123,12 @@ SampleNames::SampleNames() {
         Table({"nkwo", "naka", "ye", "ppe", "mura", "to", "mo", "si", "da", "ra", "ndi", "lo",
                "ré"})};
 
+    germanic.femaleEnds = Table({"a", "ine", "rike", "trud", "hild", "e", "ka"});
+    romance.femaleEnds = Table({"a", "ia", "ela", "ina", "ette", "ana"});
+    slavic.femaleEnds = Table({"a", "ena", "ka", "slava", "ica", "mila"});
+    nordic.femaleEnds = Table({"a", "rid", "hild", "ny", "dis", "borg"});
+    world.femaleEnds = Table({"na", "ya", "mi", "ra", "ko", "ssa"});
+
     place_ = {Table({"Val", "Bran", "Ros",  "Mar",  "Kel", "Dor", "Lin",  "Ash", "Gre", "Fal",
                      "Ost", "Nor",  "Sil",  "Wes",  "Ber", "Hal", "Tor",  "Cas", "Lun", "Ried",
                      "Bel", "Mont", "Sant", "Port", "Neu", "Alt", "Stro", "Vel", "Kra", "Zel"}),
@@ -164,6 +170,11 @@ SampleNames::SampleNames() {
 std::string SampleNames::FirstName(SampleRandom& random, NameStyle style) const {
     const Syllables& table = styles_[static_cast<int>(style)].first;
     return Fit(random.Pick(table.starts) + random.Pick(table.ends), 15);
+}
+
+std::string SampleNames::FemaleFirstName(SampleRandom& random, NameStyle style) const {
+    const Style& table = styles_[static_cast<int>(style)];
+    return Fit(random.Pick(table.first.starts) + random.Pick(table.femaleEnds), 15);
 }
 
 std::string SampleNames::Surname(SampleRandom& random, NameStyle style) const {

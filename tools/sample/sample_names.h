@@ -20,8 +20,10 @@ public:
 
     std::string FirstName(SampleRandom& random, NameStyle style) const; // at most 15 bytes
     std::string Surname(SampleRandom& random, NameStyle style) const;   // at most 19 bytes
-    std::string Place(SampleRandom& random) const;                      // at most 20 bytes
-    std::string CountryName(SampleRandom& random) const;                // at most 20 bytes
+    // A woman's first name (for the name files), at most 15 bytes.
+    std::string FemaleFirstName(SampleRandom& random, NameStyle style) const;
+    std::string Place(SampleRandom& random) const;       // at most 20 bytes
+    std::string CountryName(SampleRandom& random) const; // at most 20 bytes
     // A club name built around a place, at most 29 bytes.
     std::string ClubName(SampleRandom& random, const std::string& place) const;
     std::string FanName(SampleRandom& random) const;                      // at most 19 bytes
@@ -40,6 +42,7 @@ private:
     struct Style {
         Syllables first;
         Syllables surname;
+        std::vector<std::string> femaleEnds; // endings of women's names after `first.starts`
     };
 
     Style styles_[static_cast<int>(NameStyle::kStyleCount)];

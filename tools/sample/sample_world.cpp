@@ -137,7 +137,7 @@ SampleWorldBuilder::SampleWorldBuilder(CWorld& world, const std::vector<SampleCo
                                        const StadiumList& models, const SampleOptions& options)
     : world_(world), countries_(countries), models_(models), options_(options),
       plan_(MakeSamplePlan(options)), random_(options.seed),
-      leagueRandom_(options.seed ^ 0x1EA6E5u) {}
+      leagueRandom_(options.seed ^ 0x1EA6E5u), badgeRandom_(options.seed ^ 0xBAD6E00u) {}
 
 SampleSummary SampleWorldBuilder::Build() {
     // Countries, their records and clubs first: persons refer to clubs anywhere in the world.

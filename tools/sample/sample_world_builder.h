@@ -85,6 +85,8 @@ private:
     // The competitions draw from a stream of their own, so that the persons of a seed do not
     // change with them.
     SampleRandom leagueRandom_;
+    // The badge names draw from a stream of their own too.
+    SampleRandom badgeRandom_;
     SampleNames names_;
     std::vector<CountryWork> work_;
     std::vector<uint32_t> allClubs_;
