@@ -22,9 +22,12 @@ bool CLongtimeExportWorld::Execute() {
         SetFailureText("the world archive export is not available");
         return false;
     }
+    // An archive of the same name that was there before belongs to the user: the archive
+    // writer replaces it only when it commits, so a cancelled export must not delete it.
+    const bool existedBefore = FileExists(targetPath_);
     const bool written = work_(*this);
-    if (IsCancelRequested()) {
-        // A cancelled export leaves no archive behind: the partly written file goes.
+    if (IsCancelRequested() && !existedBefore) {
+        // A cancelled export leaves no new archive behind.
         std::error_code error;
         std::filesystem::remove(ResolvePath(targetPath_), error);
     }

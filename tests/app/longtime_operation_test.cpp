@@ -111,6 +111,23 @@ TEST(LongtimeOperation, CancelAtTheDisplayStopsTheExportAndRemovesTheArchive) {
     EXPECT_TRUE(operation.IsCancelRequested());
 }
 
+TEST(LongtimeOperation, CancelledExportKeepsAnArchiveThatWasThereBefore) {
+    test::TempDir dir;
+    const std::string target = dir / "world.tdb";
+    test::WriteFile(target, "the user's old archive");
+    CLongtimeExportWorld operation(target, [&](CLongtimeExportWorld& op) {
+        op.EnableCancel(true);
+        for (int32_t step = 1; step <= 1000 && !op.IsCancelRequested(); ++step) {
+            op.SetPosition(step);
+        }
+        return true;
+    });
+    RecordingProgress display;
+    display.CancelAtPosition(5);
+    EXPECT_EQ(operation.RunWithProgress(display), LongtimeResult::Cancelled);
+    EXPECT_EQ(test::ReadFile(target), "the user's old archive");
+}
+
 TEST(LongtimeOperation, CancelFromAnotherThreadReachesTheWorker) {
     CLongtimeWriteDB operation(0, 0, false, [](CLongtimeWriteDB& op) {
         op.EnableCancel(true);
