@@ -51,13 +51,13 @@ Placement Everywhere(bool disk, bool archive) {
 Placement CompletePlacement(SampleRandom& random, SampleScale scale) {
     const int roll = random.Below(100);
     const bool full = scale == SampleScale::kFull;
-    if (roll < (full ? 80 : 60)) {
+    if (roll < (full ? 90 : 60)) {
         return Everywhere(false, true);
     }
-    if (roll < (full ? 90 : 80)) {
+    if (roll < (full ? 95 : 80)) {
         return Everywhere(true, false);
     }
-    if (roll < (full ? 96 : 92)) {
+    if (roll < (full ? 98 : 92)) {
         // The three larger sizes on disk, the smallest in the archive.
         Placement split = Everywhere(true, false);
         split.disk[kSizeCount - 1] = false;
