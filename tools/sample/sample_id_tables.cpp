@@ -1,5 +1,6 @@
 #include "sample_id_tables.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -21,19 +22,26 @@ constexpr size_t kDescriptionLength = 51;
 // Column 1 of a line that is no club.
 constexpr int kIgnoredColumn1 = 400;
 
-// Different whole numbers from a range, drawn at random.
+// Different whole numbers from a range, drawn at random; once the draws keep hitting taken
+// numbers, the smallest free one. 0 when the whole range is taken.
 class UniqueNumbers {
 public:
     UniqueNumbers(SampleRandom& random, int low, int high)
         : random_(random), low_(low), high_(high) {}
 
     int Next() {
-        for (;;) {
+        for (int attempt = 0; attempt < 64; ++attempt) {
             const int number = random_.Range(low_, high_);
             if (taken_.insert(number).second) {
                 return number;
             }
         }
+        for (int number = low_; number <= high_; ++number) {
+            if (taken_.insert(number).second) {
+                return number;
+            }
+        }
+        return 0;
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "sample_language_tables.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
