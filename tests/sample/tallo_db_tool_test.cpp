@@ -287,6 +287,14 @@ TEST_F(TalloDbTool, FailuresSayWhyAndEndWithNonZeroStatus) {
     ProcessResult badScale = Run({"sample", dir / "x", "--scale", "huge"});
     EXPECT_NE(badScale.exitCode, 0);
     EXPECT_FALSE(std::filesystem::exists(dir / "x"));
+
+    // A sample is written over an earlier sample, never over a folder it did not write.
+    EXPECT_EQ(Run({"sample", install, "--seed", "2"}).exitCode, 0);
+    test::WriteFile(dir / "real/badges/mine.tga", "a user's picture");
+    ProcessResult foreign = Run({"sample", dir / "real"});
+    EXPECT_NE(foreign.exitCode, 0);
+    EXPECT_NE(foreign.err.find("no earlier sample wrote"), std::string::npos) << foreign.err;
+    EXPECT_EQ(test::ReadFile(dir / "real/badges/mine.tga"), "a user's picture");
 }
 
 } // namespace

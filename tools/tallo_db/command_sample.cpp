@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -20,6 +21,22 @@ namespace {
 
 constexpr const char* kCommand = "sample";
 constexpr int kProductString = 898;
+// Left in every installation the command writes, so that it can write over its own samples
+// but never over a real installation (whose badges and database it would replace).
+constexpr const char* kMarkerFile = "tallo-sample.txt";
+
+// True when the folder is missing, empty, or a sample written before.
+bool MayWriteInto(const std::filesystem::path& folder) {
+    std::error_code failure;
+    if (!std::filesystem::exists(folder, failure)) {
+        return true;
+    }
+    if (std::filesystem::exists(folder / kMarkerFile, failure)) {
+        return true;
+    }
+    return std::filesystem::is_directory(folder, failure) &&
+           std::filesystem::is_empty(folder, failure) && !failure;
+}
 
 struct SampleCommandOptions {
     std::string folder;
@@ -39,12 +56,20 @@ void RunSample(const SampleCommandOptions& options) {
     const std::filesystem::path absolute = std::filesystem::absolute(options.folder, failure);
     const std::string folder = failure ? options.folder : absolute.lexically_normal().string();
 
+    if (!MayWriteInto(folder)) {
+        ReportFailure(kCommand, folder + " holds files that no earlier sample wrote; choose a "
+                                         "new or empty folder");
+        return;
+    }
     sample::SampleSummary summary;
     std::string error;
     if (!sample::WriteSampleInstallation(folder, sampleOptions, summary, error)) {
         ReportFailure(kCommand, error);
         return;
     }
+    std::ofstream marker(std::filesystem::path(folder) / kMarkerFile, std::ios::trunc);
+    marker << "Written by tallo-db sample (" << sample::ScaleName(sampleOptions.scale)
+           << ", seed " << sampleOptions.seed << ").\n";
     if (options.registerFolder && !WriteInstallDirSetting(LoadString(kProductString), folder,
                                                           SystemEnvironment::Instance())) {
         ReportFailure(kCommand, "the sample was written, but the settings file could not be: " +
