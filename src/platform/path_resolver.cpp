@@ -88,6 +88,28 @@ void DropLast(std::string& path) {
     }
 }
 
+// Whether the path is written the way ResolvePath writes its results: no "." or ".."
+// components, no doubled or trailing "/". Such a path resolves to itself when it exists as
+// spelled.
+bool IsTidyPath(std::string_view path) {
+    if (path.empty() || path.back() == '/') {
+        return false;
+    }
+    size_t pos = path.front() == '/' ? 1 : 0;
+    while (pos <= path.size()) {
+        size_t end = path.find('/', pos);
+        if (end == std::string_view::npos) {
+            end = path.size();
+        }
+        const std::string_view part = path.substr(pos, end - pos);
+        if (part.empty() || part == "." || part == "..") {
+            return false;
+        }
+        pos = end + 1;
+    }
+    return true;
+}
+
 } // namespace
 
 void FoldNameCase(std::string& name) {
@@ -114,6 +136,11 @@ void FoldNameCase(std::string& name) {
 }
 
 std::string ResolvePath(const std::string& path) {
+    // When the whole path exists as spelled, so does every component on the way, and the walk
+    // below would keep each one: one look-up instead of one per component.
+    if (IsTidyPath(path) && EntryExists(path)) {
+        return path;
+    }
     const bool absolute = !path.empty() && path.front() == '/';
     std::string result = absolute ? "/" : "";
     // Components at the end of `result` that do not exist on disk. Below the first of them

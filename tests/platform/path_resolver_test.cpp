@@ -74,6 +74,21 @@ TEST(PathResolverTest, TidiesDotsAndRepeatedSlashes) {
     EXPECT_EQ(ResolvePath(""), "");
 }
 
+TEST(PathResolverTest, PathsThatExistAsSpelledComeBackTidyAndUnchanged) {
+    TempDir dir;
+    WriteFile(dir / "Script/cups.txt", "x");
+    ASSERT_EQ(symlink((dir / "Script").c_str(), (dir / "link").c_str()), 0);
+    // Existing as spelled: the same path, a folder reached through a link kept as it is.
+    EXPECT_EQ(ResolvePath(dir / "Script/cups.txt"), dir / "Script/cups.txt");
+    EXPECT_EQ(ResolvePath(dir / "link/cups.txt"), dir / "link/cups.txt");
+    // Existing, but not written tidily: the tidy spelling.
+    EXPECT_EQ(ResolvePath(dir / "Script/cups.txt/"), dir / "Script/cups.txt");
+    EXPECT_EQ(ResolvePath(dir.Path() + "//Script/cups.txt"), dir / "Script/cups.txt");
+    EXPECT_EQ(ResolvePath(dir / "Script/./cups.txt"), dir / "Script/cups.txt");
+    // Through a link and "..": left to the system, as for any folder that exists.
+    EXPECT_EQ(ResolvePath(dir / "link/../Script/cups.txt"), dir / "link/../Script/cups.txt");
+}
+
 TEST(PathResolverTest, ResolvesRelativePathsAgainstTheCurrentFolder) {
     TempDir dir;
     WriteFile(dir / "Inst/Data/zdata_06.big", "x");
