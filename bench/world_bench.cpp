@@ -3,6 +3,9 @@
 //
 //   world_bench INSTALL [--runs N] [--scratch DIR] [--summary FILE]
 //
+// The copies, saves and writes go into a new folder inside DIR (default: the temporary
+// folder), removed at the end; for figures of the disk the database is on, give a DIR there.
+//
 // INSTALL (or the environment variable TALLO_BENCH_INSTALL) is an installation folder: its
 // "database" folder is loaded. Every figure is taken N times (default 3), the measured
 // operation and its baselines alternating, and the best and the median time are shown; the
@@ -257,6 +260,33 @@ bool EmptyFolder(const fs::path& folder) {
     return fs::create_directories(folder, failure) && !failure;
 }
 
+// A new folder inside `root` for the files the figures write, removed with all it holds.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& root) {
+        std::error_code failure;
+        fs::create_directories(root, failure);
+        std::string pattern = (fs::path(root) / "world_bench.XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+        }
+    }
+    ~ScratchFolder() {
+        if (!path_.empty()) {
+            std::error_code failure;
+            fs::remove_all(path_, failure);
+        }
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    bool Made() const { return !path_.empty(); }
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
 // The world -------------------------------------------------------------------------------
 
 // The process-wide tables build mode prepares before it loads: the stadium models, the game
@@ -343,7 +373,11 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         return false;
     }
     if (options.scratch.empty()) {
-        options.scratch = (fs::path(options.install).parent_path() / "scratch").string();
+        std::error_code failure;
+        options.scratch = fs::temp_directory_path(failure).string();
+        if (failure) {
+            options.scratch = "/tmp";
+        }
     }
     return true;
 }
@@ -356,7 +390,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: world_bench INSTALL [--runs N] [--scratch DIR] [--summary FILE]\n"
                      "  INSTALL may also come from TALLO_BENCH_INSTALL; N is 1-100 (default 3);\n"
-                     "  DIR (default: beside INSTALL, \"scratch\") is emptied and written.\n");
+                     "  the figures write into a new folder inside DIR (default: the temporary\n"
+                     "  folder), removed at the end.\n");
         return 2;
     }
     const std::string database = tallo::GameDatabaseFolder(options.install);
@@ -366,15 +401,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "world_bench: no Country<n>.sav in %s\n", database.c_str());
         return 1;
     }
-    const fs::path scratch = options.scratch;
+    ScratchFolder scratchFolder(options.scratch);
+    if (!scratchFolder.Made()) {
+        std::fprintf(stderr, "world_bench: cannot make a folder in %s\n", options.scratch.c_str());
+        return 1;
+    }
+    const fs::path scratch = scratchFolder.Path();
     const fs::path copyFolder = scratch / "copy";
     const fs::path saveFolder = scratch / "save";
     const fs::path masterPath = scratch / "Master.dat";
     const fs::path rawPath = scratch / "raw.dat";
-    if (!EmptyFolder(scratch)) {
-        std::fprintf(stderr, "world_bench: cannot make the folder %s\n", scratch.c_str());
-        return 1;
-    }
 
     std::printf("World benchmark of %s: %zu files LoadAll reads, %.1f MiB; %d runs each\n",
                 database.c_str(), files.size(), MiB(loadBytes), options.runs);
