@@ -16,6 +16,7 @@ CWorld::~CWorld() {
     for (auto& country : countries_) {
         country.reset();
     }
+    playerIndex_.clear();
     players_.clear();
 }
 
@@ -23,6 +24,7 @@ void CWorld::ResetCountries() {
     for (auto& country : countries_) {
         country.reset();
     }
+    playerIndex_.clear();
     players_.clear();
     withoutClub_.clear();
     loadTranslation_.clear();
@@ -96,6 +98,7 @@ CPlayer* CWorld::CreatePlayer(uint32_t id, bool registerPlayer) {
     player->SetId(used);
     CPlayer* result = player.get();
     players_.emplace(used, std::move(player));
+    playerIndex_.emplace(used, result);
     return result;
 }
 
@@ -108,16 +111,17 @@ void CWorld::RecordLoadTranslation(uint32_t fileId, uint32_t givenId) {
 }
 
 CPlayer* CWorld::FindPlayer(uint32_t id) {
-    auto found = players_.find(id);
-    return found != players_.end() ? found->second.get() : nullptr;
+    auto found = playerIndex_.find(id);
+    return found != playerIndex_.end() ? found->second : nullptr;
 }
 
 const CPlayer* CWorld::FindPlayer(uint32_t id) const {
-    auto found = players_.find(id);
-    return found != players_.end() ? found->second.get() : nullptr;
+    auto found = playerIndex_.find(id);
+    return found != playerIndex_.end() ? found->second : nullptr;
 }
 
 bool CWorld::RemovePlayer(uint32_t id) {
+    playerIndex_.erase(id);
     return players_.erase(id) > 0;
 }
 

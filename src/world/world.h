@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -200,6 +201,10 @@ private:
     uint32_t loaded_ = 0;
     std::array<std::unique_ptr<CCountry>, kCountrySlots> countries_;
     PlayerRegistry players_;
+    // The same players by ID in a hash table: look-ups by ID are the most frequent use of the
+    // registry (every reference of a club, a competition or a record to a person), and the
+    // ordered registry serves the walks in ID order. Kept beside every change of players_.
+    std::unordered_map<uint32_t, CPlayer*> playerIndex_;
     std::vector<uint32_t> withoutClub_;
     RulesAndMisc rules_;
     std::map<uint32_t, CDBCompetition*> competitions_;

@@ -215,6 +215,31 @@ TEST_F(WorldTest, NextFreePlayerIdStartsAtTheRegistrySizePlusOne) {
     EXPECT_EQ(world.CreatePlayer(0, true)->Id(), 6u); // four players: 5 is taken, 6 is free
 }
 
+TEST_F(WorldTest, PlayersAreFoundByIdUntilRemovedOrTheCountriesAreMadeAfresh) {
+    CWorld world;
+    CPlayer* kept = world.CreatePlayer(7, false);
+    CPlayer* removed = world.CreatePlayer(8, false);
+    CPlayer* renamed = world.CreatePlayer(7, true); // 7 is taken: a new ID
+    ASSERT_NE(renamed, nullptr);
+    EXPECT_EQ(world.FindPlayer(7), kept);
+    EXPECT_EQ(world.FindPlayer(8), removed);
+    EXPECT_EQ(world.FindPlayer(renamed->Id()), renamed);
+    EXPECT_EQ(world.FindPlayer(9), nullptr);
+
+    EXPECT_TRUE(world.RemovePlayer(8));
+    EXPECT_EQ(world.FindPlayer(8), nullptr);
+    EXPECT_FALSE(world.RemovePlayer(8));
+    const CWorld& constWorld = world;
+    EXPECT_EQ(constWorld.FindPlayer(7), kept);
+
+    // Made afresh from the country list: the registry is empty, and so are the look-ups.
+    EXPECT_TRUE(world.LoadCountryList(dir_ / "countries.sav"));
+    EXPECT_EQ(world.FindPlayer(7), nullptr);
+    EXPECT_EQ(world.PlayerCount(), 0u);
+    EXPECT_EQ(world.CreatePlayer(7, false)->Id(), 7u);
+    EXPECT_NE(world.FindPlayer(7), nullptr);
+}
+
 TEST_F(WorldTest, ClubReferencesFollowTheNumberingOfTheSave) {
     auto world = NewWorld();
     CCountry& country = *world->GetCountry(3);
