@@ -9,11 +9,18 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include <ftw.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tallo::fuzz {
+
+// A file of the source tree (fixtures the targets start from), by its path from the top.
+inline std::string SourcePath(const std::string& relative) {
+    return std::string(TALLO_SOURCE_DIR) + "/" + relative;
+}
 
 // Aborts with a message when `condition` is false; libFuzzer then saves the input.
 #define TALLO_FUZZ_CHECK(condition)                                                                \
@@ -24,10 +31,19 @@ namespace tallo::fuzz {
         }                                                                                          \
     } while (false)
 
-// Aborts when two texts differ, naming the first line where they part.
+// Aborts when two texts differ, naming the first line where they part. With TALLO_FUZZ_DUMP
+// set to a folder, both texts are written there ("first", "second") for a closer look.
 inline void CheckSameText(std::string_view first, std::string_view second, const char* what) {
     if (first == second) {
         return;
+    }
+    if (const char* dump = std::getenv("TALLO_FUZZ_DUMP")) {
+        for (auto [name, text] : {std::pair{"/first", first}, std::pair{"/second", second}}) {
+            if (FILE* file = std::fopen((std::string(dump) + name).c_str(), "wb")) {
+                std::fwrite(text.data(), 1, text.size(), file);
+                std::fclose(file);
+            }
+        }
     }
     size_t line = 1;
     size_t start = 0;
