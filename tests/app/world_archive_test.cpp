@@ -392,7 +392,7 @@ TEST_F(WorldArchiveTest, ImportOfAnExportGivesTheSameFiles) {
     EXPECT_EQ(fresh.GetCountry(1)->GetClubByPosition(0)->Name(0), "First Club");
 }
 
-TEST_F(WorldArchiveTest, CancelledExportLeavesNoArchive) {
+TEST_F(WorldArchiveTest, CancelledExportWritesNoArchiveAndKeepsTheOldOne) {
     WriteFile(dir_ / "world.tdb", "an older archive");
     WorldExportReport report;
     CLongtimeExportWorld operation(dir_ / "world.tdb",
@@ -401,7 +401,8 @@ TEST_F(WorldArchiveTest, CancelledExportLeavesNoArchive) {
     EXPECT_EQ(operation.RunWithProgress(progress_), LongtimeResult::Cancelled);
     EXPECT_TRUE(report.cancelled);
     EXPECT_FALSE(report.written);
-    EXPECT_FALSE(fs::exists(dir_ / "world.tdb"));
+    // The archive the user had under that name is not lost by cancelling.
+    EXPECT_EQ(ReadFile(dir_ / "world.tdb"), "an older archive");
     // No temporary file either, the scratch database is gone and the world is back.
     for (const auto& entry : fs::directory_iterator(dir_.Path())) {
         EXPECT_EQ(entry.path().filename().string().rfind(".tdb-", 0), std::string::npos);
