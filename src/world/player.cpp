@@ -22,6 +22,17 @@ bool IsMalformedClubReference(uint32_t reference) {
     return country == 0 || country > CPlayer::kMaxCountry || (reference & 0xFFFFu) == 0;
 }
 
+// A default name: the table text with its number put in place of "%d". Players are made by
+// the hundred thousand when a database loads, so this stays clear of printf.
+std::string DefaultName(int stringId, int number) {
+    std::string text = LoadString(stringId);
+    const size_t at = text.find("%d");
+    if (at != std::string::npos) {
+        text.replace(at, 2, std::to_string(number));
+    }
+    return text;
+}
+
 } // namespace
 
 CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
@@ -29,13 +40,16 @@ CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
 CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality)
     : world_(world), role_(role), nationality_(nationality) {
     const int number = static_cast<int>((world != nullptr ? world->PlayerCount() : 0) + 1);
-    SetFirstName(FormatString(kDefaultFirstNameString, number));
-    SetSurname(FormatString(kDefaultSurnameString, number));
-    birthDate_ = GameDate(MakeDayNumber(1980, 1, 1));
+    SetFirstName(DefaultName(kDefaultFirstNameString, number));
+    SetSurname(DefaultName(kDefaultSurnameString, number));
+    static const int32_t kDefaultBirthDay = MakeDayNumber(1980, 1, 1);
+    static const int32_t kDefaultContractStart = MakeDayNumber(2003, 7, 1);
+    static const int32_t kDefaultContractEnd = MakeDayNumber(2004, 6, 30);
+    birthDate_ = GameDate(kDefaultBirthDay);
     abilities_.fill(4);
     traits_.fill(kNormalTrait);
-    contractStartDate_ = GameDate(MakeDayNumber(2003, 7, 1));
-    contractEndDate_ = GameDate(MakeDayNumber(2004, 6, 30));
+    contractStartDate_ = GameDate(kDefaultContractStart);
+    contractEndDate_ = GameDate(kDefaultContractEnd);
     const int year = CurrentGameDate().Year();
     yearJoined_ = static_cast<int16_t>(year - 1);
     contractEnd_ = static_cast<int16_t>(year);
