@@ -7,7 +7,8 @@
 // survives a save: saved, loaded into a fresh world the same way and saved again, it gives
 // the same text. One thing changes on purpose: a league team that is no club of the world is
 // saved as team 0, which the next load leaves out; for a country holding one, the text of the
-// second save must survive a further save and load unchanged.
+// second save must survive a further save and load unchanged. A copy of the loaded country
+// in another world saves the same text as the country itself.
 //
 // The program table of the cup schemes is made afresh for every input, so that it does not
 // grow from one input to the next.
@@ -147,6 +148,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string first = CountryText(*world, number);
 
     const bool teamSavedAsZero = HasLeagueTeamSavedAsZero(*world, number);
+
+    // A copy of the country in another world (as a country copy between databases makes it)
+    // saves the same text.
+    {
+        auto copyWorld = std::make_unique<CWorld>();
+        TALLO_FUZZ_CHECK(copyWorld->LoadCountryList(setup.countryList));
+        copyWorld->GetCountry(number)->CopyFrom(*world->GetCountry(number));
+        copyWorld->BuildClubRenumbering();
+        CheckCountry(*copyWorld, number);
+        CheckSameText(first, CountryText(*copyWorld, number), "country file of a copy");
+    }
     world.reset();
 
     ProgramTable().Clear();

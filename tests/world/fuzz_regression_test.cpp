@@ -4,9 +4,11 @@
 #include "formats/kl_file.h"
 #include "world/club.h"
 #include "world/club_test_world.h"
+#include "world/country.h"
 #include "world/file_version.h"
 #include "world/player.h"
 #include "world/rules_and_misc.h"
+#include "world/world.h"
 
 #include "support/temp_dir.h"
 
@@ -170,6 +172,46 @@ TEST(FuzzRegressionTest, ClubsSurviveASaveAsTheyWereLoaded) {
         ASSERT_TRUE(back.Load(again, 0, 0, otherWorld));
         EXPECT_EQ(SavedText(back, otherWorld), saved);
     }
+}
+
+std::string SavedCountryText(CWorld& world, int number) {
+    world.BuildClubRenumbering();
+    CKLFile file;
+    file.OpenForWrite("unused.sav"); // never committed
+    world.GetCountry(number)->Save(file);
+    return file.WrittenText();
+}
+
+// Inputs of the countries.sav target: the list, then one byte that chooses the country whose
+// file the target saves. A code piece that starts with a zero byte ends there, as every
+// fixed-width field does: that slot's code is empty while the others keep theirs (the list
+// written again cannot say so, as the reader skips empty pieces). The country's file, the
+// national team's short names included, survives a save all the same.
+TEST(FuzzRegressionTest, ACodeCutToNothingByAZeroByteLeavesTheOtherSlotsAndSurvivesASave) {
+    std::string text = ReadFile(FixturePath("fuzz/countries_sav/zero_byte_in_code"));
+    ASSERT_FALSE(text.empty());
+    text.pop_back();
+    TempDir dir;
+    WriteFile(dir / "countries.sav", text);
+
+    CWorld world;
+    ASSERT_TRUE(world.LoadCountryList(dir / "countries.sav"));
+    CCountry& country = *world.GetCountry(160);
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_EQ(country.Abbreviation(slot), "Org");
+    }
+    EXPECT_EQ(country.Abbreviation(4), "");
+    ASSERT_NE(country.NationalTeam(), nullptr);
+    EXPECT_EQ(country.NationalTeam()->ShortName(4), "");
+
+    const std::string saved = SavedCountryText(world, 160);
+    CWorld other;
+    ASSERT_TRUE(other.LoadCountryList(dir / "countries.sav"));
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory(saved));
+    ASSERT_TRUE(other.GetCountry(160)->Load(file));
+    other.GetCountry(160)->PostLoadCheckClubs();
+    EXPECT_EQ(SavedCountryText(other, 160), saved);
 }
 
 } // namespace
