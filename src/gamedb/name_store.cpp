@@ -1,5 +1,6 @@
 #include "gamedb/name_store.h"
 
+#include "formats/name_pool_line.h"
 #include "platform/atomic_file.h"
 #include "platform/path_resolver.h"
 
@@ -17,23 +18,6 @@ void PutU32(std::string& out, uint32_t value) {
     out.push_back(static_cast<char>((value >> 24) & 0xFF));
 }
 
-// The pool number after "%" at the start of a line; -1 when it is not a number of 0-63.
-int ParsePoolLine(std::string_view line) {
-    size_t i = 1;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
-        ++i;
-    }
-    int pool = 0;
-    size_t digits = 0;
-    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
-        pool = pool * 10 + (line[i] - '0');
-        if (pool >= NameStore::kPools) {
-            return -1;
-        }
-        ++digits;
-    }
-    return digits == 0 ? -1 : pool;
-}
 
 } // namespace
 
@@ -212,7 +196,7 @@ void NameStore::LoadNameText(std::string_view text, int kind) {
             continue;
         }
         if (line.front() == '%') {
-            pool = ParsePoolLine(line);
+            pool = ParseNamePoolLine(line, NameStore::kPools);
             continue;
         }
         // Lines of a bad pool, over-long lines and lines a zero byte would cut are skipped.

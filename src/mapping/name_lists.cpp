@@ -1,5 +1,6 @@
 #include "mapping/name_lists.h"
 
+#include "formats/name_pool_line.h"
 #include "platform/atomic_file.h"
 #include "platform/path_resolver.h"
 
@@ -12,23 +13,6 @@ const std::vector<std::string>& NoNames() {
     return none;
 }
 
-// The pool number after "%" at the start of a line; -1 when it is not a number of 0-63.
-int ParsePool(std::string_view line) {
-    size_t i = 1;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
-        ++i;
-    }
-    int pool = 0;
-    size_t digits = 0;
-    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i) {
-        pool = pool * 10 + (line[i] - '0');
-        if (pool >= CNameLists::kPools) {
-            return -1;
-        }
-        ++digits;
-    }
-    return digits == 0 ? -1 : pool;
-}
 
 } // namespace
 
@@ -73,7 +57,7 @@ void CNameLists::LoadText(List list, std::string_view text) {
             continue;
         }
         if (line.front() == '%') {
-            pool = ParsePool(line);
+            pool = ParseNamePoolLine(line, CNameLists::kPools);
             continue;
         }
         if (pool < 0 || line.size() > kMaxNameLength || line.find('\0') != std::string_view::npos) {
