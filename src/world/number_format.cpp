@@ -35,7 +35,9 @@ std::string FormatWeight(int kilograms) {
     int pounds = static_cast<int>((kilograms - stones * 6.348) * 2.2046227);
     std::string text = std::to_string(stones) + "st";
     if (pounds >= 1) {
-        text += " " + std::to_string(pounds) + "lbs";
+        text += ' ';
+        text += std::to_string(pounds);
+        text += "lbs";
     }
     return text;
 }
