@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "world/bounded_array.h"
 #include "world/club_io_context.h"
 #include "world/club_text.h"
 #include "world/fixed_text.h"
@@ -311,23 +312,19 @@ void CClub::SetSeasonFlag(SeasonFlag kind, bool secondTeam, bool on) {
 }
 
 int32_t CClub::AttendanceValue(Attendance which) const {
-    return which >= 0 && which < kAttendanceCount ? attendance_[which] : 0;
+    return ValueAt(attendance_, which);
 }
 
 void CClub::SetAttendanceValue(Attendance which, int32_t value) {
-    if (which >= 0 && which < kAttendanceCount) {
-        attendance_[which] = value;
-    }
+    SetAt(attendance_, which, value);
 }
 
 int32_t CClub::LeagueStatistic(Statistic which) const {
-    return which >= 0 && which < kStatisticCount ? statistics_[which] : 0;
+    return ValueAt(statistics_, which);
 }
 
 void CClub::SetLeagueStatistic(Statistic which, int32_t value) {
-    if (which >= 0 && which < kStatisticCount) {
-        statistics_[which] = value;
-    }
+    SetAt(statistics_, which, value);
 }
 
 const std::string& CClub::Titles(Title which) const {
@@ -358,7 +355,7 @@ bool CClub::SetRecord(ResultRecord::Kind which, const ResultRecord& record) {
 }
 
 uint8_t CClub::FacilityLevel(Facility which) const {
-    return which >= 0 && which < kFacilityCount ? facilities_[which] : 0;
+    return ValueAt(facilities_, which);
 }
 
 bool CClub::SetFacilityLevel(Facility which, uint8_t level) {

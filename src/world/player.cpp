@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "formats/string_table.h"
+#include "world/bounded_array.h"
 #include "world/player_world.h"
 
 namespace tallo {
@@ -64,23 +65,19 @@ CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality)
 // Arrays ------------------------------------------------------------------------------------
 
 uint8_t CPlayer::Ability(int index) const {
-    return index >= 0 && index < kAbilityCount ? abilities_[index] : 0;
+    return ValueAt(abilities_, index);
 }
 
 void CPlayer::SetAbility(int index, uint8_t value) {
-    if (index >= 0 && index < kAbilityCount) {
-        abilities_[index] = value;
-    }
+    SetAt(abilities_, index, value);
 }
 
 uint8_t CPlayer::Trait(int index) const {
-    return index >= 0 && index < kTraitCount ? traits_[index] : 0;
+    return ValueAt(traits_, index);
 }
 
 void CPlayer::SetTrait(int index, uint8_t value) {
-    if (index >= 0 && index < kTraitCount) {
-        traits_[index] = value;
-    }
+    SetAt(traits_, index, value);
 }
 
 uint8_t CPlayer::TraitMaximum(int index) {
@@ -98,33 +95,27 @@ void CPlayer::SetOtherPosition(int slot, uint8_t position) {
 }
 
 uint8_t CPlayer::PositionRating(int group) const {
-    return group >= 0 && group < kPositionRatingCount ? positionRatings_[group] : 0;
+    return ValueAt(positionRatings_, group);
 }
 
 void CPlayer::SetPositionRating(int group, uint8_t value) {
-    if (group >= 0 && group < kPositionRatingCount) {
-        positionRatings_[group] = value;
-    }
+    SetAt(positionRatings_, group, value);
 }
 
 uint8_t CPlayer::Bonus(int index) const {
-    return index >= 0 && index < kBonusCount ? bonus_[index] : 0;
+    return ValueAt(bonus_, index);
 }
 
 void CPlayer::SetBonus(int index, uint8_t value) {
-    if (index >= 0 && index < kBonusCount) {
-        bonus_[index] = value;
-    }
+    SetAt(bonus_, index, value);
 }
 
 uint8_t CPlayer::Language(int slot) const {
-    return slot >= 0 && slot < kLanguageSlots ? languages_[slot] : 0;
+    return ValueAt(languages_, slot);
 }
 
 void CPlayer::SetLanguageByte(int slot, uint8_t language) {
-    if (slot >= 0 && slot < kLanguageSlots) {
-        languages_[slot] = language;
-    }
+    SetAt(languages_, slot, language);
 }
 
 void CPlayer::SetLanguage(int slot, int language) {
