@@ -266,20 +266,17 @@ bool CPlayer::Load(CKLFile& file) {
         }
     }
 
-    if (found && major == kMajor2004) {
-        if (minor < 7) {
-            faceType_ = PlayerLooks::FaceTypeFromMinor6(faceType_);
-            beard_ = PlayerLooks::BeardFromMinor6(beard_);
-            // Hair styles were counted from 1; an old 0 is no style at all (the default 5).
-            hairStyle_ = hairStyle_ == 0 ? 5 : static_cast<uint8_t>(hairStyle_ - 1);
-            // An old style 1 becomes 0, which current files read as 1: take that now, so the
-            // player saves as he will read back.
-            if (hairStyle_ == 0) {
-                hairStyle_ = 1;
-            }
-        } else if (hairStyle_ == 0) {
-            hairStyle_ = 1;
-        }
+    if (found && major == kMajor2004 && minor < 7) {
+        faceType_ = PlayerLooks::FaceTypeFromMinor6(faceType_);
+        beard_ = PlayerLooks::BeardFromMinor6(beard_);
+        // Hair styles were counted from 1; an old 0 is no style at all (the default 5).
+        hairStyle_ = hairStyle_ == 0 ? 5 : static_cast<uint8_t>(hairStyle_ - 1);
+    }
+    // Current files read style 0 as 1. Files of a newer edition than this one are read as
+    // current ones (they are saved as current ones), and an old style 1 that became 0 above
+    // is taken to 1 now, so that the player saves as he will read back.
+    if (found && major >= kMajor2004 && hairStyle_ == 0) {
+        hairStyle_ = 1;
     }
 
     if (found) {

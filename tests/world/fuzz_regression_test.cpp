@@ -111,7 +111,8 @@ std::string SavedText(const CPlayer& player) {
 
 // A player read from a file, saved and read again, saves the same text. The fuzz target found
 // two ways this went wrong: a hair style of 0, which the looks conversion of files before
-// major 0x2004 gives, was saved as 0 while a current file reads 0 as 1; and a name whose
+// major 0x2004 gives (and which a file of a newer edition than ours holds as it is), was saved
+// as 0 while a current file reads 0 as 1; and a name whose
 // blanks were collapsed before it was cut to its field could keep a blank at its end, which
 // the next load dropped.
 void ExpectPlayersSurviveASave(const std::string& target) {
