@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string_view>
 
 namespace tallo {
@@ -9,4 +11,11 @@ namespace tallo {
 // come between), or -1 when it is missing or not below `pools`.
 int ParseNamePoolLine(std::string_view line, int pools);
 
-}  // namespace tallo
+// Walks the text of a name file: it ends at a 0x1A byte, lines end in LF or CR LF, empty lines
+// are skipped, and names before the first pool line belong to pool 1. Hands every name of a
+// valid pool to `name` with its pool; lines of a bad pool, lines longer than `maxLength` and
+// lines a zero byte would cut are skipped.
+void ForEachPoolName(std::string_view text, int pools, size_t maxLength,
+                     const std::function<void(int pool, std::string_view name)>& name);
+
+} // namespace tallo

@@ -18,7 +18,6 @@ void PutU32(std::string& out, uint32_t value) {
     out.push_back(static_cast<char>((value >> 24) & 0xFF));
 }
 
-
 } // namespace
 
 // NameList -------------------------------------------------------------------------------------
@@ -175,38 +174,11 @@ void NameStore::LoadNameText(std::string_view text, int kind) {
     if (kind < 0 || kind >= kKinds) {
         return;
     }
-    const size_t end = text.find('\x1A');
-    if (end != std::string_view::npos) {
-        text = text.substr(0, end);
-    }
     std::array<bool, kPools> touched{};
-    int pool = 1;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t stop = text.find('\n', start);
-        if (stop == std::string_view::npos) {
-            stop = text.size();
-        }
-        std::string_view line = text.substr(start, stop - start);
-        start = stop + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty()) {
-            continue;
-        }
-        if (line.front() == '%') {
-            pool = ParseNamePoolLine(line, NameStore::kPools);
-            continue;
-        }
-        // Lines of a bad pool, over-long lines and lines a zero byte would cut are skipped.
-        if (pool < 0 || line.size() > kMaxNameFileLine ||
-            line.find('\0') != std::string_view::npos) {
-            continue;
-        }
-        LookUp(pool, kind, line);
+    ForEachPoolName(text, kPools, kMaxNameFileLine, [&](int pool, std::string_view name) {
+        LookUp(pool, kind, name);
         touched[static_cast<size_t>(pool)] = true;
-    }
+    });
     for (int p = 0; p < kPools; ++p) {
         if (touched[static_cast<size_t>(p)]) {
             NameList& list = List(p, kind);

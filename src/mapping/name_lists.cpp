@@ -13,7 +13,6 @@ const std::vector<std::string>& NoNames() {
     return none;
 }
 
-
 } // namespace
 
 bool CNameLists::Load(const std::string& maleNames, const std::string& femaleNames,
@@ -36,35 +35,10 @@ void CNameLists::LoadText(List list, std::string_view text) {
     if (list < 0 || list >= kListCount) {
         return;
     }
-    const size_t end = text.find('\x1A');
-    if (end != std::string_view::npos) {
-        text = text.substr(0, end);
-    }
     auto& pools = lists_[static_cast<size_t>(list)];
-    int pool = 1;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t stop = text.find('\n', start);
-        if (stop == std::string_view::npos) {
-            stop = text.size();
-        }
-        std::string_view line = text.substr(start, stop - start);
-        start = stop + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty()) {
-            continue;
-        }
-        if (line.front() == '%') {
-            pool = ParseNamePoolLine(line, CNameLists::kPools);
-            continue;
-        }
-        if (pool < 0 || line.size() > kMaxNameLength || line.find('\0') != std::string_view::npos) {
-            continue;
-        }
-        pools[static_cast<size_t>(pool)].emplace_back(line);
-    }
+    ForEachPoolName(text, kPools, kMaxNameLength, [&](int pool, std::string_view name) {
+        pools[static_cast<size_t>(pool)].emplace_back(name);
+    });
 }
 
 void CNameLists::Clear() {
