@@ -48,31 +48,21 @@ void Line(const char* label, size_t value) {
 }
 
 void RunInfo(const InfoOptions& options) {
-    if (!FolderExists(options.folder)) {
-        ReportFailure(kCommand, "the database folder " + options.folder + " does not exist");
+    const std::unique_ptr<OpenedDatabase> opened =
+        OpenDatabase(kCommand, options.install, options.folder);
+    if (!opened) {
         return;
     }
-    auto world = std::make_unique<CWorld>();
-    Installation installation;
-    std::string error;
-    if (!PrepareLoad(options.install, options.folder, *world, installation, error)) {
-        ReportFailure(kCommand, error);
-        return;
-    }
-    // Declared after the world, so that it lets the world's index go first.
-    WorldInternationals internationals;
-    if (!LoadDatabase(options.folder, installation, *world, internationals, error)) {
-        ReportFailure(kCommand, error);
-        return;
-    }
+    CWorld& world = opened->world;
+    const Installation& installation = opened->installation;
 
     size_t withFiles = 0;
     size_t complete = 0;
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
-        withFiles += FileExists(world->CountryFilePath(number)) ? 1 : 0;
-        complete += world->GetCountry(number)->IsComplete() ? 1 : 0;
+        withFiles += FileExists(world.CountryFilePath(number)) ? 1 : 0;
+        complete += world.GetCountry(number)->IsComplete() ? 1 : 0;
     }
-    const sample::SampleSummary summary = sample::SummariseWorld(*world);
+    const sample::SampleSummary summary = sample::SummariseWorld(world);
 
     std::cout << "Database folder:            " << options.folder << "\n";
     std::cout << "Installation:               " << installation.folder << " (from "
@@ -92,8 +82,8 @@ void RunInfo(const InfoOptions& options) {
     Line("Staff members:", summary.staffMembers);
     Line("Stadiums:", summary.stadiums);
     Line("Player pool entries:", summary.poolEntries);
-    Line("Player IDs renumbered:", world->LoadTranslation().size());
-    const CInternationalCompetitions* international = internationals.Competitions();
+    Line("Player IDs renumbered:", world.LoadTranslation().size());
+    const CInternationalCompetitions* international = opened->internationals.Competitions();
     // The root is not counted.
     Line("International competitions:", international != nullptr && !international->Nodes().empty()
                                             ? international->Nodes().size() - 1
@@ -102,13 +92,13 @@ void RunInfo(const InfoOptions& options) {
     if (options.countries) {
         std::cout << "\nCountry  Clubs  Persons  Complete  Name\n";
         for (int number = 1; number <= CWorld::kCountryCount; ++number) {
-            const CCountry& country = *world->GetCountry(number);
+            const CCountry& country = *world.GetCountry(number);
             if (country.GetOrdinaryClubCount() == 0 && country.AdditionalManagers().empty()) {
                 continue;
             }
             std::cout << std::right << std::setw(7) << number << std::setw(7)
                       << country.GetOrdinaryClubCount() << std::setw(9)
-                      << CountryPersons(*world, country) << std::setw(10)
+                      << CountryPersons(world, country) << std::setw(10)
                       << (country.IsComplete() ? "yes" : "no") << "  "
                       << ToUtf8(country.Name(0), ActiveCodePage()) << "\n";
         }

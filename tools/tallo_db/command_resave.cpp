@@ -25,36 +25,25 @@ struct ResaveOptions {
 };
 
 void RunResave(const ResaveOptions& options) {
-    if (!FolderExists(options.source)) {
-        ReportFailure(kCommand, "the database folder " + options.source + " does not exist");
+    const std::unique_ptr<OpenedDatabase> opened =
+        OpenDatabase(kCommand, options.install, options.source);
+    if (!opened) {
         return;
     }
-    auto world = std::make_unique<CWorld>();
-    Installation installation;
-    std::string error;
-    if (!PrepareLoad(options.install, options.source, *world, installation, error)) {
-        ReportFailure(kCommand, error);
-        return;
-    }
-    // Declared after the world, so that it lets the world's index go first.
-    WorldInternationals internationals;
-    if (!LoadDatabase(options.source, installation, *world, internationals, error)) {
-        ReportFailure(kCommand, error);
-        return;
-    }
+    CWorld& world = opened->world;
     if (!CreateFolders(options.target)) {
         ReportFailure(kCommand, "cannot create the folder " + options.target);
         return;
     }
-    world->SetDatabaseFolder(options.target);
-    if (!world->SaveAll(nullptr)) {
+    world.SetDatabaseFolder(options.target);
+    if (!world.SaveAll(nullptr)) {
         // The files that could be written stay written; each one is whole.
         ReportFailure(kCommand, "at least one file could not be written into " + options.target +
                                     "; make sure the folder is writable");
         return;
     }
     std::cout << "Saved " << options.source << " into " << options.target << " ("
-              << world->PlayerCount() << " persons)\n";
+              << world.PlayerCount() << " persons)\n";
     SetExitStatus(0);
 }
 

@@ -42,22 +42,13 @@ std::string Or(const std::string& given, const std::string& fallback) {
 
 void RunExport(const TdbOptions& options) {
     const char* command = "tdb export";
-    if (!FolderExists(options.database)) {
-        ReportFailure(command, "the database folder " + options.database + " does not exist");
+    const std::unique_ptr<OpenedDatabase> opened =
+        OpenDatabase(command, options.install, options.database);
+    if (!opened) {
         return;
     }
-    auto world = std::make_unique<CWorld>();
-    Installation installation;
-    std::string error;
-    if (!PrepareLoad(options.install, options.database, *world, installation, error)) {
-        ReportFailure(command, error);
-        return;
-    }
-    WorldInternationals internationals; // after the world, so that it goes first
-    if (!LoadDatabase(options.database, installation, *world, internationals, error)) {
-        ReportFailure(command, error);
-        return;
-    }
+    CWorld& world = opened->world;
+    const Installation& installation = opened->installation;
     // The scratch database goes into a temporary folder of its own, not into the user's
     // documents folder.
     std::optional<std::string> scratch = CreateTempFolder("tallo-db-export-");
@@ -76,7 +67,7 @@ void RunExport(const TdbOptions& options) {
     TerminalProgress progress;
     progress.SetTitle("Exporting " + options.database);
     WorldExportReport report;
-    const bool written = ExportWorldArchive(*world, options.archive, setup, progress, report);
+    const bool written = ExportWorldArchive(world, options.archive, setup, progress, report);
     progress.Finish();
     DeleteFolderTree(*scratch);
 

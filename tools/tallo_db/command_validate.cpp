@@ -41,23 +41,13 @@ void RunValidate(const ValidateOptions& options) {
             return;
         }
     }
-    if (!FolderExists(options.folder)) {
-        ReportFailure(kCommand, "the database folder " + options.folder + " does not exist");
+    const std::unique_ptr<OpenedDatabase> opened =
+        OpenDatabase(kCommand, options.install, options.folder);
+    if (!opened) {
         return;
     }
-    auto world = std::make_unique<CWorld>();
-    Installation installation;
-    std::string error;
-    if (!PrepareLoad(options.install, options.folder, *world, installation, error)) {
-        ReportFailure(kCommand, error);
-        return;
-    }
-    // Declared after the world, so that it lets the world's index go first.
-    WorldInternationals internationals;
-    if (!LoadDatabase(options.folder, installation, *world, internationals, error)) {
-        ReportFailure(kCommand, error);
-        return;
-    }
+    CWorld& world = opened->world;
+    const Installation& installation = opened->installation;
 
     const std::set<int> wanted(options.countries.begin(), options.countries.end());
     size_t complete = 0;
@@ -68,7 +58,7 @@ void RunValidate(const ValidateOptions& options) {
             continue;
         }
         ++looked;
-        const CCountry& country = *world->GetCountry(number);
+        const CCountry& country = *world.GetCountry(number);
         const std::vector<std::string> reasons = DescribeIncompleteness(country);
         // The country's own check decides; the reasons only explain it.
         const bool isComplete = country.IsComplete();

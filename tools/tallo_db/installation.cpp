@@ -100,6 +100,24 @@ bool LoadDatabase(const std::string& databaseFolder, const Installation& install
     return true;
 }
 
+std::unique_ptr<OpenedDatabase> OpenDatabase(const std::string& command,
+                                             const std::string& explicitInstall,
+                                             const std::string& databaseFolder) {
+    if (!FolderExists(databaseFolder)) {
+        ReportFailure(command, "the database folder " + databaseFolder + " does not exist");
+        return nullptr;
+    }
+    auto opened = std::make_unique<OpenedDatabase>();
+    std::string error;
+    if (!PrepareLoad(explicitInstall, databaseFolder, opened->world, opened->installation, error) ||
+        !LoadDatabase(databaseFolder, opened->installation, opened->world, opened->internationals,
+                      error)) {
+        ReportFailure(command, error);
+        return nullptr;
+    }
+    return opened;
+}
+
 void ReportFailure(const std::string& command, const std::string& message) {
     std::cerr << "tallo-db " << command << ": " << message << "\n";
     SetExitStatus(1);

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "app/world_internationals.h"
+#include "world/world.h"
+
+#include <memory>
 #include <string>
 
 namespace CLI {
 class App;
 }
-
-namespace tallo {
-class CWorld;
-class WorldInternationals;
-} // namespace tallo
 
 namespace tallo::db {
 
@@ -43,6 +42,20 @@ bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseF
 // read.
 bool LoadDatabase(const std::string& databaseFolder, const Installation& installation,
                   CWorld& world, WorldInternationals& internationals, std::string& error);
+
+// A database folder loaded the way the editor loads one, with its international competitions.
+// The competitions are declared after the world, so that they let the world's index go first.
+struct OpenedDatabase {
+    Installation installation;
+    CWorld world;
+    WorldInternationals internationals;
+};
+
+// Checks that the database folder exists, then PrepareLoad and LoadDatabase. Null after a
+// message through ReportFailure for `command` when one of them fails.
+std::unique_ptr<OpenedDatabase> OpenDatabase(const std::string& command,
+                                             const std::string& explicitInstall,
+                                             const std::string& databaseFolder);
 
 // Prints "tallo-db <command>: <message>" to standard error and sets a failing exit status.
 void ReportFailure(const std::string& command, const std::string& message);
