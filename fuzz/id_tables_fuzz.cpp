@@ -3,13 +3,16 @@
 // uses the table the way the administrator's mapping does, on a small world whose clubs and
 // players carry names from the table, with the report written into a scratch folder.
 //
-// Name lists are written again (pool lines and names) and read back the same.
+// Name lists are written again (pool lines and names) and read back the same; the same text
+// read into the name store of the game database build gives every pool the same names, each
+// once, counted as often as the file holds it.
 //
 // Input layout (libFuzzer's data provider): the last byte chooses the table (its value modulo
 // 6: club IDs, player IDs, star heads, male names, female names, surnames); the rest is the
 // file.
 
 #include "fuzz_support.h"
+#include "gamedb/name_store.h"
 #include "mapping/letter_case.h"
 #include "mapping/name_lists.h"
 #include "mapping/star_heads.h"
@@ -26,6 +29,7 @@
 
 #include <sys/stat.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -207,6 +211,35 @@ std::string NameListText(const CNameLists& lists, CNameLists::List list) {
     return text;
 }
 
+void CheckNameStore(std::string_view text, CNameLists::List list, const CNameLists& lists) {
+    constexpr int kKindOfList[] = {kMaleFirstName, kFemaleFirstName, kSurname};
+    const int kind = kKindOfList[list];
+    NameStore store;
+    store.LoadNameText(text, kind);
+    for (int pool = 0; pool < NameStore::kPools; ++pool) {
+        const std::vector<std::string>& names = lists.Names(list, pool);
+        std::vector<std::string> distinct;
+        std::map<std::string, uint32_t> counts;
+        for (const std::string& name : names) {
+            // " " is index 0 of every list, which keeps its count.
+            if (name != " " && counts[name]++ == 0) {
+                distinct.push_back(name);
+            }
+        }
+        const NameList& stored = store.List(pool, kind);
+        const size_t kept = std::min(distinct.size(), NameList::kMaxEntries - 1);
+        TALLO_FUZZ_CHECK(stored.Size() == kept + 1);
+        TALLO_FUZZ_CHECK(stored.FileCount() == (names.empty() ? 0 : stored.Size()));
+        for (size_t i = 0; i < kept; ++i) {
+            const NameList::Entry& entry = stored.Entries()[i + 1];
+            TALLO_FUZZ_CHECK(entry.name == distinct[i] && entry.count == counts[distinct[i]]);
+        }
+        TALLO_FUZZ_CHECK(stored.TableImage().size() == stored.TableSize());
+    }
+    // A list overflows only beyond 65,535 different names.
+    TALLO_FUZZ_CHECK(!store.Overflowed() || lists.Count(list) >= NameList::kMaxEntries - 1);
+}
+
 void CheckNameList(std::string_view text, CNameLists::List list) {
     CNameLists lists;
     lists.LoadText(list, text);
@@ -244,6 +277,8 @@ void CheckNameList(std::string_view text, CNameLists::List list) {
             }
         }
     }
+
+    CheckNameStore(text, list, lists);
 
     const std::string written = NameListText(lists, list);
     CNameLists back;

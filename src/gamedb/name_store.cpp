@@ -45,7 +45,8 @@ uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, b
     }
     const auto it = index_.find(name);
     if (it != index_.end()) {
-        if (countUse) {
+        // Index 0, the blank every list starts with, keeps its count of 1.
+        if (countUse && it->second != 0) {
             ++entries_[it->second].count;
         }
         return it->second;

@@ -38,7 +38,7 @@ public:
     // Empties the list and puts " " at index 0 with count 1; the file count becomes 0.
     void Reset();
 
-    // Index of `name`; an empty name gives 0 and changes nothing. A name already present
+    // Index of `name`; an empty name or " " gives 0 and changes nothing. A name already present
     // gets 1 added to its count (unless `countUse` is false); a new name is appended with
     // count 1. When the list is full, or `allowNew` is false and the name is new, 0 is given
     // and `refused` is set.

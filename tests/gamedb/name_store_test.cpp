@@ -103,10 +103,14 @@ TEST(NameStore, LookUpCountsUsesAndAppendsNewNames) {
     EXPECT_EQ(store.LookUp(6, kSurname, "Kahn"), 1);
 }
 
-TEST(NameStore, AnEmptyNameIsIndexZeroAndCountsNothing) {
+// So is a single blank (a name-file line " ", a person named so): index 0 keeps its count of
+// 1, which its table entry carries.
+TEST(NameStore, AnEmptyNameOrABlankIsIndexZeroAndCountsNothing) {
     NameStore store;
     EXPECT_EQ(store.LookUp(1, kSurname, ""), 0);
-    EXPECT_EQ(store.List(1, kSurname).Size(), 1u);
+    EXPECT_EQ(store.LookUp(1, kSurname, " "), 0);
+    store.LoadNameText(" \r\nMeyer\r\n \r\n", kSurname);
+    EXPECT_EQ(store.List(1, kSurname).Size(), 2u);
     EXPECT_EQ(store.List(1, kSurname).Entries()[0].count, 1u);
 }
 
