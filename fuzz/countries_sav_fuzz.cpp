@@ -39,21 +39,32 @@ const CupAllocFile& Schemes() {
     return *schemes;
 }
 
+// The pieces of a line of names or codes: the first slot's text, which the reader gives every
+// slot, then the later slots up to the last that differs from it. Never longer than the line
+// the texts were read from, so that it is not cut when it is read again.
+template <class Text> std::string PiecesLine(Text text) {
+    int last = 0;
+    for (int slot = 1; slot < CCountry::kLanguageSlots; ++slot) {
+        if (text(slot) != text(0)) {
+            last = slot;
+        }
+    }
+    std::string line;
+    for (int slot = 0; slot <= last; ++slot) {
+        line += std::string(slot > 0 ? "," : "") + std::string(text(slot));
+    }
+    return line + "\r\n";
+}
+
 // The list in its file layout, from what the world holds.
 std::string ListText(const CWorld& world) {
     std::string text;
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
         const CCountry& country = *world.GetCountry(number);
-        for (int slot = 0; slot < CCountry::kLanguageSlots; ++slot) {
-            text += std::string(slot > 0 ? "," : "") + std::string(country.Name(slot));
-        }
-        text += "\r\n";
-        for (int slot = 0; slot < CCountry::kLanguageSlots; ++slot) {
-            text += std::string(slot > 0 ? "," : "") + std::string(country.Abbreviation(slot));
-        }
-        text += "\r\n" + std::to_string(country.continent) + "\r\n" +
-                std::to_string(country.languages[0]) + "\r\n" +
-                std::to_string(country.languages[1]) + "\r\n" +
+        text += PiecesLine([&country](int slot) { return country.Name(slot); });
+        text += PiecesLine([&country](int slot) { return country.Abbreviation(slot); });
+        text += std::to_string(country.continent) + "\r\n" + std::to_string(country.languages[0]) +
+                "\r\n" + std::to_string(country.languages[1]) + "\r\n" +
                 std::to_string(country.worldValueG) + "\r\n";
     }
     return text;
