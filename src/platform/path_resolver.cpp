@@ -138,8 +138,21 @@ void FoldNameCase(std::string& name) {
 std::string ResolvePath(const std::string& path) {
     // When the whole path exists as spelled, so does every component on the way, and the walk
     // below would keep each one: one look-up instead of one per component.
-    if (IsTidyPath(path) && EntryExists(path)) {
-        return path;
+    if (IsTidyPath(path)) {
+        if (EntryExists(path)) {
+            return path;
+        }
+        // Likewise, when the folder exists as spelled, only the last name needs a look for
+        // another spelling (a file that is missing, or spelled otherwise, in a known folder).
+        const size_t slash = path.rfind('/');
+        if (slash != std::string::npos) {
+            const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
+            const std::string_view name = std::string_view(path).substr(slash + 1);
+            if (EntryExists(folder)) {
+                const std::optional<std::string> other = FindOtherSpelling(folder, name);
+                return Join(folder, other ? std::string_view(*other) : name);
+            }
+        }
     }
     const bool absolute = !path.empty() && path.front() == '/';
     std::string result = absolute ? "/" : "";

@@ -29,6 +29,10 @@ TEST(PathResolverTest, MissingComponentsKeepTheirSpelling) {
     WriteFile(dir / "Data/keep.txt", "x");
     EXPECT_EQ(ResolvePath(dir / "data/New/File.TXT"), dir / "Data/New/File.TXT");
     EXPECT_FALSE(FileExists(dir / "data/New/File.TXT"));
+    // A missing file in a folder spelled as on disk, and at the root.
+    EXPECT_EQ(ResolvePath(dir / "Data/Missing.TXT"), dir / "Data/Missing.TXT");
+    EXPECT_EQ(ResolvePath(dir / "Data/KEEP.txt"), dir / "Data/keep.txt");
+    EXPECT_EQ(ResolvePath("/no-such-entry-of-the-root"), "/no-such-entry-of-the-root");
 }
 
 TEST(PathResolverTest, ExactSpellingWinsThenSmallestInByteOrder) {
