@@ -4,6 +4,7 @@
 #include "platform/path_resolver.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -108,6 +109,8 @@ CKLFile::~CKLFile() {
 
 void CKLFile::Reset() {
     mode_ = Mode::Closed;
+    openError_ = 0;
+    findings_.clear();
     std::string().swap(data_);
     std::string().swap(out_);
     target_.clear();
@@ -118,7 +121,12 @@ bool CKLFile::OpenForRead(const std::string& path) {
     Reset();
     bytesRead_ = 0;
     std::string bytes;
-    if (path.empty() || !ReadWholeFile(ResolvePath(path), bytes, kMaxFileSize)) {
+    if (path.empty()) {
+        openError_ = ENOENT;
+        return false;
+    }
+    if (!ReadWholeFile(ResolvePath(path), bytes, kMaxFileSize)) {
+        openError_ = errno != 0 ? errno : EIO;
         return false;
     }
     TakeData(std::move(bytes));
@@ -365,6 +373,15 @@ bool CKLFile::ReadValueLine(std::string_view& line) {
     position_ = saved;
     line = std::string_view();
     return false;
+}
+
+void CKLFile::NoteFinding(std::string what) {
+    findings_.push_back({CurrentLine(), std::move(what)});
+}
+
+size_t CKLFile::CurrentLine() const {
+    const size_t end = std::min(position_, data_.size());
+    return 1 + static_cast<size_t>(std::count(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
 }
 
 bool CKLFile::FindSection(std::string_view name) {

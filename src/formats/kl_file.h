@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallo {
 
@@ -46,6 +47,10 @@ public:
     bool Close();
     // Drops a file open for writing without touching the target.
     void AbandonWrite();
+
+    // Why the last OpenForRead failed: 0 after a successful open, else an errno value (ENOENT
+    // for a missing file; FileErrorText gives the words).
+    int OpenError() const { return openError_; }
 
     bool IsOpen() const;
     bool IsOpenForWrite() const;
@@ -128,6 +133,19 @@ public:
     // the position stays and the result is false.
     static bool ReadQuotedItem(const char*& position, char* destination, size_t size);
 
+    // Findings of damage ---------------------------------------------------------------------
+    // A loader that finds the file does not hold what it promises (a section cut short, a
+    // count of records the file does not have) notes it here; the finding keeps the number of
+    // the line being read. Opening clears them.
+    struct Finding {
+        size_t line = 0; // 1-based; the line after the last one when the data has ended
+        std::string what;
+    };
+    void NoteFinding(std::string what);
+    const std::vector<Finding>& Findings() const { return findings_; }
+    // Number of the line the read position stands on (1-based).
+    size_t CurrentLine() const;
+
 private:
     enum class Mode { Closed, Read, Write };
 
@@ -146,6 +164,8 @@ private:
     size_t bytesRead_ = 0; // size of the data of the last open for reading
     std::string out_;      // text collected while open for writing
     std::string target_;   // path of the file open for writing
+    int openError_ = 0;
+    std::vector<Finding> findings_;
 };
 
 } // namespace tallo

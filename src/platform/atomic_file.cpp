@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace tallo {
 
@@ -73,9 +74,19 @@ void SyncFolder(const std::string& folder) {
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    // Inside a batch the flush and the rename wait for the batch's commit, which flushes all
+    // its files at once; a failure is remembered there, with its reason, as well.
+    AtomicWriteBatch* batch = AtomicWriteBatch::Current();
     const std::string target = ResolvePath(path);
-    if (target.empty() || target.back() == '/') {
+    auto fail = [&batch, &target, &path](int error) {
+        if (batch != nullptr) {
+            batch->AddFailure(target.empty() ? path : target, error);
+        }
+        errno = error;
         return false;
+    };
+    if (target.empty() || target.back() == '/') {
+        return fail(EISDIR);
     }
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
@@ -86,22 +97,23 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // file the user made read-only is refused instead, as writing it in place would be.
     if (faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0 &&
         faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-        return false;
+        return fail(EACCES);
     }
 
-    // Inside a batch the flush and the rename wait for the batch's commit, which flushes all
-    // its files at once.
-    AtomicWriteBatch* batch = AtomicWriteBatch::Current();
     int fd = mkstemp(temp.data());
     if (fd < 0) {
-        return false;
+        return fail(errno);
     }
     bool ok = WriteAll(fd, bytes) && (batch != nullptr || fsync(fd) == 0) &&
               fchmod(fd, TargetMode(target)) == 0;
-    ok = (close(fd) == 0) && ok;
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         unlink(temp.c_str());
-        return false;
+        return fail(error);
     }
     if (batch != nullptr) {
         batch->Add(temp, target, folder);
@@ -116,7 +128,9 @@ bool RenameIntoPlace(const std::string& temp, const std::string& target,
         hook(temp, target);
     }
     if (rename(temp.c_str(), target.c_str()) != 0) {
+        const int error = errno;
         unlink(temp.c_str());
+        errno = error;
         return false;
     }
     if (!folder.empty()) {
@@ -131,14 +145,21 @@ void SetAtomicWriteHookForTesting(AtomicWriteHook hook) {
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) {
     bytes.clear();
-    int fd = open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO in place of a file is refused instead of waiting for a writer.
+    int fd = open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
     struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<unsigned long long>(info.st_size) > maxSize) {
+    if (fstat(fd, &info) != 0) {
+        const int reason = errno;
         close(fd);
+        errno = reason;
+        return false;
+    }
+    if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > maxSize) {
+        close(fd);
+        errno = S_ISREG(info.st_mode) ? EFBIG : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         return false;
     }
     bytes.reserve(static_cast<size_t>(info.st_size));
@@ -156,16 +177,34 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) 
             break;
         }
         if (static_cast<size_t>(got) > maxSize - bytes.size()) {
+            errno = EFBIG;
             ok = false;
             break;
         }
         bytes.append(buffer, static_cast<size_t>(got));
     }
+    const int reason = errno;
     close(fd);
     if (!ok) {
         bytes.clear();
+        errno = reason;
     }
     return ok;
+}
+
+std::string FileErrorText(int error) {
+    switch (error) {
+    case ENOENT:
+        return "does not exist";
+    case EISDIR:
+        return "is a folder";
+    case EINVAL:
+        return "is not a regular file";
+    case EFBIG:
+        return "is too large";
+    default:
+        return std::strerror(error);
+    }
 }
 
 } // namespace tallo

@@ -27,7 +27,14 @@ using AtomicWriteHook = void (*)(const std::string& temporaryPath, const std::st
 void SetAtomicWriteHookForTesting(AtomicWriteHook hook);
 
 // Reads a whole file into `bytes`; false when it cannot be opened or is larger than
-// `maxSize` bytes (then `bytes` is left empty).
+// `maxSize` bytes (then `bytes` is left empty). On failure errno tells why: ENOENT for a
+// missing file, EISDIR for a folder, EINVAL for another file that is not a regular file (a
+// device, a FIFO), EFBIG for one
+// over `maxSize`, or what the system said when opening or reading.
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize);
+
+// Words for a failure of ReadWholeFile or a write, from its errno: "does not exist", "is a
+// folder", "is not a regular file", "is too large", else the system's own text.
+std::string FileErrorText(int error);
 
 }  // namespace tallo

@@ -1,8 +1,11 @@
 #include "platform/atomic_write_batch.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <set>
 
 #include "platform/atomic_file.h"
@@ -49,9 +52,7 @@ AtomicWriteBatch::AtomicWriteBatch() : outer_(g_current) {
 }
 
 AtomicWriteBatch::~AtomicWriteBatch() {
-    for (const Pending& file : pending_) {
-        unlink(file.temporary.c_str());
-    }
+    Discard();
     Close();
 }
 
@@ -64,6 +65,10 @@ void AtomicWriteBatch::Add(const std::string& temporaryPath, const std::string& 
     pending_.push_back({temporaryPath, targetPath, folder});
 }
 
+void AtomicWriteBatch::AddFailure(const std::string& targetPath, int error) {
+    failures_.push_back({targetPath, std::strerror(error)});
+}
+
 void AtomicWriteBatch::Close() {
     if (open_) {
         open_ = false;
@@ -71,26 +76,51 @@ void AtomicWriteBatch::Close() {
     }
 }
 
+void AtomicWriteBatch::Discard() {
+    for (const Pending& file : pending_) {
+        unlink(file.temporary.c_str());
+    }
+    pending_.clear();
+}
+
 bool AtomicWriteBatch::Commit() {
     Close();
+    if (!failures_.empty()) {
+        Discard();
+        return false;
+    }
     std::vector<std::string> temporaries;
     temporaries.reserve(pending_.size());
     for (const Pending& file : pending_) {
         temporaries.push_back(file.temporary);
     }
-    const bool flushed = FlushAll(temporaries);
-    bool ok = flushed;
+    if (!FlushAll(temporaries)) {
+        // Bytes that may not be on disk never replace a good file.
+        const int error = errno;
+        for (const Pending& file : pending_) {
+            failures_.push_back({file.target, std::string("cannot be flushed to disk: ") + std::strerror(error)});
+        }
+        Discard();
+        return false;
+    }
+    // A rename cannot be taken back, so every target is looked at before the first one: a
+    // folder in a file's place would fail half-way and leave old and new files mixed.
+    for (const Pending& file : pending_) {
+        struct stat info;
+        if (lstat(file.target.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+            failures_.push_back({file.target, std::strerror(EISDIR)});
+        }
+    }
+    if (!failures_.empty()) {
+        Discard();
+        return false;
+    }
     std::set<std::string> folders;
     for (const Pending& file : pending_) {
-        if (!flushed) {
-            // Bytes that may not be on disk never replace a good file.
-            unlink(file.temporary.c_str());
-            continue;
-        }
         if (RenameIntoPlace(file.temporary, file.target, std::string())) {
             folders.insert(file.folder);
         } else {
-            ok = false;
+            failures_.push_back({file.target, std::strerror(errno)});
         }
     }
     pending_.clear();
@@ -101,7 +131,7 @@ bool AtomicWriteBatch::Commit() {
             close(fd);
         }
     }
-    return ok;
+    return failures_.empty();
 }
 
 }  // namespace tallo

@@ -5,12 +5,13 @@
 
 namespace tallo {
 
-// Groups the atomic file writes of one save (a whole database is some two hundred files).
-// While a batch is open on a thread, WriteFileAtomically on that thread writes each temporary
-// file but leaves flushing and renaming to Commit, which flushes them all with one sync of the
-// file system and then renames each over its target. Every file still ends up either old or
-// new: nothing is renamed before its bytes are on disk. A batch destroyed without Commit
-// removes its temporary files and leaves every target as it was.
+// Groups the atomic file writes of one save (a whole database is some two hundred files) so
+// that the save is all or nothing. While a batch is open on a thread, WriteFileAtomically on
+// that thread writes each temporary file but leaves flushing and renaming to Commit, and a
+// write that fails is remembered with its reason. Commit renames nothing when any write
+// failed; otherwise it flushes every temporary file with one sync of the file system, checks
+// that every target can take its file, and only then renames each over its target. A batch
+// destroyed without Commit removes its temporary files and leaves every target as it was.
 class AtomicWriteBatch {
 public:
     AtomicWriteBatch();
@@ -18,9 +19,18 @@ public:
     AtomicWriteBatch(const AtomicWriteBatch&) = delete;
     AtomicWriteBatch& operator=(const AtomicWriteBatch&) = delete;
 
-    // Flushes and renames every file written into the batch; false when any of them could
-    // not be put in place (the others are). The batch is closed afterwards.
+    // One file of the batch that could not be written or put in place.
+    struct Failure {
+        std::string target;
+        std::string reason; // the system's words ("No space left on device")
+    };
+
+    // Puts every file written into the batch in place, or none: false (with Failures() naming
+    // each file) when a write failed, the flush failed or a target cannot take its file; the
+    // temporary files are then removed and every target keeps what it had. The batch is closed
+    // afterwards.
     bool Commit();
+    const std::vector<Failure>& Failures() const { return failures_; }
 
     // The batch open on this thread, if any.
     static AtomicWriteBatch* Current();
@@ -28,6 +38,8 @@ public:
     // Called by WriteFileAtomically for a written, closed temporary file.
     void Add(const std::string& temporaryPath, const std::string& targetPath,
              const std::string& folder);
+    // Called by WriteFileAtomically for a file it could not write; `error` is an errno value.
+    void AddFailure(const std::string& targetPath, int error);
 
 private:
     struct Pending {
@@ -37,8 +49,10 @@ private:
     };
 
     void Close();
+    void Discard();
 
     std::vector<Pending> pending_;
+    std::vector<Failure> failures_;
     AtomicWriteBatch* outer_;  // a batch opened earlier on this thread (nested saves)
     bool open_ = true;
 };

@@ -53,8 +53,8 @@ uint32_t CCountry::TranslateClubReference(uint32_t reference) const {
 }
 
 uint32_t CWorld::TranslateClubReference(uint32_t reference) const {
-    if (ClubId::IsNationalTeam(reference)) {
-        return reference;
+    if (ClubId::IsNationalTeam(reference) || IsClubUnknown(reference)) {
+        return reference; // an unread country's file keeps its own numbering
     }
     uint32_t country = ClubId::CountryOf(reference);
     if (country < 1 || country > kCountryCount) {

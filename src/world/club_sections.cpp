@@ -294,7 +294,10 @@ void CClub::ReadPlayers(CKLFile& file, ClubIoContext& context) {
     for (int32_t i = 0; i < count; ++i) {
         int32_t fileId = 0;
         if (!file.ReadInt(fileId)) {
-            break; // the section ends here: the count promised more than there is
+            // The section ends here: the count promised more than there is.
+            file.NoteFinding("the player list promises " + std::to_string(count) +
+                             " players; the file holds " + std::to_string(i));
+            break;
         }
         if (playerCount_ >= kMaxPlayers) {
             // The list is full: the player is read past (so the file stays in step) and not
@@ -316,6 +319,8 @@ void CClub::ReadPlayers(CKLFile& file, ClubIoContext& context) {
         uint32_t id = player->Id();
         if (!player->Load(file)) {
             // No PLAYER section for this entry: no person to keep.
+            file.NoteFinding("player " + std::to_string(fileId) +
+                             " has no PLAYER section");
             context.DiscardPlayer(id);
             continue;
         }

@@ -1,5 +1,6 @@
 // countries.sav: the fixed list of the 206 countries, six plain text lines per country.
 
+#include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -107,15 +108,65 @@ template <class Setter> void SetSlotTexts(std::string_view line, Setter set) {
     }
 }
 
+// Whether a line holds one decimal number and nothing else (blanks around it allowed).
+bool IsNumberLine(std::string_view line) {
+    size_t i = 0;
+    auto skipBlanks = [&line, &i] {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) {
+            ++i;
+        }
+    };
+    skipBlanks();
+    if (i < line.size() && (line[i] == '-' || line[i] == '+')) {
+        ++i;
+    }
+    const size_t digits = i;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
+        ++i;
+    }
+    if (i == digits) {
+        return false;
+    }
+    skipBlanks();
+    return i == line.size();
+}
+
+// Why the lines cannot be the country list ("<line>: what"), or empty when they can: six lines
+// for every country, the last four of them numbers.
+std::string CheckListLines(const std::vector<std::string_view>& lines) {
+    const size_t needed = static_cast<size_t>(CWorld::kCountryCount) * kLinesPerCountry;
+    for (size_t index = 0; index < needed && index < lines.size(); ++index) {
+        if (index % kLinesPerCountry >= 2 && !IsNumberLine(lines[index])) {
+            return std::to_string(index + 1) + ": a number was expected (country " +
+                   std::to_string(index / kLinesPerCountry + 1) + ")";
+        }
+    }
+    if (lines.size() < needed) {
+        return std::to_string(lines.size() + 1) + ": the list ends after " +
+               std::to_string(lines.size()) + " lines; " + std::to_string(needed) +
+               " are needed for the " + std::to_string(CWorld::kCountryCount) + " countries";
+    }
+    return std::string();
+}
+
 } // namespace
 
 bool CWorld::LoadCountryList(const std::string& path) {
     ResetCountries();
+    countryListError_.clear();
     std::string data;
     bool read = ReadWholeFile(ResolvePath(path), data, kMaxListFileSize);
     std::vector<std::string_view> lines;
-    if (read) {
+    if (!read) {
+        countryListError_ = path + ": cannot be read: " + FileErrorText(errno);
+    } else {
         lines = SplitLines(data);
+        const std::string problem = CheckListLines(lines);
+        if (!problem.empty()) {
+            // A damaged list would give every country (and its national team) wrong names.
+            countryListError_ = path + ":" + problem;
+            read = false;
+        }
     }
     auto lineAt = [&lines](size_t index) {
         return index < lines.size() ? lines[index] : std::string_view();

@@ -305,7 +305,9 @@ bool CCountry::Load(CKLFile& file) {
     LoadPlayerPool(file);
     LoadMisc(file);
 
-    file.SkipSection(kSection);
+    if (!file.SkipSection(kSection)) {
+        file.NoteFinding("the file ends before the end of section COUNTRY");
+    }
     ClampRecords();
     if (competitions_) {
         competitions_->FinishLoad();
@@ -328,12 +330,22 @@ void CCountry::LoadClubs(CKLFile& file) {
     // Club numbers 1-65534; 65535 is the national team's.
     const size_t clubs = CountFromFile(count, file, "CLUB1", ClubId::kMaxClubNumber);
     CountryClubContext context(*this);
+    size_t read = 0;
     for (size_t k = 1; k <= clubs; ++k) {
         auto club = std::make_unique<CClub>();
         club->SetDefaults(number_);
         club->SetWorld(world_);
-        club->Load(file, static_cast<uint32_t>(k), 0, context);
+        if (!club->Load(file, static_cast<uint32_t>(k), 0, context)) {
+            // No section for this club, so none for the later ones either: no club is made
+            // up for what the count promised.
+            break;
+        }
         AddClub(std::move(club), static_cast<uint32_t>(k));
+        ++read;
+    }
+    if (count > 0 && read < static_cast<size_t>(count)) {
+        file.NoteFinding("section CLUBS promises " + std::to_string(count) +
+                         " clubs; the file holds " + std::to_string(read));
     }
     CClub* nationalTeam = EnsureNationalTeam();
     nationalTeam->Load(file, ClubId::kNationalTeamNumber, 0, context);
@@ -366,6 +378,10 @@ void CCountry::LoadAdditionalManagers(CKLFile& file) {
         }
         additionalManagers_.insert(player->Id());
     }
+    if (count > 0 && additionalManagers_.size() < static_cast<size_t>(count)) {
+        file.NoteFinding("section ADDMANAGER promises " + std::to_string(count) +
+                         " managers; the file holds " + std::to_string(additionalManagers_.size()));
+    }
     file.SkipSection(kAddManagerSection);
 }
 
@@ -377,10 +393,15 @@ void CCountry::LoadPlayerPool(CKLFile& file) {
     file.ReadInt(count);
     const size_t entries = CountFromFile(count, file, PlayerPoolEntry::kSection, kMaxPlayerPool);
     ReservePlayerPool(entries);
-    for (size_t i = 0; i < entries; ++i) {
-        if (!playerPool_[i].Read(file)) {
+    size_t read = 0;
+    for (; read < entries; ++read) {
+        if (!playerPool_[read].Read(file)) {
             break; // no further entry can be found either
         }
+    }
+    if (count > 0 && read < static_cast<size_t>(count)) {
+        file.NoteFinding("section PLAYERPOOL promises " + std::to_string(count) +
+                         " entries; the file holds " + std::to_string(read));
     }
     file.SkipSection(kPlayerPoolSection);
 }

@@ -233,7 +233,8 @@ void CPlayer::PostLoadCheck() {
     }
     for (uint32_t* reference : {&firstClub_, &previousClub_, &favouriteClub_, &clubReferenceE_,
                                 &loanClub_, &neverJoinClub_}) {
-        if (*reference != 0 && !world_->ClubExists(*reference)) {
+        if (*reference != 0 && !world_->ClubExists(*reference) &&
+            !world_->IsClubUnknown(*reference)) {
             *reference = 0;
         }
     }

@@ -40,6 +40,12 @@ public:
     // The reference as it is written into a file while the clubs are renumbered for a save
     // (0 when the club is gone; national-team references unchanged).
     virtual uint32_t TranslateClubReference(uint32_t reference) const = 0;
+    // Whether a reference leads into a country whose file could not be read: its clubs are
+    // unknown rather than gone, so the reference is kept as it stands.
+    virtual bool IsClubUnknown(uint32_t reference) const {
+        (void)reference;
+        return false;
+    }
 
     // Tables of the installation (neutral defaults where the tables are not loaded) -------
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
 #include <string_view>
 
 #include "formats/kl_file.h"
@@ -98,23 +99,28 @@ public:
     }
 
     // Reads a list section written by WriteList and adds its records (IDs 1, 2, ... when the
-    // map was empty). A record whose section is missing is added with its defaults, as far as
-    // the count and the limit go; records beyond the limit are read and dropped. False when
-    // the list section is absent (nothing is read then).
+    // map was empty); records beyond the limit are read and dropped. The count never makes a
+    // record the file does not hold: the list ends at the first missing record section, and
+    // the file notes that it held fewer records than it promised. False when the list section
+    // is absent (nothing is read then).
     bool ReadList(CKLFile& file, std::string_view listSection) {
         if (!file.FindSection(listSection)) {
             return false;
         }
         int32_t count = 0;
         file.ReadInt(count);
-        for (int32_t i = 0; i < count; ++i) {
+        int32_t read = 0;
+        for (; read < count; ++read) {
             Record record;
-            bool found = record.Read(file);
-            Add(record);
-            if (!found && Full()) {
-                // No later record section can be found either; nothing more can be stored.
-                break;
+            if (!record.Read(file)) {
+                break; // no later record section can be found either
             }
+            Add(record);
+        }
+        if (read < count) {
+            file.NoteFinding("section " + std::string(listSection) + " promises " +
+                             std::to_string(count) + " records; the file holds " +
+                             std::to_string(read));
         }
         file.SkipSection(listSection);
         return true;

@@ -235,7 +235,8 @@ bool RulesAndMisc::Read(CKLFile& file) {
         file.ReadInt(rule);
     file.ReadInt(friendlySubstitutions_);
 
-    file.SkipSection(kSection);
+    if (!file.SkipSection(kSection))
+        file.NoteFinding("the file ends before the end of section RULES_AND_MISC");
     return true;
 }
 

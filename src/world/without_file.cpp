@@ -1,10 +1,13 @@
 // Without.sav: the players without a club.
 
 #include <algorithm>
+#include <cerrno>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "formats/kl_file.h"
+#include "platform/atomic_file.h"
 #include "world/file_version.h"
 #include "world/player.h"
 #include "world/world.h"
@@ -46,7 +49,17 @@ bool CWorld::SaveWithout() const {
 
 bool CWorld::LoadWithout() {
     CKLFile file;
-    if (!file.OpenForRead(WithoutFilePath()) || !file.FindSection(kWithoutSection)) {
+    const std::string path = WithoutFilePath();
+    if (!file.OpenForRead(path)) {
+        if (file.OpenError() != ENOENT) {
+            withoutUnreadable_ = true;
+            loadFindings_.push_back({path, 0, "cannot be read: " + FileErrorText(file.OpenError())});
+        }
+        return false;
+    }
+    if (!file.FindSection(kWithoutSection)) {
+        withoutUnreadable_ = true;
+        loadFindings_.push_back({path, 0, "holds no WITHOUT section"});
         return false;
     }
     int32_t count = 0;
@@ -55,7 +68,8 @@ bool CWorld::LoadWithout() {
     const size_t playerBytes = 2 * CPlayer::kSection.size() + 19;
     const size_t players =
         count > 0 ? std::min(static_cast<size_t>(count), file.BytesRead() / playerBytes) : 0;
-    withoutClub_.reserve(withoutClub_.size() + players);
+    const size_t before = withoutClub_.size();
+    withoutClub_.reserve(before + players);
     const uint32_t version = FileVersion::Loaded();
     for (size_t i = 0; i < players; ++i) {
         CPlayer* player = CreatePlayer(NextFreePlayerId(), true);
@@ -70,7 +84,15 @@ bool CWorld::LoadWithout() {
         player->PostLoadCheck();
         withoutClub_.push_back(player->Id());
     }
-    file.SkipSection(kWithoutSection);
+    const size_t read = withoutClub_.size() - before;
+    if (count > 0 && read < static_cast<size_t>(count)) {
+        file.NoteFinding("section WITHOUT promises " + std::to_string(count) +
+                         " players; the file holds " + std::to_string(read));
+    }
+    if (!file.SkipSection(kWithoutSection)) {
+        file.NoteFinding("the file ends before the end of section WITHOUT");
+    }
+    NoteFileFindings(path, file);
     file.Close();
     return true;
 }

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "world/load_finding.h"
 #include "world/player_world.h"
 #include "world/rules_and_misc.h"
 
@@ -23,6 +24,19 @@ class CKLFile;
 class CPlayer;
 class CClub;
 class IPrompt;
+
+// One file that a save could not write, and the system's reason.
+struct SaveFailure {
+    std::string file;
+    std::string reason;
+};
+
+// What a SaveAll did besides writing: the files it could not write (then it wrote none), and
+// the files it left alone because the load could not read them.
+struct SaveOutcome {
+    std::vector<SaveFailure> failed;
+    std::vector<std::string> keptAsTheyWere;
+};
 
 // Look-ups in the tables of the installation that records of old files are matched against
 // (the team colour table, the special faces, the ID mapping of the other game). The layers
@@ -64,7 +78,13 @@ public:
     // below the working folder). Every country gets its number, its national team and a fresh
     // competition tree with the default national cup, also when the file is missing.
     // Sets the loaded flag; returns whether the file could be read.
+    // A file that exists but cannot be read, or that lacks the six lines of every country or
+    // holds something else than a number where a number belongs, is refused: false, with
+    // CountryListError() saying why, and the countries get only what a missing file gives.
     bool LoadCountryList(const std::string& path = "database/countries.sav");
+    // Why the last LoadCountryList failed ("<path>: does not exist", "<path>:<line>: ..."),
+    // empty after a successful one.
+    const std::string& CountryListError() const { return countryListError_; }
     bool IsLoaded() const { return loaded_; }
 
     // Country by number; nullptr outside 0..206.
@@ -90,14 +110,29 @@ public:
     // what it had), then the post-load checks of every club, the club numbering, Rules.sav
     // and Without.sav. Returns false only when not a single country file could be read (an
     // empty folder name reads nothing).
+    //
+    // A file that exists but cannot be read is never taken for a missing one: its country is
+    // marked unreadable (IsCountryUnreadable), keeps what it had, and gets a finding; so does
+    // a file without a COUNTRY section. A file that ends early or holds fewer records than its
+    // counts promise loads what it holds, and gets a finding with the line.
     bool LoadAll(const std::string& folder);
 
-    // Writes every Country<n>.sav, then Rules.sav and Without.sav into the database folder.
-    // Each file is replaced atomically and only when it could be written whole; a failure does
-    // not stop the save. When anything failed, message 798 is shown once through `prompt`
-    // (when given) and false is returned. Without a database folder nothing is written and
-    // the failure is reported the same way.
-    bool SaveAll(IPrompt* prompt);
+    // What the last LoadAll found wrong with the files it read (empty when all was well).
+    const std::vector<LoadFinding>& LoadFindings() const { return loadFindings_; }
+    bool HasLoadDamage() const { return !loadFindings_.empty(); }
+    // Whether the last LoadAll could not read country `number`'s file at all. Its clubs are
+    // unknown rather than gone: references to them are kept as they stand, and SaveAll leaves
+    // the country's file as it is.
+    bool IsCountryUnreadable(int number) const;
+
+    // Writes every Country<n>.sav, then Rules.sav and Without.sav into the database folder,
+    // all or nothing: every file goes to a temporary file first, and only when all of them are
+    // written and flushed are they renamed into place. When any one fails, none replaces its
+    // old file, message 798 is shown once through `prompt` (when given) followed by each file
+    // and the system's reason, `outcome` lists them, and false is returned. Files that the
+    // load could not read are not written over (they are listed in `outcome`). Without a
+    // database folder nothing is written and the failure is reported the same way.
+    bool SaveAll(IPrompt* prompt, SaveOutcome* outcome = nullptr);
 
     // Makes this world a copy of `other`: every country (clubs, players and all), the rules,
     // the players without a club and the user-interface selection. The folder is kept.
@@ -149,6 +184,7 @@ public:
     // A stored club reference in the form the files of the save in progress use: the club's
     // new number in its country, 0 for a club that is gone; national team references stay.
     uint32_t TranslateClubReference(uint32_t reference) const override;
+    bool IsClubUnknown(uint32_t reference) const override;
     // Builds (or clears) the club numbering of every country.
     void BuildClubRenumbering();
     void ClearClubRenumbering();
@@ -193,8 +229,11 @@ private:
 
     // Releases every country, player and registry entry and makes 207 empty countries.
     void ResetCountries();
-    bool SaveCountries(bool& anyFailed);
+    void SaveCountries(SaveOutcome& outcome);
     bool SaveRulesFile() const;
+    void NoteFileFindings(const std::string& path, const CKLFile& file);
+    // Reads Rules.sav and Without.sav with findings for files that exist but cannot be read.
+    void LoadRulesAndWithout();
     void ValidateRulesAgainstWorld();
     void RecordLoadTranslation(uint32_t fileId, uint32_t givenId);
 
@@ -209,6 +248,11 @@ private:
     RulesAndMisc rules_;
     std::map<uint32_t, CDBCompetition*> competitions_;
     std::map<uint32_t, uint32_t> loadTranslation_;
+    std::vector<LoadFinding> loadFindings_;
+    std::array<bool, kCountrySlots> unreadableCountries_{};
+    bool rulesUnreadable_ = false;
+    bool withoutUnreadable_ = false;
+    std::string countryListError_;
     uint8_t language_ = 0;
     WorldLookups lookups_;
     std::string databaseFolder_;

@@ -1,5 +1,7 @@
 // Saving a whole database folder.
 
+#include <cerrno>
+
 #include "formats/kl_file.h"
 #include "formats/string_table.h"
 #include "platform/atomic_write_batch.h"
@@ -29,54 +31,77 @@ uint32_t StadiumReferenceForFile(const CWorld& world, uint32_t reference) {
 
 } // namespace
 
-bool CWorld::SaveAll(IPrompt* prompt) {
-    bool failed = false;
+bool CWorld::SaveAll(IPrompt* prompt, SaveOutcome* outcome) {
+    SaveOutcome local;
+    SaveOutcome& result = outcome != nullptr ? *outcome : local;
+    result = SaveOutcome();
     if (databaseFolder_.empty()) {
         // Without a folder the paths would lead into the root of the file system.
-        failed = true;
+        result.failed.push_back({std::string(), "no database folder is set"});
     } else {
-        // All files of the save reach the disk with one flush before any of them replaces
-        // its old version.
+        // Every file goes to its temporary file first; the batch renames all of them, or none
+        // when any one could not be written.
         AtomicWriteBatch batch;
         BuildClubRenumbering();
-        SaveCountries(failed);
-        if (!SaveRulesFile()) {
-            failed = true;
+        SaveCountries(result);
+        // A file that failed before it reached the batch is entered there too, so that the
+        // batch renames nothing.
+        auto save = [&batch](const auto& write, const std::string& path) {
+            const size_t known = batch.Failures().size();
+            if (!write() && batch.Failures().size() == known) {
+                batch.AddFailure(path, EIO);
+            }
+        };
+        const std::string rulesPath = databaseFolder_ + "/Rules.sav";
+        if (rulesUnreadable_) {
+            result.keptAsTheyWere.push_back(rulesPath);
+        } else {
+            save([this] { return SaveRulesFile(); }, rulesPath);
         }
-        if (!SaveWithout()) {
-            failed = true;
+        if (withoutUnreadable_) {
+            result.keptAsTheyWere.push_back(WithoutFilePath());
+        } else {
+            save([this] { return SaveWithout(); }, WithoutFilePath());
         }
         ClearClubRenumbering();
         if (!batch.Commit()) {
-            failed = true;
+            for (const AtomicWriteBatch::Failure& failure : batch.Failures()) {
+                result.failed.push_back({failure.target, failure.reason});
+            }
+            if (result.failed.empty()) {
+                result.failed.push_back({databaseFolder_, "the save could not be completed"});
+            }
         }
     }
 
-    if (failed && prompt != nullptr) {
-        prompt->ShowErrorWindow(std::string(), LoadString(kSaveErrorString));
+    if (!result.failed.empty() && prompt != nullptr) {
+        std::string message = LoadString(kSaveErrorString);
+        for (const SaveFailure& failure : result.failed) {
+            message += "\n" + failure.file + ": " + failure.reason;
+        }
+        prompt->ShowErrorWindow(std::string(), message);
     }
-    return !failed;
+    return result.failed.empty();
 }
 
-bool CWorld::SaveCountries(bool& anyFailed) {
-    bool allSaved = true;
+void CWorld::SaveCountries(SaveOutcome& outcome) {
     CKLFile file;
     for (int number = 1; number <= kCountryCount; ++number) {
-        // The file is replaced only when it was written whole (Close commits it atomically).
-        bool saved = file.OpenForWrite(CountryFilePath(number)) && countries_[number]->Save(file);
-        if (saved) {
-            saved = file.Close();
+        if (unreadableCountries_[number]) {
+            // The load could not read this file: writing the (empty) country would lose it.
+            outcome.keptAsTheyWere.push_back(CountryFilePath(number));
+            continue;
+        }
+        // Close hands the file to the save's batch, which records a failure with its reason.
+        if (file.OpenForWrite(CountryFilePath(number)) && countries_[number]->Save(file)) {
+            file.Close();
         } else {
             file.AbandonWrite();
-        }
-        if (!saved) {
-            allSaved = false;
+            if (AtomicWriteBatch* batch = AtomicWriteBatch::Current()) {
+                batch->AddFailure(CountryFilePath(number), EIO);
+            }
         }
     }
-    if (!allSaved) {
-        anyFailed = true;
-    }
-    return allSaved;
 }
 
 bool CWorld::SaveRulesFile() const {

@@ -25,9 +25,12 @@ using test::TempDir;
 
 TEST(LoadPreparation, ReadsCountryListAndStadiumModelsOfTheInstallation) {
     TempDir install;
-    test::WriteFile(
-        install / "database/countries.sav",
-        "Ostland,Eastland\r\nOST\r\n0\r\n7\r\n3\r\n12\r\nSur\r\nSUR\r\n1\r\n31\r\n0\r\n4\r\n");
+    std::string countries =
+        "Ostland,Eastland\r\nOST\r\n0\r\n7\r\n3\r\n12\r\nSur\r\nSUR\r\n1\r\n31\r\n0\r\n4\r\n";
+    for (int n = 3; n <= CWorld::kCountryCount; ++n) {
+        countries += "\r\n\r\n0\r\n0\r\n0\r\n0\r\n";
+    }
+    test::WriteFile(install / "database/countries.sav", countries);
     // A record file without sections: the count, then name, number and flag of each model.
     test::WriteFile(install / "database/eng/StadiumList.txt",
                     "2\r\nBowl\r\n4\r\n0\r\nKessel\r\n2\r\n1\r\n");

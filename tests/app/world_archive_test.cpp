@@ -556,7 +556,8 @@ TEST_F(WorldArchiveTest, InvalidArchiveChangesNothing) {
 }
 
 TEST_F(WorldArchiveTest, ImportAsksFirstAndTouchesNothingOnNo) {
-    WriteFile(dir_ / "one.tdb", Archive(Chunk("COUN", Packed(CountryPayload(5, "five")))));
+    const std::string five = "%INDEX%COUNTRY\r\n%INDEXEND%COUNTRY\r\n";
+    WriteFile(dir_ / "one.tdb", Archive(Chunk("COUN", Packed(CountryPayload(5, five)))));
     ScriptedPrompt prompt;
     prompt.QueueAnswer(false);
     EXPECT_EQ(
@@ -571,7 +572,7 @@ TEST_F(WorldArchiveTest, ImportAsksFirstAndTouchesNothingOnNo) {
     EXPECT_EQ(
         ImportWorld(world_, dir_ / "one.tdb", true, ImportSetup("q-"), progress_, prompt, "Editor"),
         LongtimeResult::Completed);
-    EXPECT_EQ(ReadFile(dir_ / "q-install/database/Country5.sav"), "five");
+    EXPECT_EQ(ReadFile(dir_ / "q-install/database/Country5.sav"), five);
 }
 
 TEST_F(WorldArchiveTest, SafetyCopyIsWrittenOnceAndRestoredAfterTheQuestion) {

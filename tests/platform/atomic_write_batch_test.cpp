@@ -51,18 +51,37 @@ TEST(AtomicWriteBatchTest, ABatchNotCommittedLeavesEveryFileAsItWas) {
     EXPECT_EQ(test::ReadFile(dir / "a.sav"), "direct");
 }
 
-TEST(AtomicWriteBatchTest, AFileThatCannotBePutInPlaceFailsTheCommitOnly) {
+TEST(AtomicWriteBatchTest, AFileThatCannotBePutInPlaceStopsEveryRename) {
     test::TempDir dir;
+    test::WriteFile(dir / "good.sav", "old good");
     AtomicWriteBatch batch;
     ASSERT_TRUE(WriteFileAtomically(dir / "good.sav", "good"));
     ASSERT_TRUE(WriteFileAtomically(dir / "blocked.sav", "blocked"));
-    // A folder takes the target's name before the commit: that rename must fail.
+    // A folder takes the target's name before the commit: that rename would fail, so none
+    // happens.
     std::filesystem::create_directory(dir / "blocked.sav");
     test::WriteFile(dir / "blocked.sav/inside", "x");
     EXPECT_FALSE(batch.Commit());
-    EXPECT_EQ(test::ReadFile(dir / "good.sav"), "good");
+    ASSERT_EQ(batch.Failures().size(), 1u);
+    EXPECT_EQ(batch.Failures()[0].target, dir / "blocked.sav");
+    EXPECT_EQ(batch.Failures()[0].reason, "Is a directory");
+    EXPECT_EQ(test::ReadFile(dir / "good.sav"), "old good");
     EXPECT_TRUE(std::filesystem::is_directory(dir / "blocked.sav"));
     EXPECT_EQ(FilesIn(dir.Path()), 2u);
+}
+
+TEST(AtomicWriteBatchTest, AWriteThatFailsKeepsEveryOtherFileOfTheBatchOld) {
+    test::TempDir dir;
+    test::WriteFile(dir / "a.sav", "old a");
+    AtomicWriteBatch batch;
+    ASSERT_TRUE(WriteFileAtomically(dir / "a.sav", "new a"));
+    EXPECT_FALSE(WriteFileAtomically(dir / "no such folder/b.sav", "new b"));
+    EXPECT_FALSE(batch.Commit());
+    ASSERT_EQ(batch.Failures().size(), 1u);
+    EXPECT_EQ(batch.Failures()[0].target, dir / "no such folder/b.sav");
+    EXPECT_EQ(batch.Failures()[0].reason, "No such file or directory");
+    EXPECT_EQ(test::ReadFile(dir / "a.sav"), "old a");
+    EXPECT_EQ(FilesIn(dir.Path()), 1u); // the temporary file of a.sav is gone
 }
 
 }  // namespace

@@ -11,27 +11,6 @@
 
 namespace tallo::test {
 
-std::map<std::string, std::string> ReadFolderFiles(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file()) {
-            files[entry.path().filename().string()] = ReadFile(entry.path().string());
-        }
-    }
-    return files;
-}
-
-std::map<std::string, std::string> ReadTreeFiles(const std::string& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file()) {
-            files[std::filesystem::relative(entry.path(), folder).generic_string()] =
-                ReadFile(entry.path().string());
-        }
-    }
-    return files;
-}
-
 sample::SampleSummary WriteSample(const std::string& folder, sample::SampleScale scale,
                                   uint64_t seed) {
     sample::SampleOptions options;

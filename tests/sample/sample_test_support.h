@@ -6,18 +6,13 @@
 
 #include "sample_file_summary.h"
 #include "sample_world.h"
+#include "support/temp_dir.h"
 
 namespace tallo {
 class CWorld;
 } // namespace tallo
 
 namespace tallo::test {
-
-// Every regular file of a folder (not of its subfolders), by name.
-std::map<std::string, std::string> ReadFolderFiles(const std::string& folder);
-
-// Every regular file below a folder, by its path relative to the folder ("a/b.txt").
-std::map<std::string, std::string> ReadTreeFiles(const std::string& folder);
 
 // Writes a sample installation into `folder` and fails the calling test when it cannot.
 sample::SampleSummary WriteSample(const std::string& folder, sample::SampleScale scale,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace tallo::test {
@@ -24,6 +25,12 @@ private:
 // Whole-file helpers for tests.
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
+// Every regular file of a folder (not of its subfolders), by name.
+std::map<std::string, std::string> ReadFolderFiles(const std::string& folder);
+
+// Every regular file below a folder, by its path relative to the folder ("a/b.txt").
+std::map<std::string, std::string> ReadTreeFiles(const std::string& folder);
+
 // Path of a file in tests/fixtures.
 std::string FixturePath(const std::string& relative);
 

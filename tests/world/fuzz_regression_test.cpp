@@ -9,6 +9,7 @@
 #include "world/player.h"
 #include "world/rules_and_misc.h"
 #include "world/world.h"
+#include "world/world_test_support.h"
 
 #include "support/temp_dir.h"
 
@@ -187,12 +188,21 @@ std::string SavedCountryText(CWorld& world, int number) {
 // file the target saves. A code piece that starts with a zero byte ends there, as every
 // fixed-width field does: that slot's code is empty while the others keep theirs (the list
 // written again cannot say so, as the reader skips empty pieces). The country's file, the
-// national team's short names included, survives a save all the same.
+// national team's short names included, survives a save all the same. The input the fuzzer
+// found is a list cut short (fewer than six lines for every country), which is refused now;
+// the zero byte is put into a whole list instead.
 TEST(FuzzRegressionTest, ACodeCutToNothingByAZeroByteLeavesTheOtherSlotsAndSurvivesASave) {
-    std::string text = ReadFile(FixturePath("fuzz/countries_sav/zero_byte_in_code"));
-    ASSERT_FALSE(text.empty());
-    text.pop_back();
+    std::string found = ReadFile(FixturePath("fuzz/countries_sav/zero_byte_in_code"));
+    ASSERT_FALSE(found.empty());
+    found.pop_back();
     TempDir dir;
+    WriteFile(dir / "found.sav", found);
+    CWorld refused;
+    EXPECT_FALSE(refused.LoadCountryList(dir / "found.sav"));
+
+    std::string text = test::CountryListText();
+    const std::string code = "\r\nL160\r\n";
+    text.replace(text.find(code), code.size(), std::string("\r\nOrg,Org,Org,Org,\0rg\r\n", 23));
     WriteFile(dir / "countries.sav", text);
 
     CWorld world;

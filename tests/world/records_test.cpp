@@ -348,17 +348,20 @@ TEST(RecordMapTest, ListSectionRoundTripRenumbersFromOne) {
 }
 
 TEST(RecordMapTest, ListCountsFromAFileAreBoundedByTheLimit) {
-    // A count far beyond the records present: missing records come in with their defaults
-    // up to the limit, and the reading stops there.
+    // A count far beyond the records present makes no record up: the list holds what the file
+    // holds, and the file notes what was promised.
     CKLFile sparse;
     ASSERT_TRUE(
         sparse.OpenFromMemory(KLLines({"%INDEX%SPONSORS", "2000000000", "%INDEX%SPONSOR", "A", "9",
                                        "", "", "%INDEXEND%SPONSOR", "%INDEXEND%SPONSORS"})));
     SponsorMap sponsors;
     ASSERT_TRUE(sponsors.ReadList(sparse, "SPONSORS"));
-    EXPECT_EQ(sponsors.Count(), 40u);
+    EXPECT_EQ(sponsors.Count(), 1u);
     EXPECT_EQ(sponsors.Find(1)->Name(), "A");
-    EXPECT_EQ(sponsors.Find(2)->value, 1);
+    ASSERT_EQ(sparse.Findings().size(), 1u);
+    EXPECT_EQ(sparse.Findings()[0].what,
+              "section SPONSORS promises 2000000000 records; the file holds 1");
+    EXPECT_EQ(sparse.Findings()[0].line, 9u);
 
     // Records beyond the limit are read and dropped.
     std::string text = "%INDEX%SPONSORS\r\n42\r\n";

@@ -69,8 +69,12 @@ protected:
 };
 
 TEST_F(WorldTest, CountryListGivesNamesCodesAndANationalTeamToEveryCountry) {
-    test::WriteFile(dir_ / "list.sav", "Alpha\r\nAL\r\n4\r\n12\r\n3\r\n9\r\n"
-                                       ",,Beta,,Bêta,B3,B4,B5,B6,B7,B8\nBETA,BT\n1\n2\n3\n4\n");
+    std::string list = "Alpha\r\nAL\r\n4\r\n12\r\n3\r\n9\r\n"
+                       ",,Beta,,Bêta,B3,B4,B5,B6,B7,B8\nBETA,BT\n1\n2\n3\n4\n";
+    for (int n = 3; n <= CWorld::kCountryCount; ++n) {
+        list += "\n\n0\n0\n0\n0\n"; // no names, no codes
+    }
+    test::WriteFile(dir_ / "list.sav", list);
     CWorld world;
     EXPECT_TRUE(world.LoadCountryList(dir_ / "list.sav"));
     EXPECT_TRUE(world.IsLoaded());
@@ -99,7 +103,7 @@ TEST_F(WorldTest, CountryListGivesNamesCodesAndANationalTeamToEveryCountry) {
     EXPECT_EQ(team->Id(), 0x1FFFFu);
     EXPECT_EQ(team->Name(3), "Alpha");
     EXPECT_EQ(team->ShortName(0), "AL");
-    // Countries beyond the end of the file have empty names but still a national team.
+    // Countries without names still get a national team.
     EXPECT_EQ(world.GetCountry(206)->Name(0), "");
     EXPECT_NE(world.GetCountry(206)->NationalTeam(), nullptr);
     EXPECT_EQ(world.GetCountry(207), nullptr);
@@ -107,9 +111,35 @@ TEST_F(WorldTest, CountryListGivesNamesCodesAndANationalTeamToEveryCountry) {
 
     CWorld missing;
     EXPECT_FALSE(missing.LoadCountryList(dir_ / "none.sav"));
+    EXPECT_EQ(missing.CountryListError(), dir_ / "none.sav" + ": cannot be read: does not exist");
     EXPECT_TRUE(missing.IsLoaded());
     EXPECT_NE(missing.GetCountry(100)->NationalTeam(), nullptr);
     EXPECT_EQ(missing.GetCountry(100)->nationalCupMode, 1u);
+}
+
+TEST_F(WorldTest, ADamagedCountryListIsRefusedAndGivesNoNames) {
+    // A list that ends early, random bytes, a word where a number belongs: refused with the
+    // line, and no country takes a name from it.
+    std::string noisy(5000, '\0');
+    for (size_t i = 0; i < noisy.size(); ++i) {
+        noisy[i] = static_cast<char>((i * 7919u + 13u) % 251u);
+    }
+    std::string wordForNumber = test::CountryListText();
+    wordForNumber.replace(wordForNumber.find("\r\n1\r\n") + 2, 1, "x");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Alpha\r\nAL\r\n4\r\n12\r\n3\r\n9\r\n", ":7: the list ends after 6 lines"},
+        {noisy, "list.sav:"},
+        {wordForNumber, ":3: a number was expected (country 1)"},
+    };
+    for (const auto& [text, problem] : cases) {
+        test::WriteFile(dir_ / "list.sav", text);
+        CWorld world;
+        EXPECT_FALSE(world.LoadCountryList(dir_ / "list.sav"));
+        EXPECT_NE(world.CountryListError().find(problem), std::string::npos)
+            << world.CountryListError();
+        EXPECT_EQ(world.GetCountry(1)->Name(0), "");
+        EXPECT_NE(world.GetCountry(1)->NationalTeam(), nullptr);
+    }
 }
 
 TEST_F(WorldTest, SavedWorldLoadsAndSavesAgainByteForByte) {
@@ -359,15 +389,22 @@ TEST_F(WorldTest, PlayersWithoutClubGetNewIdsAtEveryLoad) {
     EXPECT_EQ(loaded.PlayerCount(), 4u);
 }
 
-TEST_F(WorldTest, SaveIntoAMissingFolderReportsOneErrorAndGoesOn) {
+TEST_F(WorldTest, SaveIntoAMissingFolderReportsOnceWithEachFileAndItsReason) {
     auto world = NewWorld();
     test::FillSmallWorld(*world);
     ScriptedPrompt prompt;
     world->SetDatabaseFolder(dir_ / "missing");
-    EXPECT_FALSE(world->SaveAll(&prompt));
+    SaveOutcome outcome;
+    EXPECT_FALSE(world->SaveAll(&prompt, &outcome));
     ASSERT_EQ(prompt.Calls().size(), 1u);
     EXPECT_EQ(prompt.Calls()[0].kind, PromptCall::Kind::ErrorWindow);
-    EXPECT_EQ(prompt.Calls()[0].text, LoadString(CWorld::kSaveErrorString));
+    const std::string text = prompt.Calls()[0].text;
+    EXPECT_EQ(text.rfind(LoadString(CWorld::kSaveErrorString), 0), 0u);
+    EXPECT_NE(text.find(dir_ / "missing/Country206.sav: No such file or directory"),
+              std::string::npos);
+    EXPECT_NE(text.find(dir_ / "missing/Without.sav: No such file or directory"),
+              std::string::npos);
+    EXPECT_EQ(outcome.failed.size(), 208u); // 206 countries, Rules.sav and Without.sav
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
 
     // Without a folder nothing is written at all (the paths would start at the root).
@@ -381,30 +418,29 @@ TEST_F(WorldTest, SaveIntoAMissingFolderReportsOneErrorAndGoesOn) {
     EXPECT_EQ(world->TranslateClubReference(ClubId::Make(1, 1)), 0u);
 }
 
-TEST_F(WorldTest, FileThatCannotBeReplacedDoesNotStopTheSave) {
+TEST_F(WorldTest, AFileThatCannotBeReplacedStopsTheWholeSave) {
     auto world = NewWorld();
     test::FillSmallWorld(*world);
+    SaveInto(*world, dir_ / "a");
+    const std::map<std::string, std::string> before = test::ReadFolderFiles(dir_ / "a");
+    world->GetCountry(1)->magazine = "Changed";
     // A folder in the place of a country file cannot be replaced, not even by the superuser.
+    fs::remove(dir_ / "a/Country2.sav");
     fs::create_directory(dir_ / "a/Country2.sav");
     ScriptedPrompt prompt;
-    world->SetDatabaseFolder(dir_ / "a");
-    EXPECT_FALSE(world->SaveAll(&prompt));
+    SaveOutcome outcome;
+    EXPECT_FALSE(world->SaveAll(&prompt, &outcome));
     ASSERT_EQ(prompt.Calls().size(), 1u);
     EXPECT_EQ(prompt.Calls()[0].kind, PromptCall::Kind::ErrorWindow);
-    EXPECT_EQ(prompt.Calls()[0].text, LoadString(CWorld::kSaveErrorString));
+    EXPECT_EQ(prompt.Calls()[0].text, LoadString(CWorld::kSaveErrorString) + "\n" +
+                                          (dir_ / "a/Country2.sav") + ": Is a directory");
+    ASSERT_EQ(outcome.failed.size(), 1u);
     EXPECT_TRUE(fs::is_directory(dir_ / "a/Country2.sav"));
-    for (const std::string& name : DatabaseFiles()) {
-        if (name != "Country2.sav") {
-            EXPECT_TRUE(fs::is_regular_file(dir_ / ("a/" + name))) << name;
-        }
-    }
-    // Nothing else is left in the folder (no temporary file).
-    size_t entries = 0;
-    for (const auto& entry : fs::directory_iterator(dir_ / "a")) {
-        (void)entry;
-        ++entries;
-    }
-    EXPECT_EQ(entries, DatabaseFiles().size());
+    // No other file was replaced, and no temporary file is left.
+    std::map<std::string, std::string> after = test::ReadFolderFiles(dir_ / "a");
+    std::map<std::string, std::string> expected = before;
+    expected.erase("Country2.sav");
+    EXPECT_EQ(after, expected);
 }
 
 TEST_F(WorldTest, SaveIntoAReadOnlyFolderReportsOnceAndKeepsTheOldFiles) {
