@@ -1,7 +1,8 @@
-# Each folder of src/ is one static library made of every source file in it.
-# New files are picked up on the next build without touching the lists.
+# Each folder of src/ is one static library made of every source file in it and in its
+# subfolders (the editor's areas). New files are picked up on the next build without touching
+# the lists.
 function(tallo_library name folder)
-  file(GLOB sources CONFIGURE_DEPENDS
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        "${CMAKE_SOURCE_DIR}/src/${folder}/*.cpp"
        "${CMAKE_SOURCE_DIR}/src/${folder}/*.h")
   list(FILTER sources INCLUDE REGEX "\\.cpp$")
@@ -17,9 +18,9 @@ function(tallo_library name folder)
   endif()
 endfunction()
 
-# One test executable per folder of tests/, linked against what it tests.
+# One test executable per folder of tests/ (with its subfolders), linked against what it tests.
 function(tallo_test_folder name folder)
-  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp")
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp")
   if(NOT sources)
     return()
   endif()
