@@ -1,6 +1,8 @@
 #include "app/world_import.h"
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -12,6 +14,7 @@
 #include "app/world_export.h"
 #include "formats/string_table.h"
 #include "platform/atomic_file.h"
+#include "platform/atomic_write_batch.h"
 #include "platform/path_resolver.h"
 #include "platform/progress.h"
 #include "platform/prompt.h"
@@ -28,6 +31,33 @@ std::string ChunkText(const ArchiveChunk& chunk) {
     return "chunk \"" + chunk.tag + "\" at offset " + std::to_string(chunk.offset);
 }
 
+// "path: why" for a file of the import that could not be written. The folders are made first;
+// then the write goes into the import's batch, which keeps the reason of a failed write.
+std::string WriteFailure(const std::string& path, int error) {
+    const AtomicWriteBatch* batch = AtomicWriteBatch::Current();
+    if (batch != nullptr && !batch->Failures().empty()) {
+        return path + ": " + batch->Failures().back().reason;
+    }
+    return path + ": " + std::strerror(error != 0 ? error : EIO);
+}
+
+// Makes the folders of `path` and writes it into the open batch; false with the failure in
+// the report.
+bool WriteImportedFile(const std::string& folder, const std::string& path, std::string_view bytes,
+                       WorldImportReport& report) {
+    errno = 0;
+    if (!CreateFolders(folder)) {
+        report.failedFiles.push_back(WriteFailure(folder, errno));
+        return false;
+    }
+    errno = 0;
+    if (!WriteFileAtomically(path, bytes)) {
+        report.failedFiles.push_back(WriteFailure(path, errno));
+        return false;
+    }
+    return true;
+}
+
 // Writes one file of the archive below `base`. Refused names are reported in `report.refused`,
 // failed writes in `report.failedFiles`. True when the file was written.
 bool WriteEntryFile(const std::string& base, const std::string& name, const uint8_t* data,
@@ -40,13 +70,19 @@ bool WriteEntryFile(const std::string& base, const std::string& name, const uint
     }
     const std::string& path = *target;
     const std::string parent = path.substr(0, path.rfind('/'));
-    // Checked again once the folders exist, in case one of them was a link all along.
-    if (!CreateFolders(parent) || !StaysInsideFolder(ResolvePath(base), path) ||
-        !WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(data), size))) {
-        report.failedFiles.push_back(path);
+    errno = 0;
+    if (!CreateFolders(parent)) {
+        report.failedFiles.push_back(WriteFailure(parent, errno));
         return false;
     }
-    return true;
+    // Checked again once the folders exist, in case one of them was a link all along.
+    if (!StaysInsideFolder(ResolvePath(base), path)) {
+        report.refused.push_back(ChunkText(chunk) + ": the name \"" + name +
+                                 "\" leads outside its folder");
+        return false;
+    }
+    return WriteImportedFile(parent, path,
+                             std::string_view(reinterpret_cast<const char*>(data), size), report);
 }
 
 void ImportChunk(const ArchiveChunk& chunk, const std::string& databaseFolder,
@@ -69,8 +105,7 @@ void ImportChunk(const ArchiveChunk& chunk, const std::string& databaseFolder,
         const auto* data = chunk.payload.data() + offset;
         const std::string_view bytes(reinterpret_cast<const char*>(data),
                                      chunk.payload.size() - offset);
-        if (!CreateFolders(databaseFolder) || !WriteFileAtomically(path, bytes)) {
-            report.failedFiles.push_back(path);
+        if (!WriteImportedFile(databaseFolder, path, bytes, report)) {
             return;
         }
         ++report.countries;
@@ -124,6 +159,9 @@ std::vector<std::string> WorldImportReport::ProblemLines() const {
     for (const std::string& file : failedFiles) {
         lines.push_back("Could not write " + file + ".");
     }
+    if (!failedFiles.empty()) {
+        lines.push_back("Nothing was imported: every file keeps what it had.");
+    }
     return lines;
 }
 
@@ -148,6 +186,9 @@ bool ImportWorldArchive(CWorld& world, const std::string& path, const WorldImpor
     const std::string databaseFolder =
         ResolvePath(setup.databaseFolder.empty() ? GameDatabaseFolder(setup.installFolder)
                                                  : setup.databaseFolder);
+    // The files of one import are put in place together, once all are written: the first file
+    // that cannot be written ends the import, and then no file is changed.
+    AtomicWriteBatch batch;
     ArchiveChunk chunk;
     for (;;) {
         const WorldArchiveReader::Status status = reader.Next(chunk);
@@ -162,9 +203,24 @@ bool ImportWorldArchive(CWorld& world, const std::string& path, const WorldImpor
         }
         progress.SetPosition(static_cast<int32_t>(chunk.offset >> shift));
         ImportChunk(chunk, databaseFolder, setup, report);
+        if (!report.failedFiles.empty()) {
+            break;
+        }
     }
     progress.SetPosition(static_cast<int32_t>(reader.Position() >> shift));
     reader.Close();
+    if (report.failedFiles.empty() && !batch.Commit()) {
+        for (const AtomicWriteBatch::Failure& failure : batch.Failures()) {
+            report.failedFiles.push_back(failure.target + ": " + failure.reason);
+        }
+    }
+    if (!report.failedFiles.empty()) {
+        // The batch renamed nothing.
+        report.countries = 0;
+        report.badges = 0;
+        report.pictures = 0;
+        return false;
+    }
 
     if (report.FilesWritten() == 0) {
         return false; // nothing changed, so the world stays as it was
