@@ -1,6 +1,7 @@
 #include "app/world_archive_format.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "assets/big_file_io.h"
 #include "assets/packed_block.h"
+#include "platform/output_target.h"
 #include "platform/path_resolver.h"
 #include "platform/temp_file.h"
 
@@ -121,7 +123,16 @@ bool WorldArchiveWriter::Create(const std::string& path) {
         return false;
     }
     target_ = ResolvePath(path);
-    std::optional<std::string> temporary = CreateTempFile(FolderOf(target_), ".tdb-");
+    const OutputKind kind = ClassifyOutput(target_).kind;
+    if (kind == OutputKind::Folder) {
+        errno = EISDIR;
+        return false;
+    }
+    special_ = kind == OutputKind::SpecialFile;
+    std::error_code noTempFolder;
+    const std::string folder =
+        special_ ? std::filesystem::temp_directory_path(noTempFolder).string() : FolderOf(target_);
+    std::optional<std::string> temporary = CreateTempFile(folder, ".tdb-");
     if (!temporary) {
         return false;
     }
@@ -193,6 +204,14 @@ bool WorldArchiveWriter::Commit() {
     ok = std::fclose(file_) == 0 && ok;
     file_ = nullptr;
     std::error_code error;
+    if (ok && special_) {
+        ok = CopyIntoSpecialFile(temporary_, target_);
+        const int reason = errno;
+        std::filesystem::remove(temporary_, error);
+        temporary_.clear();
+        errno = reason;
+        return ok;
+    }
     if (ok) {
         // mkstemp makes the file readable by its owner only; an archive is meant to be passed on.
         std::filesystem::permissions(

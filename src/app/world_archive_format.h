@@ -63,7 +63,9 @@ bool ParseNamedPayload(const std::vector<uint8_t>& payload, std::string& name, s
 // Writes an archive without ever leaving a half-written one at the target: the chunks go into
 // a temporary file beside the target, and Commit fills in the length and renames that file over
 // the target. An archive that is discarded, or not committed before the writer goes away,
-// leaves nothing behind (and an older file at the target untouched).
+// leaves nothing behind (and an older file at the target untouched). A target that is a device,
+// FIFO or socket is never replaced: the archive is put together in the temporary folder and
+// written into it by Commit. A target that is a folder is refused.
 class WorldArchiveWriter {
 public:
     WorldArchiveWriter() = default;
@@ -102,6 +104,7 @@ private:
     std::FILE* file_ = nullptr;
     std::string target_;
     std::string temporary_;
+    bool special_ = false; // the target is a device, FIFO or socket
     uint64_t length_ = 0;
     size_t chunks_ = 0;
     bool failed_ = false;

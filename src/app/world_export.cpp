@@ -1,6 +1,8 @@
 #include "app/world_export.h"
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <set>
 #include <utility>
 
@@ -142,6 +144,11 @@ bool WriteChunks(const CWorld& world, const WorldExportSetup& setup, IProgress& 
     return true;
 }
 
+// The system's words for the last failure.
+std::string SystemReason() {
+    return std::strerror(errno != 0 ? errno : EIO);
+}
+
 } // namespace
 
 bool ExportWorldArchive(CWorld& world, const std::string& target, const WorldExportSetup& setup,
@@ -177,8 +184,9 @@ bool ExportWorldArchive(CWorld& world, const std::string& target, const WorldExp
         return false;
     }
     WorldArchiveWriter writer;
+    errno = 0;
     if (!writer.Create(target)) {
-        report.failure = "the archive " + target + " cannot be created";
+        report.failure = "the archive " + target + " cannot be created: " + SystemReason();
         return false;
     }
     progress.EnableCancel(true);
@@ -191,8 +199,9 @@ bool ExportWorldArchive(CWorld& world, const std::string& target, const WorldExp
         report.cancelled = true;
         return false;
     }
+    errno = 0;
     if (!writer.Commit()) {
-        report.failure = "the archive " + target + " cannot be written";
+        report.failure = "the archive " + target + " cannot be written: " + SystemReason();
         return false;
     }
     report.written = true;

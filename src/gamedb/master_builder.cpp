@@ -8,7 +8,7 @@
 #include "gamedb/country_header_record.h"
 #include "gamedb/master_buffer.h"
 #include "gamedb/rules_record.h"
-#include "platform/atomic_file.h"
+#include "platform/output_target.h"
 #include "platform/code_page.h"
 #include "platform/progress.h"
 #include "platform/prompt.h"
@@ -269,10 +269,11 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
                     "the count pass and the write pass disagree: " + why, prompt, err);
     }
 
-    // 17. One write, atomically.
-    if (!WriteFileAtomically(result.path, buffer.Image())) {
+    // 17. One write, atomically (a device or a pipe named as the output is written into).
+    std::string writeError;
+    if (!WriteOutputFile(result.path, buffer.Image(), {}, writeError)) {
         return Fail(std::move(result), MasterBuildStatus::WriteFailed,
-                    "the file \"" + result.path + "\" could not be written", prompt, err);
+                    "the file could not be written: " + writeError, prompt, err);
     }
     result.size = buffer.TotalSize();
     buffer.ReleaseImage();

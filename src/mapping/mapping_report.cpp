@@ -1,11 +1,13 @@
 #include "mapping/mapping_report.h"
 
-#include "platform/atomic_file.h"
+#include "platform/output_target.h"
 
 namespace tallo {
 
 bool MappingReport::Save(const std::string& path) const {
-    return !path.empty() && WriteFileAtomically(path, text_);
+    // A device or a pipe named as the report is written into; a folder is refused.
+    std::string error;
+    return !path.empty() && WriteOutputFile(path, text_, {}, error);
 }
 
 } // namespace tallo

@@ -26,8 +26,8 @@ public:
 
     const std::string& Text() const { return text_; }
 
-    // Writes the report as the whole content of `path`, never leaving a half-written file.
-    // False when the file cannot be written.
+    // Writes the report as the whole content of `path`, never leaving a half-written file (a
+    // device or a FIFO is written into). False when the file cannot be written or is a folder.
     bool Save(const std::string& path) const;
 
 private:

@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <set>
@@ -14,8 +16,9 @@
 #include "assets/vantor_big.h"
 #include "commands.h"
 #include "installation.h"
-#include "platform/atomic_file.h"
+#include "path_check.h"
 #include "platform/console_prompt.h"
+#include "platform/output_target.h"
 #include "platform/path_resolver.h"
 #include "terminal_progress.h"
 
@@ -32,8 +35,9 @@ struct BigOptions {
 
 // Opens the archive; the reader reports its own failures (messages 869, 871) on standard error.
 bool OpenArchive(CVantorBig& big, const std::string& path, const char* command) {
-    if (!FileExists(path)) {
-        ReportFailure(command, "the archive " + path + " does not exist");
+    const std::string problem = FileProblem(path);
+    if (!problem.empty()) {
+        ReportFailure(command, "the archive " + path + " " + problem);
         return false;
     }
     if (!big.Open(path, true)) {
@@ -83,8 +87,15 @@ void RunExtract(const BigOptions& options) {
     if (!OpenArchive(big, options.archive, command)) {
         return;
     }
+    const std::string problem = FolderOrMissingProblem(options.folder);
+    if (!problem.empty()) {
+        ReportFailure(command, "the folder " + options.folder + " " + problem);
+        return;
+    }
+    errno = 0;
     if (!CreateFolders(options.folder)) {
-        ReportFailure(command, "cannot create the folder " + options.folder);
+        ReportFailure(command, "cannot create the folder " + options.folder + ": " +
+                                   std::strerror(errno != 0 ? errno : EIO));
         return;
     }
     std::set<std::string> wanted;
@@ -125,11 +136,21 @@ void RunExtract(const BigOptions& options) {
             continue;
         }
         const std::string parent = target->substr(0, target->rfind('/'));
-        if (!CreateFolders(parent) || !StaysInsideFolder(ResolvePath(options.folder), *target) ||
-            !WriteFileAtomically(
-                *target,
-                std::string_view(reinterpret_cast<const char*>(data.data()), data.size()))) {
-            std::cerr << "tallo-db " << command << ": cannot write " << *target << "\n";
+        errno = 0;
+        std::string error;
+        if (!CreateFolders(parent)) {
+            error = "cannot create the folder " + parent + ": " +
+                    std::strerror(errno != 0 ? errno : EIO);
+        } else if (!StaysInsideFolder(ResolvePath(options.folder), *target)) {
+            error = "cannot write " + *target + ": it leads outside the folder";
+        } else {
+            // The archive itself is never written over by one of its entries.
+            WriteOutputFile(
+                *target, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+                {options.archive}, error);
+        }
+        if (!error.empty()) {
+            std::cerr << "tallo-db " << command << ": " << error << "\n";
             ++problems;
             continue;
         }

@@ -9,11 +9,15 @@
 #include <string>
 
 #include "app/console_progress.h"
+#include "app/load_preparation.h"
 #include "app/master_build_driver.h"
 #include "commands.h"
+#include "database_files.h"
 #include "installation.h"
+#include "path_check.h"
 #include "platform/code_page.h"
 #include "platform/console_prompt.h"
+#include "platform/output_target.h"
 #include "platform/path_resolver.h"
 #include "world/country.h"
 #include "world/world.h"
@@ -51,10 +55,22 @@ int LanguageNumber(const std::string& word) {
 }
 
 void RunBuild(const BuildOptions& options) {
-    if (!FolderExists(options.install)) {
-        ReportFailure(kCommand, "the installation folder " + options.install + " does not exist");
+    const std::string problem = FolderProblem(options.install);
+    if (!problem.empty()) {
+        ReportFailure(kCommand, "the installation folder " + options.install + " " + problem);
         return;
     }
+    // Master.dat never replaces a file the build reads.
+    if (!options.out.empty()) {
+        const std::string refusal = OutputRefusal(
+            ClassifyOutput(options.out, DatabaseFiles(GameDatabaseFolder(options.install))));
+        if (!refusal.empty()) {
+            ReportFailure(kCommand, refusal);
+            return;
+        }
+    }
+    std::cerr << "tallo-db: using the installation " << options.install
+              << " (from the command line)\n";
     MasterBuildRun run;
     run.installFolder = options.install;
     run.language = LanguageNumber(options.language);

@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -12,8 +14,9 @@
 #include "assets/packed_block.h"
 #include "commands.h"
 #include "installation.h"
+#include "path_check.h"
 #include "platform/atomic_file.h"
-#include "platform/path_resolver.h"
+#include "platform/output_target.h"
 #include "terminal_progress.h"
 
 namespace tallo::db {
@@ -25,23 +28,40 @@ struct PackOptions {
     std::string output;
 };
 
-bool ReadInput(const std::string& path, std::string& bytes, const char* command) {
-    if (!FileExists(path)) {
-        ReportFailure(command, "the file " + path + " does not exist");
+// Reads the input after checking that the output may be written, so that a refused output
+// is reported before any work is done.
+bool ReadInput(const PackOptions& options, std::string& bytes, const char* command) {
+    const std::string problem = FileProblem(options.input);
+    if (!problem.empty()) {
+        ReportFailure(command, "the file " + options.input + " " + problem);
         return false;
     }
-    if (!ReadWholeFile(path, bytes, kMaxUnpackedSize)) {
-        ReportFailure(command, "the file " + path + " cannot be read (or is larger than " +
-                                   std::to_string(kMaxUnpackedSize) + " bytes)");
+    const std::string refusal = OutputRefusal(ClassifyOutput(options.output, {options.input}));
+    if (!refusal.empty()) {
+        ReportFailure(command, refusal);
+        return false;
+    }
+    errno = 0;
+    if (!ReadWholeFile(options.input, bytes, kMaxUnpackedSize)) {
+        const int reason = errno;
+        ReportFailure(command,
+                      "the file " + options.input + " cannot be read: " +
+                          (reason == EFBIG || reason == 0
+                               ? "it is larger than " + std::to_string(kMaxUnpackedSize) + " bytes"
+                               : std::string(std::strerror(reason))));
         return false;
     }
     return true;
 }
 
-bool WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes, const char* command) {
-    if (!WriteFileAtomically(
-            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
-        ReportFailure(command, "the file " + path + " cannot be written");
+bool WriteOutput(const PackOptions& options, const std::vector<uint8_t>& bytes,
+                 const char* command) {
+    std::string error;
+    if (!WriteOutputFile(
+            options.output,
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+            {options.input}, error)) {
+        ReportFailure(command, error);
         return false;
     }
     return true;
@@ -50,7 +70,7 @@ bool WriteOutput(const std::string& path, const std::vector<uint8_t>& bytes, con
 void RunPack(const PackOptions& options) {
     const char* command = "pack";
     std::string input;
-    if (!ReadInput(options.input, input, command)) {
+    if (!ReadInput(options, input, command)) {
         return;
     }
     TerminalProgress progress;
@@ -64,7 +84,7 @@ void RunPack(const PackOptions& options) {
         ReportFailure(command, "the file " + options.input + " is too large to pack");
         return;
     }
-    if (!WriteOutput(options.output, packed, command)) {
+    if (!WriteOutput(options, packed, command)) {
         return;
     }
     std::cout << "Packed " << input.size() << " bytes into " << packed.size()
@@ -75,7 +95,7 @@ void RunPack(const PackOptions& options) {
 void RunUnpack(const PackOptions& options) {
     const char* command = "unpack";
     std::string input;
-    if (!ReadInput(options.input, input, command)) {
+    if (!ReadInput(options, input, command)) {
         return;
     }
     const auto* data = reinterpret_cast<const uint8_t*>(input.data());
@@ -92,7 +112,7 @@ void RunUnpack(const PackOptions& options) {
                                    "not give the size its header announces)");
         return;
     }
-    if (!WriteOutput(options.output, unpacked, command)) {
+    if (!WriteOutput(options, unpacked, command)) {
         return;
     }
     std::cout << "Unpacked " << input.size() << " bytes into " << unpacked.size()

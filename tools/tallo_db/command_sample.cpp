@@ -2,17 +2,21 @@
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <string>
 
 #include "commands.h"
+#include "database_write_lock.h"
 #include "formats/string_table.h"
 #include "installation.h"
 #include "platform/environment.h"
 #include "platform/install_folder.h"
+#include "platform/path_resolver.h"
 #include "sample_installation.h"
 
 namespace tallo::db {
@@ -41,9 +45,17 @@ bool MayWriteInto(const std::filesystem::path& folder) {
 struct SampleCommandOptions {
     std::string folder;
     std::string scale = "small";
-    uint64_t seed = 1;
+    std::string seed = "1";
     bool registerFolder = false;
 };
+
+// The seed as a whole number from 0 to the largest of 64 bits; false for anything else (a
+// sign, a fraction, a number too large), which the generator would otherwise wrap silently.
+bool ParseSeed(const std::string& text, uint64_t& seed) {
+    const char* end = text.data() + text.size();
+    const auto [stop, failure] = std::from_chars(text.data(), end, seed);
+    return !text.empty() && failure == std::errc() && stop == end;
+}
 
 void RunSample(const SampleCommandOptions& options) {
     sample::SampleOptions sampleOptions;
@@ -51,7 +63,11 @@ void RunSample(const SampleCommandOptions& options) {
         ReportFailure(kCommand, "unknown scale '" + options.scale + "' (small or full)");
         return;
     }
-    sampleOptions.seed = options.seed;
+    if (!ParseSeed(options.seed, sampleOptions.seed)) {
+        ReportFailure(kCommand, "the seed '" + options.seed + "' is not a whole number from 0 to " +
+                                    std::to_string(std::numeric_limits<uint64_t>::max()));
+        return;
+    }
     std::error_code failure;
     const std::filesystem::path absolute = std::filesystem::absolute(options.folder, failure);
     const std::string folder = failure ? options.folder : absolute.lexically_normal().string();
@@ -61,6 +77,12 @@ void RunSample(const SampleCommandOptions& options) {
                                          "new or empty folder");
         return;
     }
+    // A sample written over an earlier one replaces its database: one writer at a time.
+    DatabaseWriteLock lock;
+    const std::string database = folder + "/database";
+    if (FolderExists(database) && !lock.Take(kCommand, database)) {
+        return;
+    }
     sample::SampleSummary summary;
     std::string error;
     if (!sample::WriteSampleInstallation(folder, sampleOptions, summary, error)) {
@@ -68,8 +90,8 @@ void RunSample(const SampleCommandOptions& options) {
         return;
     }
     std::ofstream marker(std::filesystem::path(folder) / kMarkerFile, std::ios::trunc);
-    marker << "Written by tallo-db sample (" << sample::ScaleName(sampleOptions.scale)
-           << ", seed " << sampleOptions.seed << ").\n";
+    marker << "Written by tallo-db sample (" << sample::ScaleName(sampleOptions.scale) << ", seed "
+           << sampleOptions.seed << ").\n";
     if (options.registerFolder && !WriteInstallDirSetting(LoadString(kProductString), folder,
                                                           SystemEnvironment::Instance())) {
         ReportFailure(kCommand, "the sample was written, but the settings file could not be: " +

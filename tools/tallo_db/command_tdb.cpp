@@ -8,16 +8,22 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "app/database_folders.h"
+#include "app/load_preparation.h"
 #include "app/world_archive_format.h"
 #include "app/world_export.h"
 #include "app/world_import.h"
 #include "app/world_internationals.h"
 #include "assets/safe_path.h"
 #include "commands.h"
+#include "database_files.h"
+#include "database_write_lock.h"
 #include "installation.h"
+#include "path_check.h"
 #include "platform/environment.h"
+#include "platform/output_target.h"
 #include "platform/path_resolver.h"
 #include "platform/recursive_delete.h"
 #include "platform/temp_file.h"
@@ -49,6 +55,32 @@ void RunExport(const TdbOptions& options) {
     }
     CWorld& world = opened->world;
     const Installation& installation = opened->installation;
+    const std::string badges = Or(options.badges, installation.folder + "/badges");
+    const std::string pictures = Or(options.pictures, installation.folder + "/picture");
+    // A folder named on the command line that cannot be read would give an archive without
+    // the files asked for: refused. An installation may lack one of its own (the picture
+    // folder often): said, and exported without.
+    for (const auto& [what, folder, given] :
+         {std::tuple{"badge", &badges, !options.badges.empty()},
+          std::tuple{"picture", &pictures, !options.pictures.empty()}}) {
+        const std::string problem = FolderProblem(*folder);
+        if (problem.empty()) {
+            continue;
+        }
+        if (given) {
+            ReportFailure(command, std::string("the ") + what + " folder " + *folder + " " +
+                                       problem + "; nothing was exported");
+            return;
+        }
+        std::cerr << "tallo-db " << command << ": warning: the " << what << " folder " << *folder
+                  << " " << problem << "; the archive holds no " << what << "s\n";
+    }
+    const std::string refusal =
+        OutputRefusal(ClassifyOutput(options.archive, DatabaseFiles(options.database)));
+    if (!refusal.empty()) {
+        ReportFailure(command, refusal);
+        return;
+    }
     // The scratch database goes into a temporary folder of its own, not into the user's
     // documents folder.
     std::optional<std::string> scratch = CreateTempFolder("tallo-db-export-");
@@ -61,8 +93,8 @@ void RunExport(const TdbOptions& options) {
     DatabaseFolders folders(environment);
     WorldExportSetup setup;
     setup.folders = &folders;
-    setup.badgesFolder = Or(options.badges, installation.folder + "/badges");
-    setup.pictureFolder = Or(options.pictures, installation.folder + "/picture");
+    setup.badgesFolder = badges;
+    setup.pictureFolder = pictures;
 
     TerminalProgress progress;
     progress.SetTitle("Exporting " + options.database);
@@ -91,17 +123,42 @@ void RunImport(const TdbOptions& options) {
     if (options.database.empty() || options.badges.empty() || options.pictures.empty()) {
         Installation installation;
         std::string error;
-        if (!FindInstallation(options.install, "", installation, error)) {
+        if (!FindInstallation(options.install, options.database, installation, error)) {
             ReportFailure(command, error);
             return;
         }
         setup.installFolder = installation.folder;
     }
-    setup.databaseFolder = options.database;
+    setup.databaseFolder = Or(options.database, GameDatabaseFolder(setup.installFolder));
     setup.badgesFolder = Or(options.badges, setup.installFolder + "/badges");
     setup.pictureFolder = Or(options.pictures, setup.installFolder + "/picture");
     // The tool only writes the files; there is no open database to load them into.
     setup.reload = [](CWorld&, const std::string&) { return true; };
+
+    // Every target is looked at before anything is written; missing folders are made.
+    for (const auto& [what, folder] :
+         {std::pair{"database", &setup.databaseFolder}, std::pair{"badge", &setup.badgesFolder},
+          std::pair{"picture", &setup.pictureFolder}}) {
+        const std::string problem = FolderOrMissingProblem(*folder);
+        if (!problem.empty()) {
+            ReportFailure(command, std::string("the ") + what + " folder " + *folder + " " +
+                                       problem + "; nothing was imported");
+            return;
+        }
+    }
+    {
+        WorldArchiveReader reader;
+        if (!reader.Open(options.archive)) {
+            ReportFailure(command, options.archive + " is not a valid world archive: " +
+                                       reader.Error() + "; nothing was imported");
+            return;
+        }
+    }
+    // The country files replace a database: one writer at a time.
+    DatabaseWriteLock lock;
+    if (!lock.Take(command, setup.databaseFolder)) {
+        return;
+    }
 
     CWorld world;
     TerminalProgress progress;
@@ -113,6 +170,17 @@ void RunImport(const TdbOptions& options) {
     if (!report.valid) {
         ReportFailure(command, options.archive + " is not a valid world archive: " +
                                    report.invalidReason + "; nothing was imported");
+        return;
+    }
+    if (!report.failedFiles.empty()) {
+        // The import stopped at the first file it could not write and put none in place.
+        std::string files;
+        for (const std::string& file : report.failedFiles) {
+            files += (files.empty() ? "" : ", ") + file;
+        }
+        ReportFailure(command, "cannot write " + files +
+                                   "; nothing was imported, every file "
+                                   "keeps what it had");
         return;
     }
     std::cout << "Imported " << report.countries << " countries, " << report.badges << " badges, "
@@ -128,17 +196,20 @@ void RunImport(const TdbOptions& options) {
     SetExitStatus(problems.empty() ? 0 : 1);
 }
 
-// What a chunk holds, in words.
-std::string Describe(const ArchiveChunk& chunk) {
+// What a chunk holds, in words; `refused` tells whether the import would refuse it.
+std::string Describe(const ArchiveChunk& chunk, bool& refused) {
+    refused = false;
     switch (chunk.kind) {
     case ArchiveChunkKind::Country: {
         uint32_t number = 0;
         size_t offset = 0;
         if (!ParseCountryPayload(chunk.payload, number, offset)) {
+            refused = true;
             return "no country number (refused by the import)";
         }
         std::string text = "country " + std::to_string(number);
         if (number < 1 || number > static_cast<uint32_t>(CWorld::kCountryCount)) {
+            refused = true;
             text += " (outside 1-206: refused by the import)";
         }
         return text;
@@ -148,10 +219,12 @@ std::string Describe(const ArchiveChunk& chunk) {
         std::string name;
         size_t offset = 0;
         if (!ParseNamedPayload(chunk.payload, name, offset)) {
+            refused = true;
             return "no file name (refused by the import)";
         }
         std::string text = name + ", " + std::to_string(chunk.payload.size() - offset) + " bytes";
         if (!IsSafeEntryName(name)) {
+            refused = true;
             text += " (leads outside its folder: refused by the import)";
         }
         return text;
@@ -173,11 +246,15 @@ void RunList(const TdbOptions& options) {
     std::map<std::string, size_t> counts;
     ArchiveChunk chunk;
     WorldArchiveReader::Status status;
+    size_t refusedChunks = 0;
     while ((status = reader.Next(chunk)) == WorldArchiveReader::Status::Chunk) {
         const uint64_t packed = reader.Position() - chunk.offset - kChunkHeaderSize;
+        bool refused = false;
+        const std::string content = Describe(chunk, refused);
         std::cout << chunk.offset << "\t" << chunk.tag << "\t" << packed << "\t"
-                  << chunk.payload.size() << "\t" << Describe(chunk) << "\n";
+                  << chunk.payload.size() << "\t" << content << "\n";
         ++counts[chunk.tag];
+        refusedChunks += refused ? 1 : 0;
     }
     std::cout << "Chunks:";
     for (const auto& [tag, count] : counts) {
@@ -186,6 +263,12 @@ void RunList(const TdbOptions& options) {
     std::cout << (counts.empty() ? " none\n" : "\n");
     if (status == WorldArchiveReader::Status::Damaged) {
         ReportFailure(command, "the archive is damaged: " + reader.Error());
+        return;
+    }
+    if (refusedChunks != 0) {
+        ReportFailure(command, std::to_string(refusedChunks) +
+                                   (refusedChunks == 1 ? " chunk" : " chunks") +
+                                   " would be refused by the import");
         return;
     }
     SetExitStatus(0);

@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "command_words.h"
 #include "commands.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +26,14 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
+        // A missing or mistyped subcommand is answered with the words that exist.
+        const std::string words = tallo::db::SubcommandMessage(app);
+        if (error.get_exit_code() != 0 && !words.empty() &&
+            (dynamic_cast<const CLI::RequiredError*>(&error) != nullptr ||
+             dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr)) {
+            std::cerr << words << "\n";
+            return error.get_exit_code();
+        }
         return app.exit(error);
     }
     return tallo::db::ExitStatus();
