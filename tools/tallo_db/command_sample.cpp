@@ -2,9 +2,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <limits>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "database_write_lock.h"
 #include "formats/string_table.h"
 #include "installation.h"
+#include "platform/atomic_file.h"
 #include "platform/environment.h"
 #include "platform/install_folder.h"
 #include "platform/path_resolver.h"
@@ -89,9 +91,17 @@ void RunSample(const SampleCommandOptions& options) {
         ReportFailure(kCommand, error);
         return;
     }
-    std::ofstream marker(std::filesystem::path(folder) / kMarkerFile, std::ios::trunc);
-    marker << "Written by tallo-db sample (" << sample::ScaleName(sampleOptions.scale) << ", seed "
-           << sampleOptions.seed << ").\n";
+    // Without its marker the folder could not be written over by the next sample.
+    const std::string markerPath = folder + "/" + kMarkerFile;
+    const std::string markerText = "Written by tallo-db sample (" +
+                                   std::string(sample::ScaleName(sampleOptions.scale)) + ", seed " +
+                                   std::to_string(sampleOptions.seed) + ").\n";
+    errno = 0;
+    if (!WriteFileAtomically(markerPath, markerText)) {
+        ReportFailure(kCommand, "the sample was written, but its marker " + markerPath +
+                                    " could not be: " + std::strerror(errno != 0 ? errno : EIO));
+        return;
+    }
     if (options.registerFolder && !WriteInstallDirSetting(LoadString(kProductString), folder,
                                                           SystemEnvironment::Instance())) {
         ReportFailure(kCommand, "the sample was written, but the settings file could not be: " +
