@@ -116,7 +116,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteScratchFile(path, text);
 
     auto world = std::make_unique<CWorld>();
-    TALLO_FUZZ_CHECK(world->LoadCountryList(path));
+    if (!world->LoadCountryList(path)) {
+        // A damaged list is refused with its reason, and no country takes a name from it.
+        TALLO_FUZZ_CHECK(!world->CountryListError().empty());
+        for (int n = 1; n <= CWorld::kCountryCount; ++n) {
+            TALLO_FUZZ_CHECK(world->GetCountry(n)->Name(0).empty());
+        }
+        return 0;
+    }
     CheckWorld(*world);
 
     // The list written again reads back the same. Not for a list holding a zero byte: a code

@@ -148,7 +148,15 @@ MasterBuildReport RunMasterBuildAt(const MasterBuildRun& run, IPrompt& prompt, s
     auto world = std::make_unique<CWorld>();
     report.countryListRead = PrepareWorld(*world, root, prepared);
     tools.InstallLookups(*world, GlobalLanguageTables());
+    if (!report.countryListRead) {
+        err << world->CountryListError() << "\n";
+    }
     report.worldLoaded = world->LoadAll(databaseFolder);
+    // What the load found damaged is said before the build, which takes the world as loaded.
+    report.loadFindings = world->LoadFindings();
+    for (const LoadFinding& finding : report.loadFindings) {
+        err << "Damaged: " << FormatLoadFinding(finding) << "\n";
+    }
     if (!report.worldLoaded) {
         err << "No country file could be read in " << databaseFolder << "\n";
     }

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "app/longtime_write_db.h"
 #include "gamedb/master_builder.h"
+#include "world/load_finding.h"
 
 namespace tallo {
 
@@ -44,6 +46,7 @@ enum class TrimOutcome {
 struct MasterBuildReport {
     bool countryListRead = false;
     bool worldLoaded = false; // at least one country file was read
+    std::vector<LoadFinding> loadFindings; // what the load found damaged (also printed)
     TrimOutcome trim = TrimOutcome::NotAsked;
     size_t clubsRemoved = 0;
     MasterBuildResult build;

@@ -11,8 +11,10 @@
 #include "app/load_preparation.h"
 #include "assets/badge_wrong_report.h"
 #include "commands.h"
+#include "database_safety.h"
 #include "installation.h"
 #include "mapping/global_tools.h"
+#include "path_check.h"
 #include "platform/console_prompt.h"
 #include "platform/path_resolver.h"
 #include "world/world.h"
@@ -37,8 +39,9 @@ std::string WithoutTrailingBreaks(std::string text) {
 }
 
 void RunBadgesCheck(const BadgesOptions& options) {
-    if (!FolderExists(options.database)) {
-        ReportFailure(kCommand, "the database folder " + options.database + " does not exist");
+    const std::string problem = FolderProblem(options.database);
+    if (!problem.empty()) {
+        ReportFailure(kCommand, "the database folder " + options.database + " " + problem);
         return;
     }
     auto world = std::make_unique<CWorld>();
@@ -48,7 +51,9 @@ void RunBadgesCheck(const BadgesOptions& options) {
         ReportFailure(kCommand, error);
         return;
     }
-    if (!world->LoadAll(options.database)) {
+    const bool loaded = world->LoadAll(options.database);
+    PrintLoadFindings(kCommand, *world);
+    if (!loaded) {
         ReportFailure(kCommand,
                       "no country file (Country<n>.sav) could be read in " + options.database);
         return;

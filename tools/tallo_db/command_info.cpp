@@ -9,6 +9,7 @@
 
 #include "app/world_internationals.h"
 #include "commands.h"
+#include "database_safety.h"
 #include "competitions/international_competitions.h"
 #include "installation.h"
 #include "platform/code_page.h"
@@ -100,10 +101,11 @@ void RunInfo(const InfoOptions& options) {
                       << country.GetOrdinaryClubCount() << std::setw(9)
                       << CountryPersons(world, country) << std::setw(10)
                       << (country.IsComplete() ? "yes" : "no") << "  "
-                      << ToUtf8(country.Name(0), ActiveCodePage()) << "\n";
+                      << PrintableText(country.Name(0)) << "\n";
         }
     }
-    SetExitStatus(0);
+    // A damaged load was said on standard error; the counts above are of what could be read.
+    SetExitStatus(world.HasLoadDamage() ? 1 : 0);
 }
 
 } // namespace

@@ -6,14 +6,20 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/load_preparation.h"
 #include "app/world_internationals.h"
 #include "commands.h"
+#include "database_safety.h"
+#include "database_files.h"
+#include "database_write_lock.h"
 #include "formats/per_language_tables.h"
 #include "formats/string_table.h"
 #include "installation.h"
 #include "mapping/global_tools.h"
+#include "path_check.h"
+#include "platform/output_target.h"
 #include "platform/path_resolver.h"
 #include "world/world.h"
 
@@ -31,6 +37,7 @@ struct MapOptions {
     std::string report;
     std::string database; // empty: the installation's own database
     bool overwrite = false;
+    bool acceptDamage = false;
     int slot = 0;
     int country = 0;
 };
@@ -99,15 +106,40 @@ bool RunMapping(const MapOptions& options, CGlobalTools& tools, CWorld& world,
     return true;
 }
 
+// The files the mapping reads, which its report may not replace: the database's files, the
+// installation's country list and the ID tables.
+std::vector<std::string> MapInputs(const MapOptions& options, const std::string& database) {
+    std::vector<std::string> inputs = DatabaseFiles(database);
+    for (const std::string& file : DatabaseFiles(GameDatabaseFolder(options.install))) {
+        inputs.push_back(file);
+    }
+    for (const char* table :
+         {CGlobalTools::kClubIdFile, CGlobalTools::kPlayerIdFile, CGlobalTools::kStarHeadsFile}) {
+        inputs.push_back(options.install + "/" + table);
+    }
+    return inputs;
+}
+
 void RunMap(const MapOptions& options) {
-    if (!FolderExists(options.install)) {
-        ReportFailure(kCommand, "the installation folder " + options.install + " does not exist");
+    if (const std::string problem = FolderProblem(options.install); !problem.empty()) {
+        ReportFailure(kCommand, "the installation folder " + options.install + " " + problem);
         return;
     }
     const std::string database =
         options.database.empty() ? GameDatabaseFolder(options.install) : options.database;
-    if (!FolderExists(database)) {
-        ReportFailure(kCommand, "the database folder " + database + " does not exist");
+    if (const std::string problem = FolderProblem(database); !problem.empty()) {
+        ReportFailure(kCommand, "the database folder " + database + " " + problem);
+        return;
+    }
+    if (const std::string refusal =
+            OutputRefusal(ClassifyOutput(options.report, MapInputs(options, database)));
+        !refusal.empty()) {
+        ReportFailure(kCommand, "the report " + refusal);
+        return;
+    }
+    // One writer per database, from before the load until the save.
+    DatabaseWriteLock lock;
+    if (!lock.Take(kCommand, database)) {
         return;
     }
     // What the editor prepares before it opens a database: the competition trees and cup
@@ -125,8 +157,15 @@ void RunMap(const MapOptions& options) {
     CGlobalTools tools;
     tools.Start(installation.folder);
     tools.InstallLookups(*world, GlobalLanguageTables());
-    if (!world->LoadAll(database)) {
+    const bool loaded = world->LoadAll(database);
+    PrintLoadFindings(kCommand, *world);
+    if (!loaded) {
         ReportFailure(kCommand, "no country file (Country<n>.sav) could be read in " + database);
+        return;
+    }
+    // A damaged load is refused before the mapping runs, so that its report is not written
+    // for a database that is not saved.
+    if (!MaySaveAfterLoad(kCommand, *world, options.acceptDamage)) {
         return;
     }
     // The international competitions belong to a loaded world as the editor keeps it; the
@@ -148,10 +187,7 @@ void RunMap(const MapOptions& options) {
         return;
     }
     std::cout << "Wrote " << options.report << "\n";
-    if (!world->SaveAll(nullptr)) {
-        // The files that could be written stay written; each one is whole.
-        ReportFailure(kCommand, "at least one file could not be written into " + database +
-                                    "; make sure the folder is writable");
+    if (!SaveDatabase(kCommand, *world)) {
         return;
     }
     std::cout << "Saved " << database << "\n";
@@ -178,6 +214,7 @@ void RegisterMapCommand(CLI::App& app) {
     command->add_option("REPORT", options->report, "Report file to write")->required();
     command->add_option("--database", options->database,
                         "Database folder to map instead of the installation's own");
+    AddAcceptDamageOption(*command, options->acceptDamage);
     command->add_flag("--overwrite", options->overwrite,
                       "Give 0 to what is not found (the answer Yes to the menu's question)");
     command->add_option("--slot", options->slot, "Language slot of the club names (0-4)")

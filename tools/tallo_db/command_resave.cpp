@@ -8,6 +8,8 @@
 
 #include "app/world_internationals.h"
 #include "commands.h"
+#include "database_safety.h"
+#include "database_write_lock.h"
 #include "installation.h"
 #include "platform/path_resolver.h"
 #include "world/world.h"
@@ -22,24 +24,31 @@ struct ResaveOptions {
     std::string source;
     std::string target;
     std::string install;
+    bool acceptDamage = false;
 };
 
 void RunResave(const ResaveOptions& options) {
+    // The target is locked before the source is loaded (they may be one folder) and stays
+    // locked until it is saved.
+    DatabaseWriteLock lock;
+    if (!lock.Take(kCommand, options.target)) {
+        return;
+    }
     const std::unique_ptr<OpenedDatabase> opened =
         OpenDatabase(kCommand, options.install, options.source);
     if (!opened) {
         return;
     }
     CWorld& world = opened->world;
+    if (!MaySaveAfterLoad(kCommand, world, options.acceptDamage)) {
+        return;
+    }
     if (!CreateFolders(options.target)) {
         ReportFailure(kCommand, "cannot create the folder " + options.target);
         return;
     }
     world.SetDatabaseFolder(options.target);
-    if (!world.SaveAll(nullptr)) {
-        // The files that could be written stay written; each one is whole.
-        ReportFailure(kCommand, "at least one file could not be written into " + options.target +
-                                    "; make sure the folder is writable");
+    if (!SaveDatabase(kCommand, world)) {
         return;
     }
     std::cout << "Saved " << options.source << " into " << options.target << " ("
@@ -57,6 +66,7 @@ void RegisterResaveCommand(CLI::App& app) {
     command->add_option("DST", options->target, "Folder to save into (created when missing)")
         ->required();
     AddInstallOption(*command, options->install);
+    AddAcceptDamageOption(*command, options->acceptDamage);
     command->callback([options] { RunResave(*options); });
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/world_internationals.h"
 #include "commands.h"
+#include "database_safety.h"
 #include "competitions/country_completeness.h"
 #include "installation.h"
 #include "platform/code_page.h"
@@ -68,12 +69,12 @@ void RunValidate(const ValidateOptions& options) {
         }
         std::ostringstream line;
         line << "Country " << std::setw(3) << number << "  "
-             << ToUtf8(country.Name(0), ActiveCodePage()) << ": "
+             << PrintableText(country.Name(0)) << ": "
              << (isComplete ? "complete" : "incomplete") << "\n";
         report += line.str();
         if (!isComplete) {
             for (const std::string& reason : reasons) {
-                report += "    - " + ToUtf8(reason, ActiveCodePage()) + "\n";
+                report += "    - " + PrintableText(reason) + "\n";
             }
             if (reasons.empty()) {
                 report += "    - no reason could be named\n";
@@ -85,7 +86,8 @@ void RunValidate(const ValidateOptions& options) {
               << ")\n";
     std::cout << "Complete countries: " << complete << " of " << looked << "\n\n";
     std::cout << report;
-    SetExitStatus(0);
+    // A damaged load was said on standard error; the counts above are of what could be read.
+    SetExitStatus(world.HasLoadDamage() ? 1 : 0);
 }
 
 } // namespace

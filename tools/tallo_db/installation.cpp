@@ -9,7 +9,9 @@
 #include "app/load_preparation.h"
 #include "app/world_internationals.h"
 #include "commands.h"
+#include "database_safety.h"
 #include "formats/string_table.h"
+#include "path_check.h"
 #include "platform/environment.h"
 #include "platform/install_folder.h"
 #include "platform/path_resolver.h"
@@ -21,7 +23,8 @@ namespace {
 
 constexpr int kProductString = 898;
 
-// The folder above a database folder, when it looks like an installation.
+// The folder above a database folder, when it is an installation (it holds the game's data
+// archive).
 std::optional<std::string> InstallationAbove(const std::string& databaseFolder) {
     if (databaseFolder.empty()) {
         return std::nullopt;
@@ -36,7 +39,7 @@ std::optional<std::string> InstallationAbove(const std::string& databaseFolder) 
         path = path.parent_path(); // "x/database/" ends in an empty file name
     }
     const std::string parent = path.parent_path().string();
-    if (parent.empty() || !FileExists(GameDatabaseFolder(parent) + "/countries.sav")) {
+    if (parent.empty() || !FileExists(parent + "/data/zdata_06.big")) {
         return std::nullopt;
     }
     return parent;
@@ -46,32 +49,37 @@ std::optional<std::string> InstallationAbove(const std::string& databaseFolder) 
 
 void AddInstallOption(CLI::App& command, std::string& folder) {
     command.add_option("--install", folder,
-                       "Installation folder (default: TALLO_INSTALL_DIR, the settings file, or the "
-                       "folder above DIR when DIR is an installation's database folder)");
+                       "Installation folder (default: the folder above DIR when DIR lies in an "
+                       "installation, else TALLO_INSTALL_DIR, else the settings file)");
 }
 
 bool FindInstallation(const std::string& explicitFolder, const std::string& databaseFolder,
                       Installation& found, std::string& error) {
+    // A database folder inside an installation belongs to that installation, whatever the
+    // environment or the settings file name.
     if (!explicitFolder.empty()) {
         found = {explicitFolder, "--install"};
+    } else if (std::optional<std::string> above = InstallationAbove(databaseFolder)) {
+        found = {*above, "the folder above the database folder"};
     } else if (std::optional<std::string> looked =
                    LookUpInstallDir(LoadString(kProductString), SystemEnvironment::Instance())) {
         const std::optional<std::string> variable =
             SystemEnvironment::Instance().Get("TALLO_INSTALL_DIR");
         const bool fromEnvironment = variable.has_value() && !variable->empty();
         found = {*looked, fromEnvironment ? "TALLO_INSTALL_DIR" : "the settings file"};
-    } else if (std::optional<std::string> above = InstallationAbove(databaseFolder)) {
-        found = {*above, "the folder above the database folder"};
     } else {
         error = "no installation folder found: give --install DIR, set TALLO_INSTALL_DIR, or "
                 "register one with 'tallo-db sample DIR --register'";
         return false;
     }
-    if (!FolderExists(found.folder)) {
-        error = "the installation folder " + found.folder + " (from " + found.foundBy +
-                ") does not exist";
+    const std::string problem = FolderProblem(found.folder);
+    if (!problem.empty()) {
+        error =
+            "the installation folder " + found.folder + " (from " + found.foundBy + ") " + problem;
         return false;
     }
+    std::cerr << "tallo-db: using the installation " << found.folder << " (from " << found.foundBy
+              << ")\n";
     return true;
 }
 
@@ -82,8 +90,8 @@ bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseF
     }
     const LoadPreparation prepared = PrepareForLoad(world, found.folder);
     if (!prepared.countryListRead) {
-        error = "cannot read the country list " + prepared.countryListPath +
-                " of the installation " + found.folder + " (from " + found.foundBy + ")";
+        error = "the country list of the installation " + found.folder + " (from " +
+                found.foundBy + ") is refused: " + world.CountryListError();
         return false;
     }
     return true;
@@ -103,15 +111,20 @@ bool LoadDatabase(const std::string& databaseFolder, const Installation& install
 std::unique_ptr<OpenedDatabase> OpenDatabase(const std::string& command,
                                              const std::string& explicitInstall,
                                              const std::string& databaseFolder) {
-    if (!FolderExists(databaseFolder)) {
-        ReportFailure(command, "the database folder " + databaseFolder + " does not exist");
+    if (const std::string problem = FolderProblem(databaseFolder); !problem.empty()) {
+        ReportFailure(command, "the database folder " + databaseFolder + " " + problem);
         return nullptr;
     }
     auto opened = std::make_unique<OpenedDatabase>();
     std::string error;
-    if (!PrepareLoad(explicitInstall, databaseFolder, opened->world, opened->installation, error) ||
-        !LoadDatabase(databaseFolder, opened->installation, opened->world, opened->internationals,
-                      error)) {
+    if (!PrepareLoad(explicitInstall, databaseFolder, opened->world, opened->installation, error)) {
+        ReportFailure(command, error);
+        return nullptr;
+    }
+    const bool loaded = LoadDatabase(databaseFolder, opened->installation, opened->world,
+                                     opened->internationals, error);
+    PrintLoadFindings(command, opened->world);
+    if (!loaded) {
         ReportFailure(command, error);
         return nullptr;
     }

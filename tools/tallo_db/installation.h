@@ -21,11 +21,12 @@ struct Installation {
 // Adds the option "--install DIR" to a command.
 void AddInstallOption(CLI::App& command, std::string& folder);
 
-// Finds the installation folder: the folder given with --install when there is one; else the
-// way the editor finds it (the environment variable TALLO_INSTALL_DIR, then the "INSTALL DIR"
-// line of the settings file); else, for a database folder named on the command line, the
-// folder above it when that holds "database/countries.sav" (the game's own database folder
-// of an installation). False with a message when none is found or the folder does not exist.
+// Finds the installation folder: the folder given with --install when there is one; else, for
+// a database folder that lies inside an installation, the folder above it (it holds
+// "data/zdata_06.big"); else the way the editor finds it (the environment variable
+// TALLO_INSTALL_DIR, then the "INSTALL DIR" line of the settings file). Prints on standard
+// error which folder it took and why. False with a message when none is found or the folder
+// is not one.
 bool FindInstallation(const std::string& explicitFolder, const std::string& databaseFolder,
                       Installation& found, std::string& error);
 
