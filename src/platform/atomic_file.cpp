@@ -45,6 +45,17 @@ mode_t TargetMode(const std::string& path) {
     return 0666 & ~CurrentUmask();
 }
 
+// Makes the rename itself durable; a failure here does not undo the write, so it is ignored.
+void SyncFolder(const std::string& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+} // namespace
+
 bool WriteAll(int fd, std::string_view bytes) {
     const char* data = bytes.data();
     size_t left = bytes.size();
@@ -62,16 +73,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// Makes the rename itself durable; a failure here does not undo the write, so it is ignored.
-void SyncFolder(const std::string& folder) {
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
-} // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // Inside a batch the flush and the rename wait for the batch's commit, which flushes all

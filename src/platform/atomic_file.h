@@ -33,6 +33,10 @@ void SetAtomicWriteHookForTesting(AtomicWriteHook hook);
 // over `maxSize`, or what the system said when opening or reading.
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize);
 
+// Writes all of `bytes` to a file descriptor, going on after interrupted and partial writes;
+// false with errno set when a write fails.
+bool WriteAll(int fd, std::string_view bytes);
+
 // Words for a failure of ReadWholeFile or a write, from its errno: "does not exist", "is a
 // folder", "is not a regular file", "is too large", else the system's own text.
 std::string FileErrorText(int error);

@@ -27,21 +27,6 @@ void CloseKeepingErrno(int fd) {
     errno = saved;
 }
 
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 // A stream connection to a local socket; -1 with errno set when it cannot be made.
 int ConnectSocket(const std::string& path) {
     sockaddr_un address{};
@@ -167,7 +152,7 @@ bool WriteIntoSpecialFile(const std::string& path, std::string_view bytes) {
     if (fd < 0) {
         return false;
     }
-    if (!WriteAll(fd, bytes.data(), bytes.size())) {
+    if (!WriteAll(fd, bytes)) {
         CloseKeepingErrno(fd);
         return false;
     }
@@ -195,7 +180,7 @@ bool CopyIntoSpecialFile(const std::string& source, const std::string& path) {
             ok = got == 0;
             break;
         }
-        if (!WriteAll(out, buffer, static_cast<size_t>(got))) {
+        if (!WriteAll(out, std::string_view(buffer, static_cast<size_t>(got)))) {
             ok = false;
             break;
         }

@@ -13,6 +13,7 @@
 #include "sample_test_support.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
+#include "tallo_db_sample_test.h"
 
 namespace tallo {
 namespace {
@@ -23,33 +24,8 @@ using test::TempDir;
 
 using Files = std::map<std::string, std::string>;
 
-class TalloDbDamage : public ::testing::Test {
+class TalloDbDamage : public test::TalloDbSampleTest {
 protected:
-    void SetUp() override {
-        program_ = test::BuiltProgram("tools/tallo-db");
-        ASSERT_FALSE(program_.empty()) << "tools/tallo-db is not built";
-        install_ = dir_ / "s";
-        database_ = install_ + "/database";
-        ProcessResult sample = Run({"sample", install_, "--scale", "small", "--seed", "3"});
-        ASSERT_EQ(sample.exitCode, 0) << sample.err;
-    }
-
-    ProcessResult Run(const std::vector<std::string>& arguments) {
-        return test::RunProcess(program_, arguments,
-                                {{"TALLO_INSTALL_DIR", ""}, {"XDG_CONFIG_HOME", config_.Path()}});
-    }
-
-    // Runs the tool with a file size limit of `kilobytes`: a write beyond it fails with "File
-    // too large" as on a full disk (the signal it would raise is ignored).
-    ProcessResult RunWithFileLimit(int kilobytes, const std::vector<std::string>& arguments) {
-        std::vector<std::string> shell = {
-            "-c", "trap '' XFSZ; ulimit -f " + std::to_string(kilobytes) + "; exec \"$0\" \"$@\"",
-            program_};
-        shell.insert(shell.end(), arguments.begin(), arguments.end());
-        return test::RunProcess("/bin/bash", shell,
-                                {{"TALLO_INSTALL_DIR", ""}, {"XDG_CONFIG_HOME", config_.Path()}});
-    }
-
     Files DatabaseFiles() const { return test::ReadFolderFiles(database_); }
 
     std::string Country(int number) const {
@@ -65,12 +41,6 @@ protected:
         }
         return bytes;
     }
-
-    TempDir dir_;
-    TempDir config_;
-    std::string program_;
-    std::string install_;
-    std::string database_;
 };
 
 TEST_F(TalloDbDamage, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
@@ -94,7 +64,7 @@ TEST_F(TalloDbDamage, AFileThatCannotBeReadIsReportedAndNeverWrittenOver) {
     EXPECT_EQ(DatabaseFiles(), before);
 
     // A mapping names the file too and saves nothing.
-    ProcessResult map = Run({"map", "clubs", install_, dir_ / "report.txt"});
+    ProcessResult map = Run({"map", "clubs", game_, dir_ / "report.txt"});
     EXPECT_EQ(map.exitCode, 1);
     EXPECT_NE(map.err.find(path), std::string::npos) << map.err;
     EXPECT_FALSE(fs::exists(dir_ / "report.txt"));
@@ -134,7 +104,7 @@ TEST_F(TalloDbDamage, AFileCutShortIsReportedWithItsLineAndNotSaved) {
 
 TEST_F(TalloDbDamage, AcceptedDamageSavesEveryOtherFileAsAnUndamagedResaveDoes) {
     // The reference: the undamaged database saved elsewhere.
-    ASSERT_EQ(Run({"resave", database_, dir_ / "clean", "--install", install_}).exitCode, 0);
+    ASSERT_EQ(Run({"resave", database_, dir_ / "clean", "--install", game_}).exitCode, 0);
     Files clean = test::ReadFolderFiles(dir_ / "clean");
 
     // Noise in place of a country that has clubs (other countries' players refer to them).
@@ -181,7 +151,7 @@ TEST_F(TalloDbDamage, ACountThatTheFileDoesNotHoldMakesNoClub) {
 TEST_F(TalloDbDamage, ADamagedCountryListIsRefusedBeforeAnythingIsSaved) {
     test::WriteFile(database_ + "/countries.sav", Noise());
     const Files before = DatabaseFiles();
-    ProcessResult map = Run({"map", "clubs", install_, dir_ / "report.txt"});
+    ProcessResult map = Run({"map", "clubs", game_, dir_ / "report.txt"});
     EXPECT_EQ(map.exitCode, 1);
     EXPECT_NE(map.err.find("countries.sav"), std::string::npos) << map.err;
     EXPECT_EQ(DatabaseFiles(), before);
@@ -212,14 +182,14 @@ TEST_F(TalloDbDamage, ASaveOnAFullDiskChangesNoFileAndSaysWhy) {
     const Files before = DatabaseFiles();
     // Room for the small country files, not for the largest one (some 300 KB).
     const std::vector<std::string> resave = {"resave", database_, database_};
-    ProcessResult full = RunWithFileLimit(200, resave);
+    ProcessResult full = RunWithFileLimit(200 * 1024, resave);
     EXPECT_EQ(full.exitCode, 1) << full.err;
     EXPECT_NE(full.err.find("no file was changed"), std::string::npos) << full.err;
     EXPECT_NE(full.err.find(Country(1) + ": File too large"), std::string::npos) << full.err;
     EXPECT_EQ(full.err.find("writable"), std::string::npos) << full.err;
     EXPECT_EQ(DatabaseFiles(), before);
 
-    ProcessResult map = RunWithFileLimit(200, {"map", "clubs", install_, dir_ / "report.txt"});
+    ProcessResult map = RunWithFileLimit(200 * 1024, {"map", "clubs", game_, dir_ / "report.txt"});
     EXPECT_EQ(map.exitCode, 1) << map.err;
     EXPECT_NE(map.err.find(Country(1) + ": File too large"), std::string::npos) << map.err;
     EXPECT_EQ(DatabaseFiles(), before);

@@ -22,6 +22,7 @@
 #include "support/fifo_reader.h"
 #include "support/run_process.h"
 #include "support/temp_dir.h"
+#include "tallo_db_sample_test.h"
 
 namespace tallo {
 namespace {
@@ -56,42 +57,7 @@ std::vector<std::string> LinesStartingWith(const std::string& text, const std::s
     return lines;
 }
 
-class TalloDbSafety : public ::testing::Test {
-protected:
-    void SetUp() override {
-        program_ = test::BuiltProgram("tools/tallo-db");
-        ASSERT_FALSE(program_.empty()) << "tools/tallo-db is not built";
-        game_ = dir_ / "game";
-        database_ = game_ + "/database";
-        ASSERT_EQ(Run({"sample", game_, "--seed", "3"}).exitCode, 0);
-    }
-
-    // No installation known from outside: no TALLO_INSTALL_DIR, and the settings file looked up
-    // in a folder of the test.
-    ProcessResult Run(const std::vector<std::string>& arguments,
-                      std::map<std::string, std::string> environment = {}) {
-        environment.emplace("TALLO_INSTALL_DIR", "");
-        environment.emplace("XDG_CONFIG_HOME", dir_ / "config");
-        environment.emplace("TALLO_DOCUMENTS_DIR", dir_ / "documents");
-        return test::RunProcess(program_, arguments, environment);
-    }
-
-    // The tool with every file it writes limited to `bytes` (a full disk as one file sees it):
-    // a write past the limit fails with "File too large" instead of ending the program.
-    ProcessResult RunWithFileLimit(size_t bytes, const std::vector<std::string>& arguments) {
-        std::vector<std::string> shell = {
-            "-c", "trap '' XFSZ; ulimit -f " + std::to_string(bytes / 512) + "; exec \"$@\"", "sh",
-            program_};
-        shell.insert(shell.end(), arguments.begin(), arguments.end());
-        return test::RunProcess("/bin/sh", shell,
-                                {{"TALLO_INSTALL_DIR", ""}, {"XDG_CONFIG_HOME", dir_ / "config"}});
-    }
-
-    TempDir dir_;
-    std::string program_;
-    std::string game_;
-    std::string database_;
-};
+class TalloDbSafety : public test::TalloDbSampleTest {};
 
 // Row 1: an output that is a FIFO or a device is written into, never replaced by a file.
 TEST_F(TalloDbSafety, OutputsThatAreFifosOrDevicesAreWrittenIntoNotReplaced) {
