@@ -26,7 +26,8 @@ function(tallo_test_folder name folder)
   endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/tests")
-  target_link_libraries(${name} PRIVATE tallo_test_support GTest::gtest_main ${ARGN})
+  # main() comes from tallo_test_support (tests/support/test_main.cpp), not from gtest_main.
+  target_link_libraries(${name} PRIVATE tallo_test_support ${ARGN})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY "${CMAKE_BINARY_DIR}"
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"

@@ -1,12 +1,11 @@
 #include "competitions/competition_texts.h"
 
-#include "formats/string_table.h"
-#include "platform/code_page.h"
+#include "formats/record_text.h"
 
 namespace tallo {
 
 std::string CompetitionText(int id) {
-    return FromUtf8(LoadString(id), ActiveCodePage());
+    return RecordText(id);
 }
 
 std::string RoundKindName(int32_t roundKind) {

@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "formats/decimal_value.h"
-#include "formats/string_table.h"
+#include "formats/record_text.h"
 #include "platform/atomic_file.h"
-#include "platform/code_page.h"
 
 namespace tallo {
 
@@ -48,12 +47,13 @@ private:
     size_t at_ = 0;
 };
 
-// A string-table text in the code page the row texts are kept in; entry 0 is the empty text.
+// A string-table text in the code page the row texts are kept in (English where that code page
+// cannot spell the interface language); entry 0 is the empty text.
 std::string TableText(uint16_t id) {
     if (id == 0) {
         return std::string();
     }
-    return FromUtf8(LoadString(id), ActiveCodePage());
+    return RecordText(id);
 }
 
 const std::string kEmpty;

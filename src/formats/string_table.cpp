@@ -1,5 +1,7 @@
 #include "formats/string_table.h"
 
+#include "formats/placeholder_check.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -14,17 +16,21 @@ struct StringEntry {
     const char* text;
 };
 
-// Every user-interface text of the program, ordered by number. The list lives in
-// resources/string_table_entries.inc so that translators edit texts, not code.
-constexpr StringEntry kEntries[] = {
+// Every user-interface text of the program, ordered by number, once per interface language.
+// The lists live in resources/ so that translators edit texts, not code.
+constexpr StringEntry kRussian[] = {
 #include "string_table_entries.inc"
 };
 
-constexpr std::size_t kEntryCount = std::size(kEntries);
+constexpr StringEntry kEnglish[] = {
+#include "string_table_entries_en.inc"
+};
 
-constexpr bool IsStrictlyAscending() {
-    for (std::size_t i = 1; i < kEntryCount; ++i) {
-        if (kEntries[i - 1].id >= kEntries[i].id) {
+constexpr std::size_t kEntryCount = std::size(kRussian);
+
+constexpr bool IsStrictlyAscending(const StringEntry* entries, std::size_t count) {
+    for (std::size_t i = 1; i < count; ++i) {
+        if (entries[i - 1].id >= entries[i].id) {
             return false;
         }
     }
@@ -33,25 +39,51 @@ constexpr bool IsStrictlyAscending() {
 
 // The look-up below is a binary search: a text added out of order or twice would be
 // found wrongly or not at all, so the build refuses such a table.
-static_assert(IsStrictlyAscending(), "string table entries must be sorted by number and unique");
+static_assert(IsStrictlyAscending(kRussian, std::size(kRussian)),
+              "string table entries must be sorted by number and unique");
+static_assert(IsStrictlyAscending(kEnglish, std::size(kEnglish)),
+              "English string table entries must be sorted by number and unique");
+
+// Both languages have every number, and a text asks for the same arguments in both, so that a
+// caller's arguments fit whichever language is shown. Entry i is the same number in both.
+constexpr bool LanguagesMatch() {
+    if (std::size(kEnglish) != kEntryCount) {
+        return false;
+    }
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        if (kRussian[i].id != kEnglish[i].id || kEnglish[i].text[0] == '\0' ||
+            !placeholder_check::SamePlaceholders(kRussian[i].text, kEnglish[i].text)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(LanguagesMatch(),
+              "the English string table must have every number of the Russian one, not empty, "
+              "with the same placeholders");
+
+using Texts = std::array<std::string, kEntryCount>;
 
 // The texts as std::string, built once on first use (thread-safe static initialisation),
 // so that callers can hold a reference for the life of the process.
-const std::array<std::string, kEntryCount>& Texts() {
-    static const std::array<std::string, kEntryCount> texts = [] {
-        std::array<std::string, kEntryCount> result;
-        for (std::size_t i = 0; i < kEntryCount; ++i) {
-            result[i] = kEntries[i].text;
-        }
-        return result;
-    }();
-    return texts;
+Texts MakeTexts(const StringEntry (&entries)[kEntryCount]) {
+    Texts result;
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        result[i] = entries[i].text;
+    }
+    return result;
+}
+
+const Texts& TextsOf(InterfaceLanguage language) {
+    static const Texts russian = MakeTexts(kRussian);
+    static const Texts english = MakeTexts(kEnglish);
+    return language == InterfaceLanguage::Russian ? russian : english;
 }
 
 // Index of the entry with that number, or kEntryCount when there is none.
 std::size_t FindEntry(int id) {
-    const StringEntry* begin = std::begin(kEntries);
-    const StringEntry* end = std::end(kEntries);
+    const StringEntry* begin = std::begin(kRussian);
+    const StringEntry* end = std::end(kRussian);
     const StringEntry* found = std::lower_bound(
         begin, end, id, [](const StringEntry& entry, int key) { return entry.id < key; });
     if (found == end || found->id != id) {
@@ -63,12 +95,16 @@ std::size_t FindEntry(int id) {
 } // namespace
 
 const std::string& LoadString(int id) {
+    return LoadString(id, CurrentInterfaceLanguage());
+}
+
+const std::string& LoadString(int id, InterfaceLanguage language) {
     static const std::string empty;
     std::size_t index = FindEntry(id);
     if (index == kEntryCount) {
         return empty;
     }
-    return Texts()[index];
+    return TextsOf(language)[index];
 }
 
 bool HasString(int id) {

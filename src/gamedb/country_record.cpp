@@ -8,14 +8,13 @@
 #include "competitions/competition_id.h"
 #include "competitions/db_competition.h"
 #include "competitions/db_league_base.h"
-#include "formats/string_table.h"
+#include "formats/record_text.h"
 #include "gamedb/club_record.h"
 #include "gamedb/master_buffer.h"
 #include "gamedb/master_build_context.h"
 #include "gamedb/player_record.h"
 #include "gamedb/record_console_looks.h"
 #include "gamedb/record_text.h"
-#include "platform/code_page.h"
 #include "world/club.h"
 #include "world/country.h"
 #include "world/player_pool_entry.h"
@@ -69,11 +68,6 @@ void WriteStands(MasterBuffer& buffer, const int32_t (&places)[Stadium::kStandCo
         game[static_cast<size_t>(j)] = static_cast<uint32_t>(places[kGameStandOrder[j]]);
     }
     buffer.U32Array(game.data(), game.size());
-}
-
-// The text of a string-table entry in the code page of the record files.
-std::string RecordText(int id) {
-    return FromUtf8(LoadString(id), ActiveCodePage());
 }
 
 // Items 28 and 29: the league and cup part (when the country has enough clubs) and the two

@@ -5,8 +5,7 @@
 #include <utility>
 
 #include "formats/kl_file.h"
-#include "formats/string_table.h"
-#include "platform/code_page.h"
+#include "formats/record_text.h"
 #include "world/club.h"
 #include "world/country.h"
 #include "world/country_club_context.h"
@@ -77,11 +76,6 @@ std::string NotesFromFile(const std::string& line) {
     return notes;
 }
 
-// A text of the string table in the 8-bit code page the record files are written in.
-std::string FileText(int id) {
-    return FromUtf8(LoadString(id), ActiveCodePage());
-}
-
 void ClampBelow(uint8_t& value, uint8_t limit, uint8_t replacement) {
     if (value >= limit) {
         value = replacement;
@@ -126,8 +120,8 @@ bool CCountry::SaveCompetitionPart(CKLFile& file) const {
             ok = file.WriteHex(team != 0 ? TranslateClubReference(team) : 0) && ok;
         }
     } else {
-        ok = file.WriteString(FileText(kTopLeaguePlaceholderString)) && ok;
-        ok = file.WriteString(FileText(kNationalCupPlaceholderString)) && ok;
+        ok = file.WriteString(RecordText(kTopLeaguePlaceholderString)) && ok;
+        ok = file.WriteString(RecordText(kNationalCupPlaceholderString)) && ok;
         for (int k = 1; k <= kCompetitionPartTeams; ++k) {
             ok = file.WriteHex(ClubId::Make(number_, static_cast<uint32_t>(k))) && ok;
         }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "formats/string_table.h"
+#include "formats/record_text.h"
 #include "world/bounded_array.h"
 #include "world/player_world.h"
 
@@ -26,7 +26,7 @@ bool IsMalformedClubReference(uint32_t reference) {
 // A default name: the table text with its number put in place of "%d". Players are made by
 // the hundred thousand when a database loads, so this stays clear of printf.
 std::string DefaultName(int stringId, int number) {
-    std::string text = LoadString(stringId);
+    std::string text = RecordText(stringId);
     const size_t at = text.find("%d");
     if (at != std::string::npos) {
         text.replace(at, 2, std::to_string(number));

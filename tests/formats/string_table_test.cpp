@@ -1,7 +1,9 @@
+#include "formats/placeholder_check.h"
 #include "formats/string_table.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <string>
@@ -134,6 +136,45 @@ TEST(StringTable, DatePatternsUseOnlyPositionalFields) {
         }
     }
     EXPECT_EQ(LoadString(3010), "%4 %1.%2.%3");
+}
+
+constexpr Entry kEnglishEntries[] = {
+#include "../../resources/string_table_entries_en.inc"
+};
+
+// The build refuses a table whose languages differ in numbers or placeholders; these are what it
+// cannot see: texts that name files or settings and so must not change with the language, and
+// English texts that every record code page can spell (they stand in for Russian ones there).
+TEST(StringTable, EnglishTableKeepsLanguageFreeTextsAndStaysAscii) {
+    ASSERT_EQ(std::size(kEnglishEntries), std::size(kEntries));
+    for (int id : {799, 888, 898, 865, 824, 3050}) {
+        EXPECT_EQ(LoadString(id, InterfaceLanguage::English),
+                  LoadString(id, InterfaceLanguage::Russian))
+            << id;
+    }
+    for (const Entry& entry : kEnglishEntries) {
+        for (const char* c = entry.text; *c != '\0'; ++c) {
+            ASSERT_LT(static_cast<unsigned char>(*c), 0x80) << "entry " << entry.id;
+        }
+        EXPECT_EQ(LoadString(entry.id, InterfaceLanguage::English), entry.text);
+    }
+    // The input box entry splits into the same three parts in English.
+    const std::string& box = LoadString(858, InterfaceLanguage::English);
+    EXPECT_EQ(box.substr(box.rfind('\t') + 1), "NewDatabase");
+    EXPECT_EQ(std::count(box.begin(), box.end(), '\t'), 2);
+}
+
+TEST(StringTable, PlaceholderCheckCatchesDifferentArguments) {
+    using placeholder_check::SamePlaceholders;
+    EXPECT_TRUE(SamePlaceholders("Клуб %s, файл %s.", "Club %s, file %s."));
+    EXPECT_TRUE(SamePlaceholders("%i:%.2i", "%i:%.2i"));
+    EXPECT_TRUE(SamePlaceholders("%4 %1.%2.%3", "%1/%2/%3 %4"));
+    EXPECT_TRUE(SamePlaceholders("100%% %s", "%s 100%%"));
+    EXPECT_FALSE(SamePlaceholders("%s", ""));
+    EXPECT_FALSE(SamePlaceholders("%i %s", "%s %i"));
+    EXPECT_FALSE(SamePlaceholders("%.2i", "%i"));
+    EXPECT_FALSE(SamePlaceholders("%1.%2", "%1.%1"));
+    EXPECT_FALSE(SamePlaceholders("50% off", "50% off"));
 }
 
 } // namespace

@@ -74,9 +74,11 @@ TEST_F(CountryTest, CompetitionPartIsWrittenFromEightClubsBesidesTheNationalTeam
     test::AddClubs(world_, Country(5), 1, 0);
     std::string text = SaveText(5);
     ASSERT_NE(text.find("%INDEX%COMPETITIONPART"), std::string::npos);
-    // Without a top league: the placeholder names and club numbers 1 to 8.
-    EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART"),
-              FromUtf8(LoadString(517), ActiveCodePage()));
+    // Without a top league: the placeholder names and club numbers 1 to 8. Windows-1252 cannot
+    // spell the Russian name, so the file holds the English one rather than question marks.
+    ASSERT_EQ(ActiveCodePage(), CodePage::Windows1252);
+    EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART"), "1. Division");
+    EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 2), "National Cup");
     EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 3), "50001");
     EXPECT_EQ(LineAfter(text, "%INDEX%COMPETITIONPART", 10), "50008");
 }
