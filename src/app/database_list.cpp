@@ -83,6 +83,20 @@ std::unique_ptr<CWorld> DatabaseList::RemoveDatabase(CWorld* world) {
     return removed;
 }
 
+std::unique_ptr<CWorld> DatabaseList::ReplaceDatabase(CWorld* world,
+                                                      std::unique_ptr<CWorld> replacement) {
+    const int index = IndexOf(world);
+    if (index < 0 || replacement == nullptr) {
+        return nullptr;
+    }
+    std::unique_ptr<CWorld> replaced = std::move(worlds_[static_cast<size_t>(index)]);
+    worlds_[static_cast<size_t>(index)] = std::move(replacement);
+    if (current_ == world) {
+        current_ = worlds_[static_cast<size_t>(index)].get();
+    }
+    return replaced;
+}
+
 CWorld* DatabaseList::CreateDatabase(const DatabaseFolders& folders, std::string_view name,
                                      IPrompt& prompt, const std::string& caption) {
     if (IsFull() || CheckDatabaseName(name) != DatabaseNameProblem::None) {

@@ -57,6 +57,10 @@ public:
     // Takes a world out of the list and hands it over; when it was current, the first database
     // of the list becomes current (none when the list is empty). nullptr when not in the list.
     std::unique_ptr<CWorld> RemoveDatabase(CWorld* world);
+    // Puts `replacement` at the place of `world` in the list (current when `world` was) and
+    // hands `world` over. nullptr, and nothing changed, when `world` is not in the list or
+    // there is no replacement.
+    std::unique_ptr<CWorld> ReplaceDatabase(CWorld* world, std::unique_ptr<CWorld> replacement);
 
     // Commands -------------------------------------------------------------------------------
 

@@ -1,0 +1,79 @@
+#include "editing_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "editing/session/database_session.h"
+#include "editing/session/installation_tables.h"
+#include "formats/per_language_tables.h"
+#include "mapping/global_tools.h"
+#include "sample_installation.h"
+#include "world/world.h"
+
+namespace tallo::test {
+
+namespace fs = std::filesystem;
+
+const std::string& EditingSample() {
+    static TempDir dir;
+    static const std::string folder = [] {
+        sample::SampleOptions options;
+        options.scale = sample::SampleScale::kSmall;
+        options.seed = 11;
+        sample::SampleSummary summary;
+        std::string error;
+        EXPECT_TRUE(sample::WriteSampleInstallation(dir.Path(), options, summary, error)) << error;
+        LoadInstallationTables(dir.Path(), nullptr);
+        return dir.Path();
+    }();
+    return folder;
+}
+
+void CopyInstallation(const std::string& folder) {
+    const std::string sample = EditingSample();
+    fs::create_directories(folder);
+    for (const char* part : {"database", "script"}) {
+        fs::copy(fs::path(sample) / part, fs::path(folder) / part, fs::copy_options::recursive);
+    }
+}
+
+std::map<std::string, std::string> SavedBytes(CWorld& world) {
+    TempDir scratch;
+    const std::string folder = world.DatabaseFolder();
+    world.SetDatabaseFolder(scratch.Path());
+    EXPECT_TRUE(world.SaveAll(nullptr));
+    world.SetDatabaseFolder(folder);
+    return ReadFolderFiles(scratch.Path());
+}
+
+EditorHarness::EditorHarness(const std::string& installFolder) {
+    EditingSample(); // the tables come before the first world
+    install = installFolder;
+    if (install.empty()) {
+        install = dir / "install";
+        CopyInstallation(install);
+    }
+    env.Set("TALLO_DOCUMENTS_DIR", dir / "documents");
+    folders = std::make_unique<DatabaseFolders>(env);
+    EditorContext context;
+    context.installFolder = install;
+    context.badgesFolder = dir / "badges";
+    context.pictureFolder = dir / "picture";
+    context.userDatabases = folders.get();
+    context.prompt = &prompt;
+    context.caption = "Editor";
+    context.tools = &GlobalTools();
+    context.languageTables = &GlobalLanguageTables();
+    databases = std::make_unique<OpenDatabases>(std::move(context));
+}
+
+EditorHarness::~EditorHarness() = default;
+
+DatabaseSession& EditorHarness::OpenGame() {
+    DatabaseSession* session = databases->OpenGameDatabase();
+    EXPECT_NE(session, nullptr);
+    return *session;
+}
+
+} // namespace tallo::test

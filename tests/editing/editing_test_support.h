@@ -1,0 +1,51 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "app/database_folders.h"
+#include "editing/session/editor_context.h"
+#include "editing/session/open_databases.h"
+#include "platform/environment.h"
+#include "platform/scripted_prompt.h"
+#include "support/temp_dir.h"
+
+namespace tallo {
+class CWorld;
+class DatabaseSession;
+} // namespace tallo
+
+namespace tallo::test {
+
+// A small sample installation (seed 11) written once per test program, with the installation's
+// tables read as the editor reads them at its start. Tests only read it.
+const std::string& EditingSample();
+
+// A private copy of the shared sample's installation in `folder`: its "database" folder (the
+// game's own database and the tables beside it) and its "script" folder. Imports and safety
+// copies write there.
+void CopyInstallation(const std::string& folder);
+
+// Every file a SaveAll of `world` writes, by name. The world is saved into a scratch folder and
+// keeps its own folder.
+std::map<std::string, std::string> SavedBytes(CWorld& world);
+
+// An editor on an installation: user databases below a temporary documents folder, a scripted
+// prompt (answering yes unless told otherwise) and the open databases.
+struct EditorHarness {
+    // `install` empty: a private copy of the sample installation in the harness's folder.
+    explicit EditorHarness(const std::string& install = std::string());
+    ~EditorHarness();
+
+    DatabaseSession& OpenGame();
+
+    TempDir dir;
+    std::string install;
+    MapEnvironment env;
+    std::unique_ptr<DatabaseFolders> folders;
+    ScriptedPrompt prompt{true};
+    std::unique_ptr<OpenDatabases> databases;
+};
+
+} // namespace tallo::test
