@@ -10,7 +10,7 @@ namespace tallo {
 
 namespace {
 
-constexpr std::string_view kInstallDirKey = "INSTALL DIR=";
+constexpr std::string_view kInstallDirKey = "INSTALL DIR";
 constexpr size_t kMaxSettingsSize = 1 << 20;
 
 std::optional<std::string> NonEmpty(const Environment& env, const std::string& name) {
@@ -40,9 +40,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-bool IsInstallDirLine(const std::string& line) {
-    return line.compare(0, kInstallDirKey.size(), kInstallDirKey) == 0;
-}
 
 } // namespace
 
@@ -65,27 +62,28 @@ std::string SettingsFilePath(const std::string& product, const Environment& env)
     return base + "/vantor-sports/" + file + ".conf";
 }
 
-std::optional<std::string> LookUpInstallDir(const std::string& product, const Environment& env) {
-    if (std::optional<std::string> dir = NonEmpty(env, "TALLO_INSTALL_DIR")) {
-        return dir;
-    }
+std::optional<std::string> ReadSetting(const std::string& product, std::string_view key,
+                                       const Environment& env) {
     const std::string settings = SettingsFilePath(product, env);
     std::string text;
     if (settings.empty() || !ReadWholeFile(settings, text, kMaxSettingsSize)) {
         return std::nullopt;
     }
+    const std::string prefix = std::string(key) + "=";
     for (const std::string& line : SplitLines(text)) {
-        if (IsInstallDirLine(line) && line.size() > kInstallDirKey.size()) {
-            return line.substr(kInstallDirKey.size());
+        if (line.starts_with(prefix) && line.size() > prefix.size()) {
+            return line.substr(prefix.size());
         }
     }
     return std::nullopt;
 }
 
-bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
-                            const Environment& env) {
+bool WriteSetting(const std::string& product, std::string_view key, const std::string& value,
+                  const Environment& env) {
     const std::string settings = SettingsFilePath(product, env);
-    if (settings.empty() || dir.empty() || dir.find_first_of("\r\n") != std::string::npos) {
+    if (settings.empty() || key.empty() || value.empty() ||
+        key.find_first_of("=\r\n") != std::string_view::npos ||
+        value.find_first_of("\r\n") != std::string::npos) {
         return false;
     }
     if (!CreateFolders(settings.substr(0, settings.rfind('/')))) {
@@ -95,22 +93,35 @@ bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
     if (FileExists(settings) && !ReadWholeFile(settings, old, kMaxSettingsSize)) {
         return false; // never replace a file we could not read
     }
-    // The first INSTALL DIR line takes the new value in its place; later ones would only
+    // The first line of the key takes the new value in its place; later ones would only
     // confuse a reader and are dropped.
+    const std::string prefix = std::string(key) + "=";
     std::string text;
     bool written = false;
     for (const std::string& line : SplitLines(old)) {
-        if (!IsInstallDirLine(line)) {
+        if (!line.starts_with(prefix)) {
             text += line + "\n";
         } else if (!written) {
-            text += std::string(kInstallDirKey) + dir + "\n";
+            text += prefix + value + "\n";
             written = true;
         }
     }
     if (!written) {
-        text += std::string(kInstallDirKey) + dir + "\n";
+        text += prefix + value + "\n";
     }
     return WriteFileAtomically(settings, text);
+}
+
+std::optional<std::string> LookUpInstallDir(const std::string& product, const Environment& env) {
+    if (std::optional<std::string> dir = NonEmpty(env, "TALLO_INSTALL_DIR")) {
+        return dir;
+    }
+    return ReadSetting(product, kInstallDirKey, env);
+}
+
+bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
+                            const Environment& env) {
+    return WriteSetting(product, kInstallDirKey, dir, env);
 }
 
 } // namespace tallo

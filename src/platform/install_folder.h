@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tallo {
 
@@ -22,5 +23,14 @@ std::string SettingsFilePath(const std::string& product, const Environment& env)
 // and for a folder name holding a line break (it could not be read back).
 bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
                             const Environment& env);
+
+// The value of the line "<key>=<value>" of the product's settings file (the first such line);
+// nullopt when the file or the line is missing or the value empty.
+std::optional<std::string> ReadSetting(const std::string& product, std::string_view key,
+                                       const Environment& env);
+// Stores "<key>=<value>" in the settings file as WriteInstallDirSetting does (other lines kept,
+// written atomically). False for an empty key or value, a key with "=", line breaks.
+bool WriteSetting(const std::string& product, std::string_view key, const std::string& value,
+                  const Environment& env);
 
 } // namespace tallo
