@@ -58,5 +58,20 @@ TEST(InstallFolderTest, WritingKeepsOtherLinesAndReadsBack) {
     EXPECT_EQ(LookUpInstallDir("Game", env), "/second");
 }
 
+TEST(InstallFolderTest, OtherSettingsLiveBesideTheInstallLine) {
+    TempDir dir;
+    MapEnvironment env(Vars{{"XDG_CONFIG_HOME", dir.Path()}});
+    ASSERT_TRUE(WriteInstallDirSetting("Game", "/game", env));
+    EXPECT_EQ(ReadSetting("Game", "LANGUAGE", env), std::nullopt);
+    ASSERT_TRUE(WriteSetting("Game", "LANGUAGE", "en", env));
+    ASSERT_TRUE(WriteSetting("Game", "LANGUAGE", "ru", env));
+    EXPECT_EQ(ReadSetting("Game", "LANGUAGE", env), "ru");
+    EXPECT_EQ(LookUpInstallDir("Game", env), "/game");
+    // A key that would read back as another line, or as part of another key, is refused.
+    EXPECT_FALSE(WriteSetting("Game", "A=B", "x", env));
+    EXPECT_FALSE(WriteSetting("Game", "LANGUAGE", "en\nINSTALL DIR=/x", env));
+    EXPECT_EQ(ReadFile(dir / "vantor-sports/Game.conf"), "INSTALL DIR=/game\nLANGUAGE=ru\n");
+}
+
 } // namespace
 } // namespace tallo
