@@ -1,82 +1,93 @@
-#include "editors/qt_prompt.h"
+#include "editors/framework/qt_prompt.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QString>
+#include <QPushButton>
+
+#include "editors/framework/dlg_error_message.h"
+#include "editors/framework/qt_text.h"
 
 namespace tallo {
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+std::optional<std::string> ToResult(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return FromQString(path);
 }
 
-// The original's filters look like "Archives (*.tdb)|*.tdb||"; Qt wants
-// "Archives (*.tdb);;All (*)". Pairs of description and pattern become Qt entries.
-QString ToQtFilter(const std::string& filter) {
-    QStringList parts = FromUtf8(filter).split('|', Qt::SkipEmptyParts);
+} // namespace
+
+QString ToQtFileFilter(const std::string& filter) {
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i];
+        const QString& description = parts[i];
         QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        if (description.contains('(')) {
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (description.contains(QLatin1Char('('))) {
             entries << description;
         } else {
-            entries << description + " (" + patterns + ")";
+            entries << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
         }
     }
     if (entries.isEmpty() && !parts.isEmpty()) {
         entries << parts.first();
     }
-    return entries.join(";;");
+    entries << UiText("framework.file.all") + QStringLiteral(" (*)");
+    return entries.join(QStringLiteral(";;"));
 }
 
-std::optional<std::string> ToResult(const QString& path) {
-    if (path.isEmpty()) {
-        return std::nullopt;
+QWidget* QtPrompt::Owner() const {
+    if (parent_) {
+        return parent_;
     }
-    QByteArray bytes = path.toUtf8();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return QApplication::activeWindow();
 }
-
-}  // namespace
 
 bool QtPrompt::AskYesNo(const std::string& text, const std::string& caption) {
-    return QMessageBox::question(parent_, FromUtf8(caption), FromUtf8(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No, Owner());
+    box.button(QMessageBox::Yes)->setText(UiText("framework.button.yes"));
+    box.button(QMessageBox::No)->setText(UiText("framework.button.no"));
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtPrompt::ShowMessage(const std::string& text, const std::string& caption) {
-    QMessageBox::information(parent_, FromUtf8(caption), FromUtf8(text));
-}
-
-void QtPrompt::ShowErrorWindow(const std::string& headline, const std::string& message) {
-    QMessageBox box(QMessageBox::Warning, FromUtf8(headline), FromUtf8(headline),
-                    QMessageBox::Ok, parent_);
-    box.setInformativeText(FromUtf8(message));
+    QMessageBox box(QMessageBox::Information, ToQString(caption), ToQString(text), QMessageBox::Ok,
+                    Owner());
+    box.button(QMessageBox::Ok)->setText(UiText("framework.button.ok"));
     box.exec();
 }
 
+void QtPrompt::ShowErrorWindow(const std::string& headline, const std::string& message) {
+    CDlgErrorMessage window(Owner());
+    window.SetHeadline(ToQString(headline));
+    window.AddText(ToQString(message));
+    window.exec();
+}
+
 std::optional<std::string> QtPrompt::ChooseFileToOpen(const std::string& filter,
-                                                      const std::string& defaultExtension) {
-    (void)defaultExtension;
-    return ToResult(QFileDialog::getOpenFileName(parent_, QString(), QString(),
-                                                 ToQtFilter(filter)));
+                                                      const std::string& /*defaultExtension*/) {
+    return ToResult(QFileDialog::getOpenFileName(Owner(), UiText("framework.file.open"), QString(),
+                                                 ToQtFileFilter(filter)));
 }
 
 std::optional<std::string> QtPrompt::ChooseFileToSave(const std::string& filter,
                                                       const std::string& defaultExtension,
                                                       const std::string& proposedName) {
-    QFileDialog dialog(parent_, QString(), QString(), ToQtFilter(filter));
+    QFileDialog dialog(Owner(), UiText("framework.file.save"), QString(), ToQtFileFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(FromUtf8(defaultExtension));
-    dialog.selectFile(FromUtf8(proposedName));
+    dialog.setDefaultSuffix(ToQString(defaultExtension));
+    dialog.selectFile(ToQString(proposedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return ToResult(dialog.selectedFiles().first());
 }
 
-}  // namespace tallo
+} // namespace tallo

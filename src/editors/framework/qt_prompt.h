@@ -1,15 +1,25 @@
 #pragma once
 
-#include "platform/prompt.h"
+#include <QPointer>
+#include <QString>
+#include <QWidget>
 
-class QWidget;
+#include "platform/prompt.h"
 
 namespace tallo {
 
-// The prompt interface as message boxes and file dialogs of the window system.
+// The original's file filters look like "Archives (*.tdb)|*.tdb||"; Qt wants
+// "Archives (*.tdb)". Pairs of description and pattern become Qt entries.
+QString ToQtFileFilter(const std::string& filter);
+
+// The prompt interface as the editor's windows: yes/no questions and messages as message boxes
+// in the interface language, the error window for errors, the file dialogs of Qt.
 class QtPrompt : public IPrompt {
 public:
     explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+
+    // The window that owns the boxes (the main window once it exists).
+    void SetParent(QWidget* parent) { parent_ = parent; }
 
     bool AskYesNo(const std::string& text, const std::string& caption) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
@@ -21,7 +31,9 @@ public:
                                                 const std::string& proposedName) override;
 
 private:
-    QWidget* parent_;
+    QWidget* Owner() const;
+
+    QPointer<QWidget> parent_;
 };
 
-}  // namespace tallo
+} // namespace tallo
