@@ -60,6 +60,8 @@ CDlgLongtimeOperation::CDlgLongtimeOperation(QWidget* parent, Clock clock)
       cancel_(new QPushButton(NumberedText(kCancelTextEntry), this)) {
     setWindowTitle(UiText("framework.progress.caption"));
     setModal(true);
+    // The window may be the only one (loading at start): its closing must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     descriptionLabel_->setWordWrap(true);
     descriptionLabel_->setTextFormat(Qt::PlainText);

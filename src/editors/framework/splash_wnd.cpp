@@ -67,6 +67,8 @@ void CSplashWnd::HideSplashScreen() {
 CSplashWnd::CSplashWnd(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Shown before the main window: its closing must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFont(Skin::Font());
 }
 

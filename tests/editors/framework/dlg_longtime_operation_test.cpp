@@ -211,5 +211,27 @@ TEST(CDlgLongtimeOperation, ValuesSetBeforeTheWindowRunsAreShownWhenItStarts) {
     EXPECT_FALSE(window.RequestCancel()); // the run is over
 }
 
+TEST(CDlgLongtimeOperation, AWindowNotShownStillRunsTheWorkToItsEnd) {
+    test::EnsureFrameworkApplication();
+    CDlgLongtimeOperation window;
+    window.SetShownWhileRunning(false);
+    bool everShown = false;
+    QObject::connect(&window, &CDlgLongtimeOperation::updated, &window,
+                     [&] { everShown = everShown || window.isVisible(); });
+    std::atomic<int32_t> reached{0};
+    CLongtimeTask task("Hidden", "", [&](CLongtimeTask& work) {
+        for (int32_t i = 1; i <= 20; ++i) {
+            work.SetPosition(i);
+            reached = i;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return true;
+    });
+    EXPECT_EQ(task.RunWithProgress(window, window.ModalLoop()), LongtimeResult::Completed);
+    EXPECT_EQ(reached.load(), 20);
+    EXPECT_FALSE(everShown);
+    EXPECT_EQ(window.BarValue(), 20);
+}
+
 } // namespace
 } // namespace tallo
