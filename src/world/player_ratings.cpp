@@ -103,9 +103,45 @@ float CPlayer::GetPositionRating(int position) const {
 }
 
 std::array<float, CPlayer::kPositionCount> CPlayer::GetPositionRatings() const {
+    // GetPositionRating for every position, with what all positions share worked out once:
+    // the best position rating, the experience values, the ability factors and the special
+    // ability's bonus (needed only at the main and the other positions). Every rating is
+    // summed in the same order as there, so the values are the same to the last bit.
     std::array<float, kPositionCount> ratings{};
+    const uint8_t best = *std::max_element(positionRatings_.begin(), positionRatings_.end());
+    const float league = kLeagueExperienceValue[std::min<uint8_t>(leagueExperience_, 6)];
+    const float international =
+        kInternationalExperienceValue[std::min<uint8_t>(internationalExperience_, 4)];
+    int factors[kAbilityCount];
+    for (int i = 0; i < kAbilityCount; ++i) {
+        factors[i] = AbilityFactor(abilities_[i]);
+    }
+    bool bonusKnown = false;
+    float bonus = 0.0f;
     for (int position = 1; position <= kPositionCount; ++position) {
-        ratings[position - 1] = GetPositionRating(position);
+        const float own = positionRatings_[kGroupOf[position]];
+        const float experience =
+            best > 0 ? league * own / best + international * own / best : league + international;
+        float rating = experience + own;
+        if (position == mainPosition_ || position == otherPositions_[0] ||
+            position == otherPositions_[1]) {
+            if (!bonusKnown) {
+                bonus = GetSpecialAbility().bonus;
+                bonusKnown = true;
+            }
+            rating += bonus;
+        }
+        const Side side = kSideOf[position];
+        const bool wrongFoot = (side == kRightSide && preferredFoot_ == 2) ||
+                               (side == kLeftSide && preferredFoot_ == 1);
+        for (int i = 0; i < kAbilityCount; ++i) {
+            float term = static_cast<float>(factors[i] * kWeights[position][i]) * 0.25f;
+            if (wrongFoot) {
+                term = term < 0.0f ? term * 2.0f : term * 0.5f;
+            }
+            rating += term;
+        }
+        ratings[position - 1] = rating;
     }
     return ratings;
 }
