@@ -33,8 +33,10 @@ const std::string& EditingSample() {
 void CopyInstallation(const std::string& folder) {
     const std::string sample = EditingSample();
     fs::create_directories(folder);
-    for (const char* part : {"database", "script"}) {
-        fs::copy(fs::path(sample) / part, fs::path(folder) / part, fs::copy_options::recursive);
+    for (const char* part : {"database", "script", "badges", "picture"}) {
+        if (fs::exists(fs::path(sample) / part)) {
+            fs::copy(fs::path(sample) / part, fs::path(folder) / part, fs::copy_options::recursive);
+        }
     }
 }
 
@@ -58,10 +60,11 @@ EditorHarness::EditorHarness(const std::string& installFolder) {
     folders = std::make_unique<DatabaseFolders>(env);
     EditorContext context;
     context.installFolder = install;
-    context.badgesFolder = dir / "badges";
-    context.pictureFolder = dir / "picture";
+    context.badgesFolder = install + "/badges";
+    context.pictureFolder = install + "/picture";
     context.userDatabases = folders.get();
     context.prompt = &prompt;
+    context.progress = &progress;
     context.caption = "Editor";
     context.tools = &GlobalTools();
     context.languageTables = &GlobalLanguageTables();

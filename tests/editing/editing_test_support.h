@@ -8,6 +8,7 @@
 #include "editing/session/editor_context.h"
 #include "editing/session/open_databases.h"
 #include "platform/environment.h"
+#include "platform/recording_progress.h"
 #include "platform/scripted_prompt.h"
 #include "support/temp_dir.h"
 
@@ -23,8 +24,8 @@ namespace tallo::test {
 const std::string& EditingSample();
 
 // A private copy of the shared sample's installation in `folder`: its "database" folder (the
-// game's own database and the tables beside it) and its "script" folder. Imports and safety
-// copies write there.
+// game's own database and the tables beside it), its "script", "badges" and "picture"
+// folders. Imports and safety copies write there.
 void CopyInstallation(const std::string& folder);
 
 // Every file a SaveAll of `world` writes, by name. The world is saved into a scratch folder and
@@ -32,7 +33,8 @@ void CopyInstallation(const std::string& folder);
 std::map<std::string, std::string> SavedBytes(CWorld& world);
 
 // An editor on an installation: user databases below a temporary documents folder, a scripted
-// prompt (answering yes unless told otherwise) and the open databases.
+// prompt (answering yes unless told otherwise), a recording progress display and the open
+// databases.
 struct EditorHarness {
     // `install` empty: a private copy of the sample installation in the harness's folder.
     explicit EditorHarness(const std::string& install = std::string());
@@ -45,6 +47,7 @@ struct EditorHarness {
     MapEnvironment env;
     std::unique_ptr<DatabaseFolders> folders;
     ScriptedPrompt prompt{true};
+    RecordingProgress progress;
     std::unique_ptr<OpenDatabases> databases;
 };
 

@@ -17,6 +17,21 @@ class WorldInternationals;
 // One open database of the editor: its world (owned by the database list), the international
 // competitions loaded for it, its change journal and the main window's selection in it.
 // Nothing of one session is shared with another.
+//
+// What the whole process shares, and why that is right for several open databases:
+//   - the installation's tables, read once per run: the stadium models, the cup schemes, the
+//     per-language tables, the global tool object (ID tables, badge archive, name lists), the
+//     competition tree factory and the game date;
+//   - the qualification program table of the cups: it only grows, and every competition node
+//     keeps the index of its own program, so the nodes of one database never see another's;
+//   - the admin flag, the folder table and the active code page (one installation, one code
+//     page per run);
+//   - the folder the club file commands remember (a convenience of the user's, as before);
+//   - the counter that names new clubs "Club n" before their names are set; a club read from
+//     a file gets the file's names, so only a club section without names shows it.
+// The process-wide language number (the game database build, the editors) follows the current
+// database: the main window sets it from the database it shows. The country and top row
+// remembered under each continent are kept here, per database, not in the window.
 class DatabaseSession : public JournalTarget {
 public:
     // `world` must be in `list`; the session starts without international competitions.

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -495,6 +496,55 @@ TEST_F(MainWindowModelTest, SynchronisationTreesHoldEveryCountryAndNoNationalTea
     EXPECT_EQ(model.Drop(SyncItem::Continent(0, 0), SyncItem::Continent(0, 1)).outcome.messageId,
               847);
     EXPECT_FALSE(Session().Journal().CanUndo());
+}
+
+TEST_F(MainWindowModelTest, WrongBadgesAreListedForTheErrorWindow) {
+    // The sample leaves a few badges incomplete on purpose; they are listed, one text each.
+    const size_t incomplete = model_->CheckWrongBadges().size();
+    EXPECT_GT(incomplete, 0u);
+    EXPECT_EQ(harness_.prompt.CountOf(PromptCall::Kind::ErrorWindow), 1u);
+    const int number = SelectBiggestCountry();
+    CClub& club = *World().GetCountry(number)->FindClub(model_->Clubs()[1].clubId);
+    ASSERT_TRUE(club.SetBadgeFile("XX\\Badge180\\missing.tga"));
+    model_->OnCommand(Command::kWrongBadges);
+    const std::vector<std::string> texts = model_->CheckWrongBadges();
+    ASSERT_EQ(texts.size(), incomplete + 1);
+    size_t mentioning = 0;
+    for (const std::string& text : texts) {
+        mentioning += text.find("missing.tga") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_EQ(mentioning, 1u);
+    EXPECT_EQ(harness_.prompt.CountOf(PromptCall::Kind::ErrorWindow), 3u);
+}
+
+TEST_F(MainWindowModelTest, TheGameDatabaseIsWrittenBehindTheProgressDisplay) {
+    model_->OnCommand(Command::kWriteGameDatabase);
+    EXPECT_TRUE(fs::exists(harness_.install + "/database/Master.dat"));
+    const auto title = harness_.progress.Last(ProgressCall::Kind::Title);
+    ASSERT_TRUE(title.has_value());
+    EXPECT_EQ(title->text, LoadString(833));
+    EXPECT_NE(title->thread, std::this_thread::get_id()); // the work ran on a worker
+    EXPECT_FALSE(Session().Journal().CanUndo());          // nothing of the database changed
+}
+
+TEST_F(MainWindowModelTest, RestoreBringsBackTheSafetyCopyAndCanBeUndone) {
+    const int number = SelectBiggestCountry();
+    const auto original = SavedBytes(World());
+    model_->OnClubSelected(1);
+    model_->OnCommand(Command::kDeleteClub);
+    const auto deleted = SavedBytes(World());
+    ASSERT_TRUE(model_->Command(Command::kRestore, kEnglish).enabled);
+    harness_.prompt.ClearCalls();
+    model_->OnCommand(Command::kRestore);
+    EXPECT_EQ(harness_.prompt.Calls().front().text, LoadString(897));
+    EXPECT_EQ(SavedBytes(World()), original);
+    EXPECT_EQ(model_->SelectedCountry(), 14); // the restored database's own selection
+    EXPECT_EQ(model_->UndoText(kEnglish), "Undo: Restore the game database");
+    model_->OnCommand(Command::kUndo);
+    EXPECT_EQ(SavedBytes(World()), deleted);
+    // The database before the restore comes back with its own selection.
+    EXPECT_EQ(model_->SelectedCountry(), number);
+    EXPECT_EQ(model_->Clubs().size(), World().GetCountry(number)->GetClubCount());
 }
 
 } // namespace
