@@ -4,14 +4,18 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/master_build_driver.h"
+#include "app/app_state.h"
 #include "app/tallo2002_app.h"
-#include "editors/qt_prompt.h"
+#include "editors/framework/qt_prompt.h"
+#include "editors/main_window/editor_start.h"
+#include "formats/dialog_text.h"
 #include "formats/string_table.h"
 #include "platform/console_prompt.h"
 
@@ -27,6 +31,13 @@ bool HasDisplay() {
     return false;
 }
 
+// The folder of the running program (our renderer plug-in lies beside it).
+std::string ProgramFolder() {
+    std::error_code failure;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failure);
+    return failure ? std::string() : self.parent_path().string();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -40,9 +51,12 @@ int main(int argc, char* argv[]) {
     // in message boxes.
     std::unique_ptr<QApplication> application;
     std::unique_ptr<tallo::IPrompt> prompt;
+    tallo::QtPrompt* qtPrompt = nullptr;
     if (!buildMode && HasDisplay()) {
         application = std::make_unique<QApplication>(argc, argv);
-        prompt = std::make_unique<tallo::QtPrompt>();
+        auto windowPrompt = std::make_unique<tallo::QtPrompt>();
+        qtPrompt = windowPrompt.get();
+        prompt = std::move(windowPrompt);
     } else {
         prompt = std::make_unique<tallo::ConsolePrompt>(std::cerr);
     }
@@ -53,14 +67,21 @@ int main(int argc, char* argv[]) {
     services.runMasterBuild = [&](int32_t language, uint32_t optionBits) {
         tallo::RunMasterBuild(language, optionBits, *prompt, std::cerr);
     };
+    tallo::CTallo2002App* running = nullptr;
     services.runMainWindow = [&]() {
-        // The main window is not part of this version yet.
-        prompt->ShowMessage("The editor window is not available in this version yet; use "
-                            "\"-master\" to build the game database.",
-                            tallo::LoadString(899));
+        if (application == nullptr || qtPrompt == nullptr) {
+            prompt->ShowMessage(tallo::DialogText("main.no_display"), tallo::LoadString(899));
+            return;
+        }
+        tallo::EditorStartOptions options;
+        options.splash = running != nullptr && running->SplashEnabled();
+        options.adminMode = tallo::IsAdminMode();
+        options.programFolder = ProgramFolder();
+        tallo::RunEditorWindow(*application, *qtPrompt, options);
     };
 
     tallo::CTallo2002App app(services);
+    running = &app;
     app.InitInstance(arguments);
     return app.ExitInstance();
 }

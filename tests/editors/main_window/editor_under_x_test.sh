@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# The editor under a real X server: started on a sample installation in English, it shows a
+# window whose title ends in " - Database"; Ctrl+Q asks whether to leave, Enter answers Yes
+# (the default button), and the program ends with status 1.
+#   editor_under_x_test.sh TALLO_EDITOR TALLO_DB
+set -u
+editor=$1
+tool=$2
+for program in Xvfb xdotool; do
+  if ! command -v "$program" >/dev/null; then
+    echo "SKIP: $program is not installed (scripts/bootstrap installs it)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${editor_pid:-}" ] && kill "$editor_pid" 2>/dev/null
+  [ -n "${x_pid:-}" ] && kill "$x_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$tool" sample "$work/game" --scale small --seed 2 >/dev/null || { echo "sample failed"; exit 1; }
+
+# A display number of our own.
+display=""
+for number in $(seq 90 120); do
+  if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
+    display=":$number"
+    break
+  fi
+done
+[ -n "$display" ] || { echo "no free display"; exit 1; }
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+x_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do
+  xdotool getmouselocation >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+unset QT_QPA_PLATFORM
+env TALLO_INSTALL_DIR="$work/game" TALLO_UI_LANGUAGE=en XDG_CONFIG_HOME="$work/config" \
+  XDG_RUNTIME_DIR="$work" TALLO_DOCUMENTS_DIR="$work/documents" "$editor" >"$work/out.log" 2>&1 &
+editor_pid=$!
+
+window=""
+for _ in $(seq 300); do
+  window=$(xdotool search --name ' - Database$' 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  kill -0 "$editor_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ -z "$window" ]; then
+  echo "no window whose title ends in ' - Database'"
+  cat "$work/out.log"
+  exit 1
+fi
+echo "window: $(xdotool getwindowname "$window")"
+
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key --window "$window" ctrl+q
+# The question comes up in a window of its own; Enter takes its default button, Yes.
+for _ in $(seq 100); do
+  [ "$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)" -gt 1 ] && break
+  sleep 0.1
+done
+sleep 0.5
+xdotool key Return
+
+status=""
+for _ in $(seq 100); do
+  if ! kill -0 "$editor_pid" 2>/dev/null; then
+    wait "$editor_pid"
+    status=$?
+    break
+  fi
+  sleep 0.1
+done
+editor_pid=""
+if [ "$status" != "1" ]; then
+  echo "the editor did not end with status 1 (status: '${status:-still running}')"
+  cat "$work/out.log"
+  exit 1
+fi
+echo "ended with status 1"
