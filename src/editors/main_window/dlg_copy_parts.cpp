@@ -65,7 +65,12 @@ CDlgCopyParts::CDlgCopyParts(Kind kind, uint32_t mask, QWidget* parent) : CDialo
         layout->addWidget(box);
         boxes_.push_back(box);
     }
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(ToQString(DialogText("framework.button.ok")),
+                                         QDialogButtonBox::AcceptRole);
+    buttons->addButton(ToQString(DialogText("framework.button.cancel")),
+                       QDialogButtonBox::RejectRole);
+    ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

@@ -145,7 +145,8 @@ CDlgDatabaseCopy::CDlgDatabaseCopy(SynchronisationModel& model, QWidget* parent)
     boxes_[1]->setCurrentIndex(static_cast<int>(model.RightStart()));
     FillTree(0);
     FillTree(1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(ToQString(DialogText("common.close")), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons, 3, 0, 1, 2);
     layout->setRowStretch(2, 1);

@@ -52,7 +52,7 @@ CDlgUserDatabase::CDlgUserDatabase(UserDatabaseDialogModel& model, QWidget* pare
     delete_ = new QPushButton(ToQString(DialogText("userdb.delete")), this);
     accept_ = new QPushButton(
         ToQString(save ? DialogText("userdb.save") : DialogText("userdb.open")), this);
-    auto* cancel = new QPushButton(ToQString(DialogText("common.cancel")), this);
+    auto* cancel = new QPushButton(ToQString(DialogText("framework.button.cancel")), this);
     accept_->setDefault(true);
     buttons->addWidget(delete_);
     buttons->addStretch(1);
@@ -60,9 +60,12 @@ CDlgUserDatabase::CDlgUserDatabase(UserDatabaseDialogModel& model, QWidget* pare
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
 
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    // The selection, not the current row: a list that takes the focus makes its first row
+    // current without the user choosing it.
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!showing_) {
-            model_.Select(row);
+            const QList<QListWidgetItem*> selected = list_->selectedItems();
+            model_.Select(selected.isEmpty() ? -1 : list_->row(selected.front()));
             Show();
         }
     });
@@ -85,6 +88,9 @@ CDlgUserDatabase::CDlgUserDatabase(UserDatabaseDialogModel& model, QWidget* pare
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     FillList();
     Show();
+    if (newName_ != nullptr) {
+        newName_->setFocus();
+    }
 }
 
 void CDlgUserDatabase::FillList() {
@@ -99,7 +105,10 @@ void CDlgUserDatabase::FillList() {
 // Shows what the model holds now.
 void CDlgUserDatabase::Show() {
     showing_ = true;
-    list_->setCurrentRow(model_.SelectedRow());
+    list_->clearSelection();
+    if (model_.SelectedRow() >= 0) {
+        list_->setCurrentRow(model_.SelectedRow());
+    }
     comment_->setText(ToQString(model_.Comment()));
     delete_->setEnabled(model_.DeleteEnabled());
     accept_->setEnabled(model_.AcceptEnabled());

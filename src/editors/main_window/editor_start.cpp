@@ -1,8 +1,6 @@
 #include "editors/main_window/editor_start.h"
 
 #include <QApplication>
-#include <QSplashScreen>
-#include <QTimer>
 
 #include "app/database_folders.h"
 #include "app/folder_table.h"
@@ -12,6 +10,7 @@
 #include "editors/framework/dlg_longtime_operation.h"
 #include "editors/framework/qt_prompt.h"
 #include "editors/framework/skin.h"
+#include "editors/framework/splash_wnd.h"
 #include "editors/main_window/dlg_main_menu.h"
 #include "editors/render/render_manager.h"
 #include "formats/interface_language.h"
@@ -55,11 +54,8 @@ void RunEditorWindow(QApplication& application, QtPrompt& prompt,
     FolderTable folders;
     SetUpFolders(folders, installFolder + "/Database");
 
-    std::unique_ptr<QSplashScreen> splash;
-    if (options.splash) {
-        splash = std::make_unique<QSplashScreen>(Skin::SplashPicture());
-        splash->show();
-        QTimer::singleShot(kSplashMilliseconds, splash.get(), &QWidget::close);
+    CSplashWnd::EnableSplashScreen(options.splash);
+    if (CSplashWnd::ShowSplashScreen(kSplashMilliseconds) != nullptr) {
         application.processEvents();
     }
 
@@ -86,7 +82,7 @@ void RunEditorWindow(QApplication& application, QtPrompt& prompt,
     renderSetup.candidates = DefaultRendererCandidates(installFolder, options.programFolder);
     CRenderManager& renderer = CRenderManager::Acquire(renderSetup);
     window.show();
-    if (splash) {
+    if (CSplashWnd* splash = CSplashWnd::Current()) {
         splash->raise();
     }
     if (window.Start(renderer.IsReady())) {
