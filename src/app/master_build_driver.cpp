@@ -35,17 +35,6 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// A progress receiver that shows nothing (build mode without a display).
-class SilentProgress : public IProgress {
-public:
-    void SetRange(int32_t, int32_t) override {}
-    void SetPosition(int32_t) override {}
-    void SetTitle(const std::string&) override {}
-    void SetDescription(const std::string&) override {}
-    void SetStatus(const std::string&) override {}
-    void EnableCancel(bool) override {}
-    bool IsCancelled() const override { return false; }
-};
 
 } // namespace
 

@@ -20,4 +20,16 @@ public:
     virtual bool IsCancelled() const = 0;
 };
 
+// A progress receiver that shows nothing (work run without a window).
+class SilentProgress : public IProgress {
+public:
+    void SetRange(int32_t, int32_t) override {}
+    void SetPosition(int32_t) override {}
+    void SetTitle(const std::string&) override {}
+    void SetDescription(const std::string&) override {}
+    void SetStatus(const std::string&) override {}
+    void EnableCancel(bool) override {}
+    bool IsCancelled() const override { return false; }
+};
+
 } // namespace tallo

@@ -110,27 +110,9 @@ ClubListContent BuildClubList(const CCountry& country, ClubSort sort, int langua
         row.name = std::string(club->Name(languageSlot));
 
         // The persons: the country's half of the statistics and the first team's level.
-        double firstTeamSum = 0;
-        int firstTeamCount = 0;
         statistics.persons += static_cast<int>(club->PlayerCount());
-        for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
-            const CPlayer* person =
-                world != nullptr ? world->FindPlayer(club->PlayerId(i)) : nullptr;
-            if (person == nullptr) {
-                continue;
-            }
-            const double rating = person->GetRating();
-            if (person->Talent() < statistics.talents.size()) {
-                ++statistics.talents[person->Talent()];
-            }
-            statistics.personLevelSum += rating;
-            ++statistics.personsFound;
-            if (person->IsPlayerRole() && person->IsFirstTeam()) {
-                firstTeamSum += rating;
-                ++firstTeamCount;
-            }
-        }
-        row.level = firstTeamCount != 0 ? firstTeamSum / firstTeamCount : 0;
+        row.level = AddClubPersons(world, *club, statistics.talents, statistics.personLevelSum,
+                                   statistics.personsFound);
         statistics.clubLevelSum += row.level;
         if (!row.nationalTeam) {
             ++statistics.clubs;

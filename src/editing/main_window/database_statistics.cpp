@@ -32,26 +32,8 @@ DatabaseStatistics CountCountryShare(const CCountry& country) {
     for (const auto& [id, club] : country.Clubs()) {
         ++share.clubs;
         share.persons += static_cast<int>(club->PlayerCount());
-        double firstTeamSum = 0;
-        int firstTeamCount = 0;
-        for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
-            const CPlayer* person =
-                world != nullptr ? world->FindPlayer(club->PlayerId(i)) : nullptr;
-            if (person == nullptr) {
-                continue;
-            }
-            const double rating = person->GetRating();
-            if (person->Talent() < share.talents.size()) {
-                ++share.talents[person->Talent()];
-            }
-            share.personLevelSum += rating;
-            ++share.personsFound;
-            if (person->IsPlayerRole() && person->IsFirstTeam()) {
-                firstTeamSum += rating;
-                ++firstTeamCount;
-            }
-        }
-        share.clubLevelSum += firstTeamCount != 0 ? firstTeamSum / firstTeamCount : 0;
+        share.clubLevelSum += AddClubPersons(world, *club, share.talents, share.personLevelSum,
+                                             share.personsFound);
     }
     return share;
 }

@@ -2,6 +2,10 @@
 
 #include <cstdio>
 
+#include "world/club.h"
+#include "world/player.h"
+#include "world/world.h"
+
 namespace tallo {
 
 namespace {
@@ -66,6 +70,29 @@ std::vector<StatisticsValue> DatabaseStatistics::Values() const {
     values.push_back({kDatabasePersonLevel, FormatLevel(PersonLevel())});
     values.push_back({kDatabaseClubLevel, FormatLevel(ClubLevel())});
     return values;
+}
+
+double AddClubPersons(const CWorld* world, const CClub& club, std::array<int, 5>& talents,
+                      double& personLevelSum, int& personsFound) {
+    double firstTeamSum = 0;
+    int firstTeamCount = 0;
+    for (uint32_t i = 0; i < club.PlayerCount(); ++i) {
+        const CPlayer* person = world != nullptr ? world->FindPlayer(club.PlayerId(i)) : nullptr;
+        if (person == nullptr) {
+            continue;
+        }
+        const double rating = person->GetRating();
+        if (person->Talent() < talents.size()) {
+            ++talents[person->Talent()];
+        }
+        personLevelSum += rating;
+        ++personsFound;
+        if (person->IsPlayerRole() && person->IsFirstTeam()) {
+            firstTeamSum += rating;
+            ++firstTeamCount;
+        }
+    }
+    return firstTeamCount != 0 ? firstTeamSum / firstTeamCount : 0;
 }
 
 } // namespace tallo

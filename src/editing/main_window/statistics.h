@@ -7,6 +7,9 @@
 
 namespace tallo {
 
+class CClub;
+class CWorld;
+
 // The statistics labels of the main window (controls of dialog 185).
 namespace StatisticsLabel {
 // The selected country.
@@ -69,5 +72,11 @@ struct DatabaseStatistics {
 
 // "%2.2f" of a level.
 std::string FormatLevel(double level);
+
+// Counts the persons a club lists into statistics: each person found in `world`'s registry adds
+// to the talent counts, the sum of levels and the number found. Gives the club's first-team
+// level: the average level of its first-team players, 0 without any.
+double AddClubPersons(const CWorld* world, const CClub& club, std::array<int, 5>& talents,
+                      double& personLevelSum, int& personsFound);
 
 } // namespace tallo

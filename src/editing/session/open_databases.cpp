@@ -1,4 +1,5 @@
 #include "editing/session/open_databases.h"
+#include "platform/progress.h"
 
 #include <optional>
 #include <utility>
@@ -30,17 +31,6 @@ constexpr uint16_t kStartCountry = 14;
 constexpr const char* kImportName = "main.file.import";
 constexpr const char* kRestoreName = "main.database.restore";
 
-// The display of operations run without a window.
-class NoProgress : public IProgress {
-public:
-    void SetRange(int32_t, int32_t) override {}
-    void SetPosition(int32_t) override {}
-    void SetTitle(const std::string&) override {}
-    void SetDescription(const std::string&) override {}
-    void SetStatus(const std::string&) override {}
-    void EnableCancel(bool) override {}
-    bool IsCancelled() const override { return false; }
-};
 
 std::string FindingLines(const CWorld& world) {
     std::string lines;
@@ -149,16 +139,23 @@ DatabaseSession* OpenDatabases::OpenUserDatabase(std::string_view name) {
     return OpenFolder(*folder);
 }
 
+bool OpenDatabases::AcceptsDatabaseName(std::string_view name) const {
+    const DatabaseNameProblem problem = CheckDatabaseName(name);
+    if (problem == DatabaseNameProblem::None) {
+        return true;
+    }
+    const std::string text(name);
+    Prompt().ShowMessage(FormatDialogText("main.database.name_refused", text.c_str(),
+                                          DatabaseNameProblemText(problem)),
+                         context_.Caption());
+    return false;
+}
+
 DatabaseSession* OpenDatabases::CreateUserDatabase(std::string_view name) {
     if (IsFull() || context_.userDatabases == nullptr) {
         return nullptr;
     }
-    const DatabaseNameProblem problem = CheckDatabaseName(name);
-    if (problem != DatabaseNameProblem::None) {
-        const std::string text(name);
-        Prompt().ShowMessage(FormatDialogText("main.database.name_refused", text.c_str(),
-                                              DatabaseNameProblemText(problem)),
-                             context_.Caption());
+    if (!AcceptsDatabaseName(name)) {
         return nullptr;
     }
     CWorld* world =
@@ -253,12 +250,7 @@ bool OpenDatabases::SaveCurrentAs(std::string_view name, std::string_view commen
     if (session == nullptr || context_.userDatabases == nullptr) {
         return false;
     }
-    const DatabaseNameProblem problem = CheckDatabaseName(name);
-    if (problem != DatabaseNameProblem::None) {
-        const std::string text(name);
-        Prompt().ShowMessage(FormatDialogText("main.database.name_refused", text.c_str(),
-                                              DatabaseNameProblemText(problem)),
-                             context_.Caption());
+    if (!AcceptsDatabaseName(name)) {
         return false;
     }
     // Asked before the folder changes, so that a no leaves the database where it was.
@@ -275,7 +267,7 @@ bool OpenDatabases::SaveCurrentAs(std::string_view name, std::string_view commen
 // Long-time operations ----------------------------------------------------------------------
 
 IProgress& OpenDatabases::Display() const {
-    static NoProgress none;
+    static SilentProgress none;
     return context_.progress != nullptr ? *context_.progress : none;
 }
 

@@ -109,6 +109,8 @@ private:
     void LoadWorld(CWorld& world, WorldInternationals& internationals,
                    const std::string& folder) const;
     DatabaseSession* AddSession(CWorld& world);
+    // Whether `name` may name a user database; otherwise the reason is shown and false given.
+    bool AcceptsDatabaseName(std::string_view name) const;
     // Asks before the first save of a database whose load found damage; false on no.
     bool MaySave(DatabaseSession& session) const;
     bool SaveSession(DatabaseSession& session);

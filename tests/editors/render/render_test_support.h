@@ -4,20 +4,15 @@
 #include <QColor>
 #include <QImage>
 
+#include "editors/framework/framework_test_support.h"
+
 #include <cstdlib>
 
 namespace tallo::test {
 
-// The one application object of the test program, on the offscreen platform unless the run
-// chose another.
+// The one application object of the test program, as the framework's tests make it.
 inline void EnsureApplication() {
-    if (QApplication::instance() == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char name[] = "editors_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
+    EnsureFrameworkApplication();
 }
 
 // Pixels of a picture within a few steps of a colour in every channel.
