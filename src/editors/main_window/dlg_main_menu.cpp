@@ -141,6 +141,7 @@ DlgMainMenu::DlgMainMenu(OpenDatabases& databases, IEditorDialogs* editors, bool
     BuildWidgets();
     BuildMenus();
     RetranslateStatic();
+    UpdateCommands(); // named and greyed while the database loads
     RestoreGeometry();
 }
 

@@ -6,13 +6,17 @@
 #include "app/folder_table.h"
 #include "editing/session/editor_context.h"
 #include "editing/session/installation_tables.h"
+#include "editing/session/database_session.h"
 #include "editing/session/open_databases.h"
 #include "editors/framework/dlg_longtime_operation.h"
+#include "editors/framework/longtime_runner.h"
+#include "editors/framework/longtime_task.h"
 #include "editors/framework/qt_prompt.h"
 #include "editors/framework/skin.h"
 #include "editors/framework/splash_wnd.h"
 #include "editors/main_window/dlg_main_menu.h"
 #include "editors/render/render_manager.h"
+#include "formats/dialog_text.h"
 #include "formats/interface_language.h"
 #include "formats/per_language_tables.h"
 #include "formats/string_table.h"
@@ -84,6 +88,18 @@ void RunEditorWindow(QApplication& application, QtPrompt& prompt,
     window.show();
     if (CSplashWnd* splash = CSplashWnd::Current()) {
         splash->raise();
+    }
+    // The game's database loads on a worker thread behind the progress window; what the load
+    // found damaged is shown when it is done.
+    DatabaseSession* game = nullptr;
+    CLongtimeTask load(DialogText("main.load.title"), installFolder + "/database",
+                       [&databases, &game](CLongtimeTask&) {
+                           game = databases.OpenGameDatabase();
+                           return game != nullptr;
+                       });
+    RunWithProgressDialog(load, &window);
+    if (game != nullptr) {
+        databases.ShowLoadFindings(*game);
     }
     if (window.Start(renderer.IsReady())) {
         application.exec();
