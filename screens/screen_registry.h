@@ -35,7 +35,7 @@ struct Screen {
     ScreenCapture capture;
 };
 
-// Adds a window to the pictures. To add yours, put a file into tools/screens/ with
+// Adds a window to the pictures. To add yours, put a file into screens/ with
 //     static const ScreenRegistration myWindow("my_window", WidgetScreen([](ScreenContext& c) {
 //         return std::make_unique<MyWindow>(...);
 //     }));
