@@ -59,15 +59,28 @@ if [ -z "$window" ]; then
 fi
 echo "window: $(xdotool getwindowname "$window")"
 
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key --window "$window" ctrl+q
-# The question comes up in a window of its own; Enter takes its default button, Yes.
-for _ in $(seq 100); do
-  [ "$(xdotool search --onlyvisible --name '.' 2>/dev/null | wc -l)" -gt 1 ] && break
-  sleep 0.1
+# Ctrl+Q asks whether to leave, in a window under the message caption "Editor"; the start
+# window may still hold the focus for a moment, so the key is sent again until it does.
+question=""
+for _ in $(seq 10); do
+  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key --window "$window" ctrl+q
+  for _ in $(seq 30); do
+    question=$(xdotool search --onlyvisible --name '^Editor$' 2>/dev/null | head -n 1)
+    [ -n "$question" ] && break
+    sleep 0.1
+  done
+  [ -n "$question" ] && break
 done
-sleep 0.5
-xdotool key Return
+if [ -z "$question" ]; then
+  echo "Ctrl+Q brought no question"
+  cat "$work/out.log"
+  exit 1
+fi
+# Enter takes the question's default button, Yes.
+xdotool windowfocus --sync "$question" 2>/dev/null
+sleep 0.3
+xdotool key --window "$question" Return
 
 status=""
 for _ in $(seq 100); do
