@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/table_format.h"
+
 #include "formats/interface_language.h"
 #include "formats/placeholder_check.h"
 
@@ -90,22 +92,7 @@ std::vector<std::string_view> DialogTextKeys();
 // A dialog text formatted printf-style with numbers and C strings, like FormatString. The
 // format comes from the compiled-in table, never from a file.
 template <class... Args> std::string FormatDialogText(DialogTextKey key, Args... args) {
-    const std::string& format = DialogText(key);
-    if constexpr (sizeof...(Args) == 0) {
-        return format;
-    } else {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-security"
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-        int needed = std::snprintf(nullptr, 0, format.c_str(), args...);
-        if (needed <= 0) {
-            return std::string();
-        }
-        std::vector<char> buffer(static_cast<size_t>(needed) + 1);
-        std::snprintf(buffer.data(), buffer.size(), format.c_str(), args...);
-#pragma GCC diagnostic pop
-        return std::string(buffer.data(), static_cast<size_t>(needed));
-    }
+    return FormatTableText(DialogText(key), args...);
 }
 
 } // namespace tallo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/table_format.h"
+
 #include "formats/interface_language.h"
 
 #include <cstdio>
@@ -21,22 +23,7 @@ bool HasString(int id);
 // Formats a table entry printf-style with the given arguments (numbers and C strings), in the
 // interface language. The format comes from the compiled-in table, never from a file.
 template <class... Args> std::string FormatString(int id, Args... args) {
-    const std::string& format = LoadString(id);
-    if constexpr (sizeof...(Args) == 0) {
-        return format;
-    } else {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-security"
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-        int needed = std::snprintf(nullptr, 0, format.c_str(), args...);
-        if (needed <= 0) {
-            return std::string();
-        }
-        std::vector<char> buffer(static_cast<size_t>(needed) + 1);
-        std::snprintf(buffer.data(), buffer.size(), format.c_str(), args...);
-#pragma GCC diagnostic pop
-        return std::string(buffer.data(), static_cast<size_t>(needed));
-    }
+    return FormatTableText(LoadString(id), args...);
 }
 
 } // namespace tallo

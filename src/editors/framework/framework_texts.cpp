@@ -27,9 +27,9 @@ bool HasFrameworkText(std::string_view key) {
 
 std::vector<std::string_view> FrameworkTextKeys() {
     std::vector<std::string_view> keys;
-    for (const dialog_text_detail::Entry& entry : dialog_text_detail::kEntries) {
-        if (entry.key.starts_with(kPrefix)) {
-            keys.push_back(entry.key);
+    for (std::string_view key : DialogTextKeys()) {
+        if (key.starts_with(kPrefix)) {
+            keys.push_back(key);
         }
     }
     return keys;
