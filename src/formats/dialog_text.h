@@ -15,7 +15,7 @@ namespace tallo {
 
 // The editor's own dialog texts (menus, labels, captions that have no number in the string
 // table), keyed by a dotted name such as "main.menu.file", in Russian and English. The table is
-// resources/dialog_texts.inc; a key that is not in it does not compile:
+// resources/dialog_texts*.inc (one file per group of windows); a key that is not in them does not compile:
 //
 //     menu->setTitle(ToQString(DialogText("main.menu.file")));
 //
@@ -30,6 +30,11 @@ struct Entry {
 
 inline constexpr Entry kEntries[] = {
 #include "../../resources/dialog_texts.inc"
+#include "../../resources/dialog_texts_club.inc"
+#include "../../resources/dialog_texts_badge_kit.inc"
+#include "../../resources/dialog_texts_person.inc"
+#include "../../resources/dialog_texts_staff.inc"
+#include "../../resources/dialog_texts_squad.inc"
 };
 
 inline constexpr std::size_t kCount = std::size(kEntries);

@@ -60,18 +60,31 @@ class ScopeCopy {
 public:
     static ScopeCopy Take(const CWorld& world, const ChangeScope& scope) {
         ScopeCopy copy;
+        copy.Add(world, scope);
+        return copy;
+    }
+
+    // Takes the parts of `scope` that the copy does not hold yet.
+    void Add(const CWorld& world, const ChangeScope& scope) {
         for (int number : scope.countries) {
+            if (Holds(number)) {
+                continue;
+            }
             if (auto snapshot = CountrySnapshot::Take(world, number)) {
-                copy.countries_.push_back(std::move(snapshot));
+                countries_.push_back(std::move(snapshot));
             }
         }
-        if (scope.rules) {
-            copy.rules_ = world.Rules();
+        if (scope.rules && !rules_) {
+            rules_ = world.Rules();
         }
-        if (scope.playersWithoutClub) {
-            copy.withoutClub_ = WithoutClubCopy::Take(world);
+        if (scope.playersWithoutClub && !withoutClub_) {
+            withoutClub_ = WithoutClubCopy::Take(world);
         }
-        return copy;
+    }
+
+    bool Holds(int number) const {
+        return std::any_of(countries_.begin(), countries_.end(),
+                           [number](const auto& kept) { return kept->Number() == number; });
     }
 
     // Everything the copy covers is released first and only then made again, so that a
@@ -101,6 +114,12 @@ private:
 };
 
 } // namespace
+
+// The copy an open change keeps (a name the header can declare).
+class ScopeCopyHolder {
+public:
+    ScopeCopy copy;
+};
 
 // One recorded change. Exchange puts back what the entry keeps and keeps what it replaced, so
 // the same call undoes the change and, once more, redoes it.
@@ -180,6 +199,63 @@ ChangeJournal::Outcome ChangeJournal::Apply(std::string name, const ChangeScope&
         break;
     }
     return outcome;
+}
+
+ChangeJournal::OpenChange::OpenChange(ChangeJournal& journal, std::string name)
+    : journal_(journal), name_(std::move(name)), kept_(std::make_unique<ScopeCopyHolder>()) {}
+
+ChangeJournal::OpenChange::~OpenChange() {
+    if (open_) {
+        Abandon();
+    }
+}
+
+void ChangeJournal::OpenChange::Include(const ChangeScope& scope) {
+    if (!open_) {
+        return;
+    }
+    kept_->copy.Add(journal_.target_.World(), scope);
+    for (int number : scope.countries) {
+        if (!Includes(number)) {
+            scope_.countries.push_back(number);
+        }
+    }
+    scope_.rules = scope_.rules || scope.rules;
+    scope_.playersWithoutClub = scope_.playersWithoutClub || scope.playersWithoutClub;
+}
+
+bool ChangeJournal::OpenChange::Includes(int number) const {
+    return std::find(scope_.countries.begin(), scope_.countries.end(), number) !=
+           scope_.countries.end();
+}
+
+void ChangeJournal::OpenChange::Commit() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    if (scope_.Empty()) {
+        return;
+    }
+    journal_.Record(std::make_unique<PartsEntry>(std::move(name_), journal_.nextSerial_++, scope_,
+                                                 std::move(kept_->copy)));
+    journal_.target_.Changed(&scope_);
+}
+
+void ChangeJournal::OpenChange::Abandon() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    if (scope_.Empty()) {
+        return;
+    }
+    kept_->copy.Restore(journal_.target_.World());
+    journal_.target_.Changed(&scope_);
+}
+
+std::unique_ptr<ChangeJournal::OpenChange> ChangeJournal::Begin(std::string name) {
+    return std::unique_ptr<OpenChange>(new OpenChange(*this, std::move(name)));
 }
 
 void ChangeJournal::Replace(std::string name, DatabaseContents replacement) {

@@ -13,6 +13,8 @@
 
 namespace tallo {
 
+class ScopeCopyHolder;
+
 // The change journal of one open database: every change a user makes goes through it, so that
 // Edit > Undo and Redo can take it back and make it again, and so that the window knows
 // whether the database holds unsaved changes.
@@ -50,6 +52,41 @@ public:
     // back and is passed on. Returns the change's outcome.
     Outcome Apply(std::string name, const ChangeScope& scope,
                   const std::function<Outcome()>& change);
+
+    // A change made over time by a dialog that edits the database in place (a squad list, a
+    // person list): it keeps each part before the dialog first touches it, and at the end is
+    // either committed (recorded under its name) or abandoned (every kept part put back).
+    class OpenChange {
+    public:
+        ~OpenChange(); // abandons when neither Commit nor Abandon was called
+        OpenChange(const OpenChange&) = delete;
+        OpenChange& operator=(const OpenChange&) = delete;
+
+        // Keeps what `scope` covers before the caller changes it; parts kept already are not
+        // taken again (they hold the state from before the whole change).
+        void Include(const ChangeScope& scope);
+        void IncludeCountry(int number) { Include(ChangeScope::Country(number)); }
+        // Whether a country (1 to 206) is kept already.
+        bool Includes(int number) const;
+        // Records the change (when anything was included); the target is told what it touched.
+        void Commit();
+        // Puts every kept part back; nothing is recorded.
+        void Abandon();
+        bool IsOpen() const { return open_; }
+
+    private:
+        friend class ChangeJournal;
+        OpenChange(ChangeJournal& journal, std::string name);
+
+        ChangeJournal& journal_;
+        std::string name_;
+        ChangeScope scope_;
+        std::unique_ptr<ScopeCopyHolder> kept_;
+        bool open_ = true;
+    };
+
+    // Starts a change that the caller makes in place; only one should be open at a time.
+    std::unique_ptr<OpenChange> Begin(std::string name);
 
     // Puts `replacement` in place of the whole database and records the contents it replaced
     // under `name`.

@@ -333,5 +333,48 @@ TEST_F(ChangeJournalTest, APersonMovingBetweenTheClubAndTheFreeAgentsComesBackBo
     EXPECT_TRUE(Country().FindClub(clubs_[0])->HasPlayer(player));
 }
 
+// A change made in place over time keeps each country when it is first included: a person moved
+// into a second country and edited there is undone in both, and an abandoned change leaves
+// the bytes as they were and records nothing.
+TEST_F(ChangeJournalTest, OpenChangeKeepsEachCountryWhenFirstIncluded) {
+    int other = 0;
+    for (int number = 1; number <= CWorld::kCountryCount && other == 0; ++number) {
+        if (number != number_ && !OrdinaryClubs(*World().GetCountry(number)).empty()) {
+            other = number;
+        }
+    }
+    ASSERT_NE(other, 0);
+    const uint32_t target = OrdinaryClubs(*World().GetCountry(other)).front();
+    CClub& from = *Country().FindClub(clubs_[0]);
+    ASSERT_GT(from.PlayerCount(), 0u);
+    const uint32_t person = from.PlayerId(0);
+    const Files before = SavedBytes(World());
+
+    {
+        auto change = session_->Journal().Begin("Test");
+        change->IncludeCountry(number_);
+        World().FindPlayer(person)->SetSurname("Moved");
+        change->IncludeCountry(number_); // kept already: the edit above stays inside the change
+        change->IncludeCountry(other);
+        ASSERT_TRUE(from.RemovePlayer(person));
+        ASSERT_TRUE(World().GetCountry(other)->FindClub(target)->AddPlayer(person));
+        change->Abandon();
+    }
+    EXPECT_EQ(Differences(SavedBytes(World()), before), "");
+    EXPECT_FALSE(session_->Journal().CanUndo());
+
+    {
+        auto change = session_->Journal().Begin("Test");
+        change->IncludeCountry(number_);
+        World().FindPlayer(person)->SetSurname("Moved");
+        change->IncludeCountry(other);
+        ASSERT_TRUE(Country().FindClub(clubs_[0])->RemovePlayer(person));
+        ASSERT_TRUE(World().GetCountry(other)->FindClub(target)->AddPlayer(person));
+        change->Commit();
+    }
+    EXPECT_TRUE(session_->IsModified());
+    ExpectUndoRedo(*session_, before, SavedBytes(World()));
+}
+
 } // namespace
 } // namespace tallo
