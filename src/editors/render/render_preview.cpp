@@ -101,6 +101,19 @@ void CRenderPreview::ShowKit(int kit) {
     }
 }
 
+void CRenderPreview::SetKit(const ClubKit& kit) {
+    kit_ = kit;
+    if (showing_ && subject_ == Subject::Kit) {
+        manager_->ChangeKit(RendererKitBlock(kit_, shownKit_), RendererKitData(kit_));
+    }
+}
+
+void CRenderPreview::SetKitChoiceVisible(bool visible) {
+    if (kitChoice_ != nullptr) {
+        form_->setRowVisible(kitChoice_, visible);
+    }
+}
+
 void CRenderPreview::SetLooks(const std::array<uint32_t, TALLO_LOOK_SIZE>& looks) {
     looks_ = looks;
     for (size_t i = 0; i < lookSpins_.size(); ++i) {
@@ -111,6 +124,21 @@ void CRenderPreview::SetLooks(const std::array<uint32_t, TALLO_LOOK_SIZE>& looks
     }
     if (showing_) {
         manager_->SetHead(RendererHeadColours(kit_), looks_);
+    }
+}
+
+void CRenderPreview::SetHeadKit(const ClubKit& kit) {
+    kit_ = kit;
+    if (showing_ && subject_ == Subject::Head) {
+        manager_->SetHead(RendererHeadColours(kit_), looks_);
+    }
+}
+
+void CRenderPreview::SetLookSpinsVisible(bool visible) {
+    for (QSpinBox* spin : lookSpins_) {
+        if (spin != nullptr) {
+            form_->setRowVisible(spin, visible);
+        }
     }
 }
 

@@ -38,9 +38,21 @@ public:
 
     // Kit preview: which kit is shown (0 first, 1 second).
     void ShowKit(int kit);
+    // Kit preview: the kits changed (a kit editor's working copy); drawn at once while shown.
+    void SetKit(const ClubKit& kit);
+    const ClubKit& Kit() const { return kit_; }
+    int ShownKit() const { return shownKit_; }
+    // Kit preview: shows or hides the preview's own choice of the kit (an editor that has its
+    // own choice hides it).
+    void SetKitChoiceVisible(bool visible);
     // Head preview: new look values.
     void SetLooks(const std::array<uint32_t, TALLO_LOOK_SIZE>& looks);
     const std::array<uint32_t, TALLO_LOOK_SIZE>& Looks() const { return looks_; }
+    // Head preview: the club kit whose colours the collar takes.
+    void SetHeadKit(const ClubKit& kit);
+    // Head preview: shows or hides the preview's own look spins (a page that edits the looks
+    // with its own lists hides them).
+    void SetLookSpinsVisible(bool visible);
 
 protected:
     void showEvent(QShowEvent* event) override;
