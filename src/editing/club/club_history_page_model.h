@@ -42,6 +42,10 @@ public:
     size_t StatisticEditLength(int which) const;
     size_t TitleEditLength(int which) const;
 
+    // The title list and the record row as Fill found them.
+    const std::string& FilledTitle(int which) const { return filledTitles_[which]; }
+    const RecordRow& FilledRecord(int which) const { return filledRecords_[which]; }
+
     static const std::string& StatisticLabel(int which);
     static const std::string& TitleLabel(int which);
     static const std::string& RecordLabel(int which);

@@ -88,6 +88,10 @@ bool SetTextOf(CClub& club, ClubPageModel::Text text, int slot, const std::strin
 
 ClubPageModel::ClubPageModel(const ClubEditContext& context) : context_(context) {}
 
+const std::string& ClubPageModel::Label(Text text) {
+    return TextLabel(text);
+}
+
 size_t ClubPageModel::TextLimit(Text text) {
     // The page's own limits, cut to what each field of the club holds.
     switch (text) {

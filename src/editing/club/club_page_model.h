@@ -62,6 +62,10 @@ public:
     // The characters the edit of a text accepts: the page's limit, cut to what the club's
     // field can hold, but never below the length of the text the page was filled with.
     size_t EditLength(Text text) const;
+    // The text as Fill found it (what an untouched edit still shows).
+    const std::string& FilledText(Text text) const { return filledTexts_[text]; }
+    // The name of a text's field, as the messages call it.
+    static const std::string& Label(Text text);
     // The page's limit of a text alone (characters).
     static size_t TextLimit(Text text);
 
