@@ -15,6 +15,7 @@
 #include "editors/framework/skin.h"
 #include "editors/framework/splash_wnd.h"
 #include "editors/main_window/dlg_main_menu.h"
+#include "editors/main_window/editor_dialogs.h"
 #include "editors/render/render_manager.h"
 #include "formats/dialog_text.h"
 #include "formats/interface_language.h"
@@ -79,7 +80,10 @@ void RunEditorWindow(QApplication& application, QtPrompt& prompt,
     context.languageTables = &GlobalLanguageTables();
     OpenDatabases databases(context);
 
-    DlgMainMenu window(databases, nullptr, options.adminMode);
+    // The editors open over the main window.
+    EditorDialogs editors(nullptr, context);
+    DlgMainMenu window(databases, &editors, options.adminMode);
+    editors.SetOwner(&window);
     prompt.SetParent(&window);
     RenderManagerSetup renderSetup;
     renderSetup.mainWindow = &window;

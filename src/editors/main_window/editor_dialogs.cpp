@@ -1,0 +1,88 @@
+#include "editors/main_window/editor_dialogs.h"
+
+#include <utility>
+
+#include "editing/club/club_edit_context.h"
+#include "editing/main_window/command_ids.h"
+#include "editing/player/person_edit_context.h"
+#include "editing/session/database_session.h"
+#include "editing/session/editor_context.h"
+#include "editors/club/club_editor_start.h"
+#include "editors/main_window/qt_record_choosers.h"
+#include "editors/player/person_editor.h"
+#include "editors/player/person_editor_pages.h"
+#include "editors/player/squad_list_start.h"
+#include "world/country.h"
+#include "world/world.h"
+
+namespace tallo {
+
+namespace {
+
+// The country a club ID belongs to, when it is a country of the world.
+int CountryOfClub(uint32_t clubId) {
+    const int country = static_cast<int>(ClubId::CountryOf(clubId));
+    return country >= 1 && country <= CWorld::kCountryCount ? country : 0;
+}
+
+} // namespace
+
+bool EditorDialogs::Supports(int command) const {
+    return command == Command::kClubSettings || command == Command::kSquadList;
+}
+
+void EditorDialogs::Run(int command, const EditorSelection& selection) {
+    if (selection.session == nullptr || selection.club == 0 ||
+        CountryOfClub(selection.club) == 0) {
+        return;
+    }
+    if (selection.session->World().GetCountry(CountryOfClub(selection.club))
+            ->FindClub(selection.club) == nullptr) {
+        return;
+    }
+    switch (command) {
+    case Command::kClubSettings:
+        RunClubEditor(selection);
+        break;
+    case Command::kSquadList:
+        RunSquadList(selection);
+        break;
+    default:
+        break;
+    }
+}
+
+void EditorDialogs::RunClubEditor(const EditorSelection& selection) {
+    DatabaseSession& session = *selection.session;
+    QtRecordChoosers choosers(owner_, session.World(), selection.languageSlot);
+    ClubEditContext club;
+    club.world = &session.World();
+    club.country = CountryOfClub(selection.club);
+    club.languageSlot = selection.languageSlot;
+    club.installFolder = context_.installFolder;
+    club.badgesFolder = context_.badgesFolder;
+    club.pictureFolder = context_.pictureFolder;
+    club.tools = context_.tools;
+    club.prompt = context_.prompt;
+    club.choosers = &choosers;
+    tallo::RunClubEditor(owner_, session, selection.club, club);
+}
+
+void EditorDialogs::RunSquadList(const EditorSelection& selection) {
+    DatabaseSession& session = *selection.session;
+    QtRecordChoosers choosers(owner_, session.World(), selection.languageSlot);
+    PersonEditContext person;
+    person.world = &session.World();
+    person.languageSlot = selection.languageSlot;
+    person.pictureFolder = context_.pictureFolder;
+    person.prompt = context_.prompt;
+    person.choosers = &choosers;
+    person.chooserCountry = CountryOfClub(selection.club);
+    PersonEditorFactory factory = [person](QWidget* parent) {
+        CPersonEditor* editor = MakeFullPersonEditor(parent, person);
+        return std::pair<QWidget*, PersonPageView*>(editor, editor);
+    };
+    tallo::RunSquadList(owner_, session, selection.club, person, std::move(factory));
+}
+
+} // namespace tallo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "editing/main_window/editor_dialogs.h"
+
+class QWidget;
+
+namespace tallo {
+
+struct EditorContext;
+
+// The editors the main window starts, as Qt dialogs over `owner`: the club editor (1798) and
+// the squad list (1799). Each changes the database through its journal.
+class EditorDialogs : public IEditorDialogs {
+public:
+    EditorDialogs(QWidget* owner, const EditorContext& context)
+        : owner_(owner), context_(context) {}
+
+    // The window the dialogs open over (the main window is made after its editors).
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    bool Supports(int command) const override;
+    void Run(int command, const EditorSelection& selection) override;
+
+private:
+    void RunClubEditor(const EditorSelection& selection);
+    void RunSquadList(const EditorSelection& selection);
+
+    QWidget* owner_;
+    const EditorContext& context_;
+};
+
+} // namespace tallo
