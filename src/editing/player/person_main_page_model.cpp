@@ -8,6 +8,7 @@
 #include "formats/dialog_text.h"
 #include "formats/string_table.h"
 #include "platform/code_page.h"
+#include "platform/path_resolver.h"
 #include "platform/prompt.h"
 #include "world/country.h"
 #include "world/player.h"
@@ -165,7 +166,8 @@ std::string PersonMainPageModel::PhotoPath() const {
     if (photo_.empty()) {
         return std::string();
     }
-    return context_.pictureFolder + "/" + photo_;
+    // The record keeps the name in the database's code page; the file system wants UTF-8.
+    return ResolvePath(context_.pictureFolder + "/" + ToUtf8(photo_, ActiveCodePage()));
 }
 
 std::string PersonMainPageModel::PhotoText() const {
