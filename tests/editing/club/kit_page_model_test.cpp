@@ -30,13 +30,12 @@ TEST(KitPageModel, StylesStayWithinTheirRangesAtBothEnds) {
     for (int slot = 0; slot < ClubKit::kStyleCount; ++slot) {
         const int most = ClubKit::kMaxStyle[slot];
         EXPECT_EQ(KitPageModel::MaxStyle(slot), most);
+        EXPECT_TRUE(model.SetStyle(slot, -1));
+        EXPECT_EQ(model.Style(slot), 0);
+        EXPECT_FALSE(model.SetStyle(slot, 0)); // already the smallest: nothing changed
         EXPECT_TRUE(model.SetStyle(slot, most + 1));
         EXPECT_EQ(model.Style(slot), most);
         EXPECT_FALSE(model.SetStyle(slot, 255)); // still the largest: nothing changed
-        EXPECT_TRUE(model.SetStyle(slot, -1));
-        EXPECT_EQ(model.Style(slot), 0);
-        EXPECT_TRUE(model.SetStyle(slot, most));
-        EXPECT_EQ(model.Style(slot), most);
     }
     EXPECT_FALSE(model.SetStyle(3, 1));
     ClubKit stored;
