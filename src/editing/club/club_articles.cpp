@@ -9,10 +9,10 @@ namespace {
 // An empty text stands for "no article" (English names mostly go without one).
 const std::array<std::vector<std::string>, 5>& ArticleTable() {
     static const std::array<std::vector<std::string>, 5> table = {{
-        {"der", "die", "das"},                       // German
-        {"", "the"},                                 // English
-        {"le", "la", "l'", "les"},                   // French
-        {"el", "la", "los", "las"},                  // Spanish
+        {"der", "die", "das"},                      // German
+        {"", "the"},                                // English
+        {"le", "la", "l'", "les"},                  // French
+        {"el", "la", "los", "las"},                 // Spanish
         {"il", "lo", "la", "l'", "i", "gli", "le"}, // Italian
     }};
     return table;

@@ -38,8 +38,7 @@ private:
 
 // The ordinary clubs of a country (not the national team, not `excludeId`) by name in the
 // language slot, after a "none" entry; values are the club IDs.
-std::vector<ChoiceEntry> ClubChoices(const CCountry& country, int languageSlot,
-                                     uint32_t excludeId);
+std::vector<ChoiceEntry> ClubChoices(const CCountry& country, int languageSlot, uint32_t excludeId);
 // The countries 1 to 206 that have a name in the slot, by name, after a "none" entry; values
 // are the country numbers.
 std::vector<ChoiceEntry> CountryChoices(const CWorld& world, int languageSlot);

@@ -20,8 +20,8 @@ int ClubChooserModel::CountryNumber() const {
 void ClubChooserModel::Preset(int presetCountry, uint32_t presetClub) {
     const uint32_t clubId = presetClub & CClub::kIdMask;
     const int clubCountry = static_cast<int>((clubId >> 16) & 0xFF);
-    const int country = clubId != 0 && world_.FindClub(clubId) != nullptr ? clubCountry
-                                                                           : presetCountry;
+    const int country =
+        clubId != 0 && world_.FindClub(clubId) != nullptr ? clubCountry : presetCountry;
     SelectCountry(-1);
     for (size_t i = 0; i < countries_.size(); ++i) {
         if (static_cast<int>(countries_[i].value) == country) {
@@ -79,8 +79,8 @@ void ClubChooserModel::ListClubs() {
     for (ChoiceEntry& entry : ordinary) {
         clubs_.push_back(entry);
         if (options_.secondTeams) {
-            clubs_.push_back({entry.value | CClub::kSecondTeamBit,
-                              FormatString(340, entry.text.c_str())});
+            clubs_.push_back(
+                {entry.value | CClub::kSecondTeamBit, FormatString(340, entry.text.c_str())});
         }
     }
 }

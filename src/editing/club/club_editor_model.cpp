@@ -40,16 +40,15 @@ ChangeJournal::Outcome ClubEditorModel::Commit() {
         return ChangeJournal::Outcome::Unchanged;
     }
     const int country = static_cast<int>(clubId_ >> 16);
-    return session_.Journal().Apply(
-        "club.edit", ChangeScope::Country(country), [this, country] {
-            CCountry* owner = session_.World().GetCountry(country);
-            CClub* club = owner != nullptr ? owner->FindClub(clubId_) : nullptr;
-            if (club == nullptr) {
-                return ChangeJournal::Outcome::Unchanged;
-            }
-            *club = working_;
-            return ChangeJournal::Outcome::Changed;
-        });
+    return session_.Journal().Apply("club.edit", ChangeScope::Country(country), [this, country] {
+        CCountry* owner = session_.World().GetCountry(country);
+        CClub* club = owner != nullptr ? owner->FindClub(clubId_) : nullptr;
+        if (club == nullptr) {
+            return ChangeJournal::Outcome::Unchanged;
+        }
+        *club = working_;
+        return ChangeJournal::Outcome::Changed;
+    });
 }
 
 } // namespace tallo

@@ -27,34 +27,52 @@ ClubHistoryPageModel::RecordRow RowOf(const ResultRecord& record, int kind) {
 
 const std::string& ClubHistoryPageModel::StatisticLabel(int which) {
     switch (which) {
-    case CClub::kPoints: return DialogText("club.stat.points");
-    case CClub::kMatches: return DialogText("club.stat.matches");
-    case CClub::kGoalsScored: return DialogText("club.stat.scored");
-    case CClub::kGoalsConceded: return DialogText("club.stat.conceded");
-    default: return DialogText("club.stat.seasons_led");
+    case CClub::kPoints:
+        return DialogText("club.stat.points");
+    case CClub::kMatches:
+        return DialogText("club.stat.matches");
+    case CClub::kGoalsScored:
+        return DialogText("club.stat.scored");
+    case CClub::kGoalsConceded:
+        return DialogText("club.stat.conceded");
+    default:
+        return DialogText("club.stat.seasons_led");
     }
 }
 
 const std::string& ClubHistoryPageModel::TitleLabel(int which) {
     switch (which) {
-    case CClub::kChampionships: return DialogText("club.title.championships");
-    case CClub::kCupWins: return DialogText("club.title.cups");
-    case CClub::kSuperCupWins: return DialogText("club.title.super_cups");
-    case CClub::kLeagueCupWins: return DialogText("club.title.league_cups");
-    case CClub::kEuropeanCupWins: return DialogText("club.title.european_cups");
-    case CClub::kChampionsLeagueWins: return DialogText("club.title.champions_league");
-    case CClub::kClubWorldChampionships: return DialogText("club.title.club_world");
-    default: return DialogText("club.title.world");
+    case CClub::kChampionships:
+        return DialogText("club.title.championships");
+    case CClub::kCupWins:
+        return DialogText("club.title.cups");
+    case CClub::kSuperCupWins:
+        return DialogText("club.title.super_cups");
+    case CClub::kLeagueCupWins:
+        return DialogText("club.title.league_cups");
+    case CClub::kEuropeanCupWins:
+        return DialogText("club.title.european_cups");
+    case CClub::kChampionsLeagueWins:
+        return DialogText("club.title.champions_league");
+    case CClub::kClubWorldChampionships:
+        return DialogText("club.title.club_world");
+    default:
+        return DialogText("club.title.world");
     }
 }
 
 const std::string& ClubHistoryPageModel::RecordLabel(int which) {
     switch (which) {
-    case ResultRecord::kHomeWin: return DialogText("club.record.home_win");
-    case ResultRecord::kHomeDefeat: return DialogText("club.record.home_defeat");
-    case ResultRecord::kAwayWin: return DialogText("club.record.away_win");
-    case ResultRecord::kAwayDefeat: return DialogText("club.record.away_defeat");
-    default: return DialogText("club.record.attendance");
+    case ResultRecord::kHomeWin:
+        return DialogText("club.record.home_win");
+    case ResultRecord::kHomeDefeat:
+        return DialogText("club.record.home_defeat");
+    case ResultRecord::kAwayWin:
+        return DialogText("club.record.away_win");
+    case ResultRecord::kAwayDefeat:
+        return DialogText("club.record.away_defeat");
+    default:
+        return DialogText("club.record.attendance");
     }
 }
 
@@ -129,9 +147,9 @@ std::vector<std::string> ClubHistoryPageModel::Store(CClub& club) const {
             continue;
         }
         if (!readable || !season) {
-            refused.push_back(FormatDialogText(
-                "club.refused.number", RecordLabel(i).c_str(),
-                static_cast<int>(readable ? kSeasonDigits : kAttendanceDigits)));
+            refused.push_back(
+                FormatDialogText("club.refused.number", RecordLabel(i).c_str(),
+                                 static_cast<int>(readable ? kSeasonDigits : kAttendanceDigits)));
             continue;
         }
         record.season = static_cast<uint16_t>(*season);

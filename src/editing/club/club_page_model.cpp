@@ -21,65 +21,106 @@ const std::array<CClub::ArticleText, 3> kArticleTexts = {
 
 const std::string& TextLabel(ClubPageModel::Text text) {
     switch (text) {
-    case ClubPageModel::kName: return DialogText("club.label.name");
-    case ClubPageModel::kShortName: return DialogText("club.label.short_name");
-    case ClubPageModel::kAbbreviation: return DialogText("club.label.abbreviation");
-    case ClubPageModel::kCity: return DialogText("club.label.city");
-    case ClubPageModel::kAddress: return DialogText("club.label.address");
-    case ClubPageModel::kTelephone: return DialogText("club.label.telephone");
-    case ClubPageModel::kWebSite: return DialogText("club.label.web");
-    case ClubPageModel::kFanSites: return DialogText("club.label.fan_sites");
-    case ClubPageModel::kNewspaper: return DialogText("club.label.newspaper");
-    case ClubPageModel::kMascot: return DialogText("club.label.mascot");
-    case ClubPageModel::kFanName: return DialogText("club.label.fan_name");
+    case ClubPageModel::kName:
+        return DialogText("club.label.name");
+    case ClubPageModel::kShortName:
+        return DialogText("club.label.short_name");
+    case ClubPageModel::kAbbreviation:
+        return DialogText("club.label.abbreviation");
+    case ClubPageModel::kCity:
+        return DialogText("club.label.city");
+    case ClubPageModel::kAddress:
+        return DialogText("club.label.address");
+    case ClubPageModel::kTelephone:
+        return DialogText("club.label.telephone");
+    case ClubPageModel::kWebSite:
+        return DialogText("club.label.web");
+    case ClubPageModel::kFanSites:
+        return DialogText("club.label.fan_sites");
+    case ClubPageModel::kNewspaper:
+        return DialogText("club.label.newspaper");
+    case ClubPageModel::kMascot:
+        return DialogText("club.label.mascot");
+    case ClubPageModel::kFanName:
+        return DialogText("club.label.fan_name");
     case ClubPageModel::kSecondFanName:
-    case ClubPageModel::kTextCount: break;
+    case ClubPageModel::kTextCount:
+        break;
     }
     return DialogText("club.label.second_fan_name");
 }
 
 const std::string& AttendanceLabel(int which) {
     switch (which) {
-    case 0: return DialogText("club.label.attendance_mid");
-    case 1: return DialogText("club.label.attendance_important");
-    default: return DialogText("club.label.season_tickets");
+    case 0:
+        return DialogText("club.label.attendance_mid");
+    case 1:
+        return DialogText("club.label.attendance_important");
+    default:
+        return DialogText("club.label.season_tickets");
     }
 }
 
 std::string TextOf(const CClub& club, ClubPageModel::Text text, int slot) {
     switch (text) {
-    case ClubPageModel::kName: return std::string(club.Name(slot));
-    case ClubPageModel::kShortName: return std::string(club.ShortName(slot));
-    case ClubPageModel::kAbbreviation: return std::string(club.Abbreviation(slot));
-    case ClubPageModel::kCity: return std::string(club.City(slot));
-    case ClubPageModel::kAddress: return std::string(club.Address());
-    case ClubPageModel::kTelephone: return std::string(club.Telephone());
-    case ClubPageModel::kWebSite: return std::string(club.WebSite());
-    case ClubPageModel::kFanSites: return LinesForEdit(club.FanSites());
-    case ClubPageModel::kNewspaper: return std::string(club.Newspaper());
-    case ClubPageModel::kMascot: return std::string(club.Mascot());
-    case ClubPageModel::kFanName: return std::string(club.FanName());
-    case ClubPageModel::kSecondFanName: return std::string(club.SecondFanName());
-    case ClubPageModel::kTextCount: break;
+    case ClubPageModel::kName:
+        return std::string(club.Name(slot));
+    case ClubPageModel::kShortName:
+        return std::string(club.ShortName(slot));
+    case ClubPageModel::kAbbreviation:
+        return std::string(club.Abbreviation(slot));
+    case ClubPageModel::kCity:
+        return std::string(club.City(slot));
+    case ClubPageModel::kAddress:
+        return std::string(club.Address());
+    case ClubPageModel::kTelephone:
+        return std::string(club.Telephone());
+    case ClubPageModel::kWebSite:
+        return std::string(club.WebSite());
+    case ClubPageModel::kFanSites:
+        return LinesForEdit(club.FanSites());
+    case ClubPageModel::kNewspaper:
+        return std::string(club.Newspaper());
+    case ClubPageModel::kMascot:
+        return std::string(club.Mascot());
+    case ClubPageModel::kFanName:
+        return std::string(club.FanName());
+    case ClubPageModel::kSecondFanName:
+        return std::string(club.SecondFanName());
+    case ClubPageModel::kTextCount:
+        break;
     }
     return std::string();
 }
 
 bool SetTextOf(CClub& club, ClubPageModel::Text text, int slot, const std::string& value) {
     switch (text) {
-    case ClubPageModel::kName: return club.SetName(slot, value);
-    case ClubPageModel::kShortName: return club.SetShortName(slot, value);
-    case ClubPageModel::kAbbreviation: return club.SetAbbreviation(slot, value);
-    case ClubPageModel::kCity: return club.SetCity(slot, value);
-    case ClubPageModel::kAddress: return club.SetAddress(value);
-    case ClubPageModel::kTelephone: return club.SetTelephone(value);
-    case ClubPageModel::kWebSite: return club.SetWebSite(value);
-    case ClubPageModel::kFanSites: return club.SetFanSites(value);
-    case ClubPageModel::kNewspaper: return club.SetNewspaper(value);
-    case ClubPageModel::kMascot: return club.SetMascot(value);
-    case ClubPageModel::kFanName: return club.SetFanName(value);
-    case ClubPageModel::kSecondFanName: return club.SetSecondFanName(value);
-    case ClubPageModel::kTextCount: break;
+    case ClubPageModel::kName:
+        return club.SetName(slot, value);
+    case ClubPageModel::kShortName:
+        return club.SetShortName(slot, value);
+    case ClubPageModel::kAbbreviation:
+        return club.SetAbbreviation(slot, value);
+    case ClubPageModel::kCity:
+        return club.SetCity(slot, value);
+    case ClubPageModel::kAddress:
+        return club.SetAddress(value);
+    case ClubPageModel::kTelephone:
+        return club.SetTelephone(value);
+    case ClubPageModel::kWebSite:
+        return club.SetWebSite(value);
+    case ClubPageModel::kFanSites:
+        return club.SetFanSites(value);
+    case ClubPageModel::kNewspaper:
+        return club.SetNewspaper(value);
+    case ClubPageModel::kMascot:
+        return club.SetMascot(value);
+    case ClubPageModel::kFanName:
+        return club.SetFanName(value);
+    case ClubPageModel::kSecondFanName:
+        return club.SetSecondFanName(value);
+    case ClubPageModel::kTextCount:
+        break;
     }
     return false;
 }
@@ -95,19 +136,31 @@ const std::string& ClubPageModel::Label(Text text) {
 size_t ClubPageModel::TextLimit(Text text) {
     // The page's own limits, cut to what each field of the club holds.
     switch (text) {
-    case kName: return 20;
-    case kShortName: return CClub::kShortNameMax;
-    case kAbbreviation: return CClub::kAbbreviationSize - 1;
-    case kCity: return CClub::kCitySize - 1;
-    case kAddress: return std::min<size_t>(49, CClub::kAddressSize - 1);
-    case kTelephone: return CClub::kTelephoneSize - 1;
-    case kWebSite: return CClub::kWebSize - 1;
-    case kFanSites: return CClub::kFanSitesSize - 1;
-    case kNewspaper: return std::min<size_t>(29, CClub::kNewspaperSize - 1);
-    case kMascot: return std::min<size_t>(29, CClub::kMascotSize - 1);
+    case kName:
+        return 20;
+    case kShortName:
+        return CClub::kShortNameMax;
+    case kAbbreviation:
+        return CClub::kAbbreviationSize - 1;
+    case kCity:
+        return CClub::kCitySize - 1;
+    case kAddress:
+        return std::min<size_t>(49, CClub::kAddressSize - 1);
+    case kTelephone:
+        return CClub::kTelephoneSize - 1;
+    case kWebSite:
+        return CClub::kWebSize - 1;
+    case kFanSites:
+        return CClub::kFanSitesSize - 1;
+    case kNewspaper:
+        return std::min<size_t>(29, CClub::kNewspaperSize - 1);
+    case kMascot:
+        return std::min<size_t>(29, CClub::kMascotSize - 1);
     case kFanName:
-    case kSecondFanName: return std::min<size_t>(30, CClub::kFanNameSize - 1);
-    case kTextCount: break;
+    case kSecondFanName:
+        return std::min<size_t>(30, CClub::kFanNameSize - 1);
+    case kTextCount:
+        break;
     }
     return 0;
 }
@@ -122,11 +175,10 @@ int64_t ClubPageModel::CapitalOfPosition(int position) {
 
 int ClubPageModel::PositionOfCapital(int64_t capital) {
     // Rounded to the nearest step, within the spin's range.
-    const int64_t steps =
-        capital >= 0 ? (capital + kCapitalStep / 2) / kCapitalStep
-                     : -((-capital + kCapitalStep / 2) / kCapitalStep);
-    return static_cast<int>(std::clamp<int64_t>(steps + kCapitalZeroPosition,
-                                                kCapitalPositionMin, kCapitalPositionMax));
+    const int64_t steps = capital >= 0 ? (capital + kCapitalStep / 2) / kCapitalStep
+                                       : -((-capital + kCapitalStep / 2) / kCapitalStep);
+    return static_cast<int>(std::clamp<int64_t>(steps + kCapitalZeroPosition, kCapitalPositionMin,
+                                                kCapitalPositionMax));
 }
 
 std::string ClubPageModel::CapitalMillions(int position) {
@@ -150,8 +202,7 @@ void ClubPageModel::Fill(const CClub& club) {
     }
     articles[kAbbreviationArticle] = club.AbbreviationArticle(slot);
     for (int which = 0; which < CClub::kAttendanceCount; ++which) {
-        attendance[which] =
-            NumberText(club.AttendanceValue(static_cast<CClub::Attendance>(which)));
+        attendance[which] = NumberText(club.AttendanceValue(static_cast<CClub::Attendance>(which)));
     }
 
     std::vector<ChoiceEntry> clubs;
@@ -209,8 +260,8 @@ std::vector<std::string> ClubPageModel::Store(CClub& club) const {
             continue; // untouched: the club keeps its text exactly
         }
         if (!SetTextOf(club, static_cast<Text>(text), slot, texts[text])) {
-            refused.push_back(FormatDialogText("club.refused.text",
-                                               TextLabel(static_cast<Text>(text)).c_str()));
+            refused.push_back(
+                FormatDialogText("club.refused.text", TextLabel(static_cast<Text>(text)).c_str()));
         }
     }
     for (size_t i = 0; i < kArticleTexts.size(); ++i) {
@@ -239,8 +290,8 @@ std::vector<std::string> ClubPageModel::Store(CClub& club) const {
     club.SetStartingCapital(capitalPosition == filledCapitalPosition_
                                 ? static_cast<int32_t>(filledCapital_)
                                 : static_cast<int32_t>(CapitalOfPosition(capitalPosition)));
-    if (foundationYear != std::clamp(filledFoundationYear_, kFoundationYearMin,
-                                     kFoundationYearMax)) {
+    if (foundationYear !=
+        std::clamp(filledFoundationYear_, kFoundationYearMin, kFoundationYearMax)) {
         club.SetFoundationYear(static_cast<int16_t>(
             std::clamp(foundationYear, kFoundationYearMin, kFoundationYearMax)));
     }

@@ -39,15 +39,20 @@ public:
         kTextCount
     };
     // Buttons that cycle an article: club name, fan name, second fan name, abbreviation.
-    enum ArticleButton { kNameArticle, kFanNameArticle, kSecondFanNameArticle,
-                         kAbbreviationArticle, kArticleButtonCount };
+    enum ArticleButton {
+        kNameArticle,
+        kFanNameArticle,
+        kSecondFanNameArticle,
+        kAbbreviationArticle,
+        kArticleButtonCount
+    };
 
     static constexpr size_t kAttendanceDigits = 6;
     // Starting capital: (spin position - 200) * 100000.
     static constexpr int kCapitalZeroPosition = 200;
     static constexpr int32_t kCapitalStep = 100000;
-    static constexpr int kCapitalPositionMin = 0;     // -20 million
-    static constexpr int kCapitalPositionMax = 1200;  // 100 million
+    static constexpr int kCapitalPositionMin = 0;    // -20 million
+    static constexpr int kCapitalPositionMax = 1200; // 100 million
     static constexpr int kFoundationYearMin = 1800;
     static constexpr int kFoundationYearMax = 2100;
     static constexpr std::array<uint8_t, 3> kPenaltyChoices = {0, 3, 6};

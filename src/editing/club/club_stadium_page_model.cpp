@@ -16,8 +16,8 @@ namespace tallo {
 
 namespace {
 
-std::optional<int32_t> Packed(const ClubStadiumPageModel::Coordinate& coordinate,
-                              size_t maxDigits, bool latitude) {
+std::optional<int32_t> Packed(const ClubStadiumPageModel::Coordinate& coordinate, size_t maxDigits,
+                              bool latitude) {
     const std::optional<int32_t> degrees = ReadDigits(coordinate.degrees, maxDigits);
     const std::optional<int32_t> minutes = ReadDigits(coordinate.minutes, maxDigits);
     if (!degrees || !minutes) {
@@ -91,9 +91,9 @@ std::vector<std::string> ClubStadiumPageModel::Store(CClub& club) const {
     club.SetAlternativeStadium(alternativeStadium.Value());
     for (int i = 0; i < CClub::kFacilityCount; ++i) {
         if (facilities[i] != filledFacilities_[i]) {
-            club.SetFacilityLevel(static_cast<CClub::Facility>(i),
-                                  static_cast<uint8_t>(std::clamp<int>(
-                                      facilities[i], 0, CClub::kMaxFacilityLevel)));
+            club.SetFacilityLevel(
+                static_cast<CClub::Facility>(i),
+                static_cast<uint8_t>(std::clamp<int>(facilities[i], 0, CClub::kMaxFacilityLevel)));
         }
     }
     for (int i = 0; i < 2; ++i) {

@@ -53,7 +53,7 @@ public:
     // Values the view binds ---------------------------------------------------------------------
     ChoiceField mainStadium;
     ChoiceField alternativeStadium;
-    std::array<int, 7> facilities{};    // 0-5 each, in the club's facility order
+    std::array<int, 7> facilities{}; // 0-5 each, in the club's facility order
     std::array<ChoiceField, 2> transferCountries;
     ChoiceField youthCountry;
     Coordinate latitude;

@@ -83,12 +83,11 @@ void CDlgClub::BuildLayout() {
     namesGrid->addWidget(articleButtons_[ClubPageModel::kNameArticle], 0, 1);
     namesGrid->addWidget(texts_[ClubPageModel::kName], 0, 2);
     namesGrid->addWidget(
-        Label(DialogText("club.label.short_name"), names, texts_[ClubPageModel::kShortName]), 1,
-        0);
+        Label(DialogText("club.label.short_name"), names, texts_[ClubPageModel::kShortName]), 1, 0);
     namesGrid->addWidget(texts_[ClubPageModel::kShortName], 1, 2);
-    namesGrid->addWidget(Label(DialogText("club.label.abbreviation"), names,
-                               texts_[ClubPageModel::kAbbreviation]),
-                         2, 0);
+    namesGrid->addWidget(
+        Label(DialogText("club.label.abbreviation"), names, texts_[ClubPageModel::kAbbreviation]),
+        2, 0);
     namesGrid->addWidget(articleButtons_[ClubPageModel::kAbbreviationArticle], 2, 1);
     namesGrid->addWidget(texts_[ClubPageModel::kAbbreviation], 2, 2);
     namesGrid->addWidget(Label(DialogText("club.label.city"), names, texts_[ClubPageModel::kCity]),
@@ -156,9 +155,8 @@ void CDlgClub::BuildLayout() {
         attendance_[which] = new QLineEdit(attendanceBox);
         attendance_[which]->setValidator(digits);
         attendance_[which]->setMaximumWidth(90);
-        attendanceGrid->addWidget(Label(*attendanceLabels[which], attendanceBox,
-                                        attendance_[which]),
-                                  which, 0);
+        attendanceGrid->addWidget(
+            Label(*attendanceLabels[which], attendanceBox, attendance_[which]), which, 0);
         attendanceGrid->addWidget(attendance_[which], which, 1);
     }
 
@@ -183,9 +181,8 @@ void CDlgClub::BuildLayout() {
     foundation_ = new CSpinEditCtrl(finances);
     foundation_->SetIntegerRange(ClubPageModel::kFoundationYearMin,
                                  ClubPageModel::kFoundationYearMax);
-    financesGrid->addWidget(Label(DialogText("club.label.foundation"), finances,
-                                  &foundation_->Edit()),
-                            2, 0);
+    financesGrid->addWidget(
+        Label(DialogText("club.label.foundation"), finances, &foundation_->Edit()), 2, 0);
     financesGrid->addWidget(foundation_, 2, 1, 1, 2);
     prestige_ = new QScrollBar(Qt::Horizontal, finances);
     prestige_->setRange(0, CClub::kMaxPrestige);
@@ -237,17 +234,34 @@ void CDlgClub::BuildLayout() {
     columns->addLayout(right, 1);
 
     // Tab order: down the left column, then the right.
-    QWidget* order[] = {
-        articleButtons_[ClubPageModel::kNameArticle], texts_[ClubPageModel::kName],
-        texts_[ClubPageModel::kShortName], articleButtons_[ClubPageModel::kAbbreviationArticle],
-        texts_[ClubPageModel::kAbbreviation], texts_[ClubPageModel::kCity],
-        texts_[ClubPageModel::kAddress], texts_[ClubPageModel::kTelephone],
-        texts_[ClubPageModel::kWebSite], texts_[ClubPageModel::kNewspaper], fanSites_,
-        articleButtons_[ClubPageModel::kFanNameArticle], texts_[ClubPageModel::kFanName],
-        articleButtons_[ClubPageModel::kSecondFanNameArticle],
-        texts_[ClubPageModel::kSecondFanName], texts_[ClubPageModel::kMascot], friendly_,
-        rivals_[0], rivals_[1], attendance_[0], attendance_[1], attendance_[2], stockCompany_,
-        &foundation_->Edit(), prestige_, penalty_[0], penalty_[1], penalty_[2]};
+    QWidget* order[] = {articleButtons_[ClubPageModel::kNameArticle],
+                        texts_[ClubPageModel::kName],
+                        texts_[ClubPageModel::kShortName],
+                        articleButtons_[ClubPageModel::kAbbreviationArticle],
+                        texts_[ClubPageModel::kAbbreviation],
+                        texts_[ClubPageModel::kCity],
+                        texts_[ClubPageModel::kAddress],
+                        texts_[ClubPageModel::kTelephone],
+                        texts_[ClubPageModel::kWebSite],
+                        texts_[ClubPageModel::kNewspaper],
+                        fanSites_,
+                        articleButtons_[ClubPageModel::kFanNameArticle],
+                        texts_[ClubPageModel::kFanName],
+                        articleButtons_[ClubPageModel::kSecondFanNameArticle],
+                        texts_[ClubPageModel::kSecondFanName],
+                        texts_[ClubPageModel::kMascot],
+                        friendly_,
+                        rivals_[0],
+                        rivals_[1],
+                        attendance_[0],
+                        attendance_[1],
+                        attendance_[2],
+                        stockCompany_,
+                        &foundation_->Edit(),
+                        prestige_,
+                        penalty_[0],
+                        penalty_[1],
+                        penalty_[2]};
     for (size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -278,9 +292,9 @@ void CDlgClub::FillFrom(const CClub& club) {
         penalty_[index]->setChecked(index == model_.penaltyIndex);
     }
     for (int team = 0; team < 2; ++team) {
-        squad_[team]->setText(ToQString(FormatDialogText(
-            "club.squad.line", model_.playerCounts[team],
-            RatingText(model_.averageRatings[team]).toStdString().c_str())));
+        squad_[team]->setText(ToQString(
+            FormatDialogText("club.squad.line", model_.playerCounts[team],
+                             RatingText(model_.averageRatings[team]).toStdString().c_str())));
     }
     ShowCapital();
     ShowArticles();
@@ -290,10 +304,10 @@ void CDlgClub::StoreInto(CClub& club) {
     refusals_.clear();
     for (int text = 0; text < ClubPageModel::kTextCount; ++text) {
         const auto which = static_cast<ClubPageModel::Text>(text);
-        const QString typed = which == ClubPageModel::kFanSites ? fanSites_->toPlainText()
-                                                                 : texts_[text]->text();
-        model_.texts[text] = RecordTextOr(typed, model_.FilledText(which),
-                                          ClubPageModel::Label(which), refusals_);
+        const QString typed =
+            which == ClubPageModel::kFanSites ? fanSites_->toPlainText() : texts_[text]->text();
+        model_.texts[text] =
+            RecordTextOr(typed, model_.FilledText(which), ClubPageModel::Label(which), refusals_);
     }
     for (int which = 0; which < 3; ++which) {
         model_.attendance[which] = attendance_[which]->text().toStdString();
@@ -320,8 +334,8 @@ void CDlgClub::ShowCapital() {
 
 void CDlgClub::ShowArticles() {
     for (int button = 0; button < ClubPageModel::kArticleButtonCount; ++button) {
-        articleButtons_[button]->setText(ToQString(
-            model_.ArticleText(static_cast<ClubPageModel::ArticleButton>(button))));
+        articleButtons_[button]->setText(
+            ToQString(model_.ArticleText(static_cast<ClubPageModel::ArticleButton>(button))));
     }
 }
 

@@ -42,9 +42,9 @@ void CDlgClubHist::BuildLayout() {
     for (int which = 0; which < CClub::kStatisticCount; ++which) {
         statistics_[which] = new QLineEdit(statisticsBox);
         statistics_[which]->setMaximumWidth(80);
-        statisticsGrid->addWidget(Label(ClubHistoryPageModel::StatisticLabel(which),
-                                        statisticsBox, statistics_[which]),
-                                  which, 0);
+        statisticsGrid->addWidget(
+            Label(ClubHistoryPageModel::StatisticLabel(which), statisticsBox, statistics_[which]),
+            which, 0);
         statisticsGrid->addWidget(statistics_[which], which, 1);
         order.push_back(statistics_[which]);
     }
@@ -83,8 +83,8 @@ void CDlgClubHist::BuildLayout() {
         records_[which][1]->setMinimumWidth(160);
         records_[which][2]->setMaximumWidth(60);
         records_[which][2]->setMaxLength(static_cast<int>(ClubHistoryPageModel::kSeasonDigits));
-        recordsGrid->addWidget(
-            Label(ClubHistoryPageModel::RecordLabel(which), recordsBox, result), which + 1, 0);
+        recordsGrid->addWidget(Label(ClubHistoryPageModel::RecordLabel(which), recordsBox, result),
+                               which + 1, 0);
         for (int cell = 0; cell < 3; ++cell) {
             recordsGrid->addWidget(records_[which][cell], which + 1, cell + 1);
         }
@@ -130,15 +130,13 @@ void CDlgClubHist::StoreInto(CClub& club) {
         model_.statistics[which] = statistics_[which]->text().toStdString();
     }
     for (int which = 0; which < CClub::kTitleCount; ++which) {
-        model_.titles[which] =
-            RecordTextOr(titles_[which]->text(), model_.FilledTitle(which),
-                         ClubHistoryPageModel::TitleLabel(which), refusals_);
+        model_.titles[which] = RecordTextOr(titles_[which]->text(), model_.FilledTitle(which),
+                                            ClubHistoryPageModel::TitleLabel(which), refusals_);
     }
     for (int which = 0; which < ClubHistoryPageModel::kRecordCount; ++which) {
         ClubHistoryPageModel::RecordRow& row = model_.records[which];
         row.result = records_[which][0]->text().toStdString();
-        row.opponent = RecordTextOr(records_[which][1]->text(),
-                                    model_.FilledRecord(which).opponent,
+        row.opponent = RecordTextOr(records_[which][1]->text(), model_.FilledRecord(which).opponent,
                                     ClubHistoryPageModel::RecordLabel(which), refusals_);
         row.season = records_[which][2]->text().toStdString();
     }

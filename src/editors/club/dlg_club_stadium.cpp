@@ -30,13 +30,20 @@ QLabel* Label(const std::string& text, QWidget* parent, QWidget* buddy = nullptr
 // Facility names in the club's facility order.
 const std::string& FacilityLabel(int facility) {
     switch (facility) {
-    case CClub::kClubCentre: return DialogText("club.facility.club_centre");
-    case CClub::kMerchandising: return DialogText("club.facility.merchandising");
-    case CClub::kMedicalDepartment: return DialogText("club.facility.medical");
-    case CClub::kYouthDepartment: return DialogText("club.facility.youth");
-    case CClub::kTrainingGrounds: return DialogText("club.facility.training");
-    case CClub::kPublicRelations: return DialogText("club.facility.public_relations");
-    default: return DialogText("club.facility.research");
+    case CClub::kClubCentre:
+        return DialogText("club.facility.club_centre");
+    case CClub::kMerchandising:
+        return DialogText("club.facility.merchandising");
+    case CClub::kMedicalDepartment:
+        return DialogText("club.facility.medical");
+    case CClub::kYouthDepartment:
+        return DialogText("club.facility.youth");
+    case CClub::kTrainingGrounds:
+        return DialogText("club.facility.training");
+    case CClub::kPublicRelations:
+        return DialogText("club.facility.public_relations");
+    default:
+        return DialogText("club.facility.research");
     }
 }
 
@@ -84,8 +91,7 @@ void CDlgClubStadium::BuildLayout() {
     transferGrid->addWidget(Label(DialogText("club.label.transfer2"), transfers, transfer_[1]), 1,
                             0);
     transferGrid->addWidget(transfer_[1], 1, 1);
-    transferGrid->addWidget(Label(DialogText("club.label.youth_country"), transfers, youth_), 2,
-                            0);
+    transferGrid->addWidget(Label(DialogText("club.label.youth_country"), transfers, youth_), 2, 0);
     transferGrid->addWidget(youth_, 2, 1);
     transferGrid->setColumnStretch(1, 1);
 
@@ -124,8 +130,7 @@ void CDlgClubStadium::BuildLayout() {
             cityPhoto_->setText(RecordToQString(model_.cityPhoto));
         }
     });
-    locationGrid->addWidget(Label(DialogText("club.label.city_photo"), location, cityPhoto_), 2,
-                            0);
+    locationGrid->addWidget(Label(DialogText("club.label.city_photo"), location, cityPhoto_), 2, 0);
     locationGrid->addWidget(cityPhoto_, 2, 1, 1, 4);
     locationGrid->addWidget(findFile_, 2, 5);
     locationGrid->setColumnStretch(6, 1);

@@ -110,6 +110,10 @@ TEST_F(BadgePageModelTest, StoresTheChosenOrClearedBadgeAndRefusesANameTooLong) 
     ASSERT_EQ(prompt_.CountOf(PromptCall::Kind::Message), 1u);
     EXPECT_NE(prompt_.Calls()[0].text.find("39"), std::string::npos);
 
+    EXPECT_FALSE(model.SetBadgeName("GER\\Badge180\\two\nlines.tga"));
+    EXPECT_EQ(model.BadgeName(), longest);
+    EXPECT_EQ(prompt_.CountOf(PromptCall::Kind::Message), 2u);
+
     model.Clear();
     ASSERT_TRUE(model.Store(club));
     EXPECT_EQ(club.BadgeFile(), "");

@@ -117,8 +117,7 @@ TEST_F(ClubEditorModelTest, ChooserListsCountriesAndTheClubsOfTheChosenOneByName
     EXPECT_EQ(withReserves.CountryNumber(), context_.country);
     EXPECT_FALSE(withReserves.Chosen().has_value());
     ASSERT_GE(withReserves.Clubs().size(), 2u);
-    EXPECT_EQ(withReserves.Clubs()[1].value,
-              withReserves.Clubs()[0].value | CClub::kSecondTeamBit);
+    EXPECT_EQ(withReserves.Clubs()[1].value, withReserves.Clubs()[0].value | CClub::kSecondTeamBit);
     withReserves.Preset(0, club_->Id() | CClub::kSecondTeamBit);
     EXPECT_EQ(*withReserves.Chosen(), club_->Id() | CClub::kSecondTeamBit);
 }

@@ -23,7 +23,8 @@ inline int ClubRichCountry(const CWorld& world) {
 inline CClub* BusiestClub(CCountry& country) {
     CClub* best = nullptr;
     for (const auto& [id, club] : country.Clubs()) {
-        if (!club->IsNationalTeam() && (best == nullptr || club->PlayerCount() > best->PlayerCount())) {
+        if (!club->IsNationalTeam() &&
+            (best == nullptr || club->PlayerCount() > best->PlayerCount())) {
             best = club.get();
         }
     }

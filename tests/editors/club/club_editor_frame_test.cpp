@@ -170,8 +170,9 @@ TEST_F(ClubEditorFrameTest, RefusedInputKeepsThePageOpenAndTellsTheUser) {
     EXPECT_EQ(session_->Journal().Size(), 0u);
 
     // Mended, the page lets go; an untouched OK changes nothing.
-    frame.HistoryPage().TitleEdit(CClub::kChampionships).setText(
-        RecordToQString(Club().Titles(CClub::kChampionships)));
+    frame.HistoryPage()
+        .TitleEdit(CClub::kChampionships)
+        .setText(RecordToQString(Club().Titles(CClub::kChampionships)));
     frame.OkButton().click();
     EXPECT_EQ(frame.result(), QDialog::Accepted);
     EXPECT_EQ(frame.LastOutcome(), ChangeJournal::Outcome::Unchanged);
@@ -188,8 +189,7 @@ TEST_F(ClubEditorFrameTest, ClubPageWidgetsFollowTheModel) {
     const int position = page.Model().capitalPosition;
     page.CapitalSpin().Step(1);
     EXPECT_EQ(page.Model().capitalPosition, position + 1);
-    EXPECT_EQ(page.CapitalLabel().text(),
-              ToQString(ClubPageModel::CapitalMillions(position + 1)));
+    EXPECT_EQ(page.CapitalLabel().text(), ToQString(ClubPageModel::CapitalMillions(position + 1)));
     EXPECT_EQ(page.FriendlyClubBox().itemText(0), UiText("club.choice.none"));
     EXPECT_FALSE(page.SquadLabel(0).text().isEmpty());
 }
