@@ -33,6 +33,17 @@ bool ClubBadgePageModel::SetBadgeName(std::string_view name) {
         }
         return false;
     }
+    // The club's own rule for a text field decides (no line breaks, nothing that reads as a
+    // section marker of the database files).
+    CClub probe;
+    if (!probe.SetBadgeFile(name)) {
+        if (context_.prompt != nullptr) {
+            context_.prompt->ShowMessage(
+                FormatDialogText("badge.name_refused", std::string(name).c_str()),
+                DialogText("badge.message.caption"));
+        }
+        return false;
+    }
     badge_.assign(name);
     return true;
 }

@@ -30,7 +30,7 @@ public:
 
     const std::string& BadgeName() const { return badge_; }
     // The name the chooser handed back. Refused with a message (and false) when it does not fit
-    // the club's badge field, rather than cut.
+    // the club's badge field, rather than cut, or when the club could not keep it.
     bool SetBadgeName(std::string_view name);
     // No badge.
     void Clear() { badge_.clear(); }

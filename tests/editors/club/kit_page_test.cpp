@@ -19,7 +19,9 @@
 #include "editors/club/dlg_club_shirts_color.h"
 #include "editors/framework/framework_test_support.h"
 #include "editors/framework/my_slider_control.h"
+#include "editors/render/render_manager.h"
 #include "editors/render/render_preview.h"
+#include "editors/render/render_test_support.h"
 #include "world/club.h"
 
 namespace tallo {
@@ -118,6 +120,38 @@ TEST_F(KitPageTest, TheColourDialogKeepsItsChannelsInRange) {
     EXPECT_EQ(dialog.Swatch().palette().color(QPalette::Window).rgb() & 0xFFFFFF,
               KitColour::Clamped(10, 63, 30).Rgb());
 }
+
+#ifdef TALLO_RENDERER_PLUGIN
+TEST_F(KitPageTest, TheLivePreviewDrawsTheKitAfterEveryChange) {
+    RenderManagerSetup setup;
+    setup.candidates = {TALLO_RENDERER_PLUGIN};
+    RenderManagerUse renderer(setup);
+    ASSERT_TRUE(renderer->IsReady());
+    CDlgClubShirts page(nullptr, context_);
+    page.FillFrom(club_);
+    page.resize(720, 420);
+    page.show();
+    ASSERT_TRUE(renderer->IsPlaced());
+    const auto picture = [&renderer] { return renderer->RenderWindow()->grab().toImage(); };
+    const QColor green(0, 255, 0);
+    const QImage before = picture();
+    const int area = before.width() * before.height();
+    EXPECT_EQ(test::CountNear(before, green), 0);
+
+    AnswerColourDialog([](CDlgClubShirtsColor& dialog) {
+        dialog.Spin(0).setValue(0);
+        dialog.Spin(1).setValue(63);
+        dialog.Spin(2).setValue(0);
+        dialog.accept();
+    });
+    page.ColourButton(KitPageModel::kShirtColour).click();
+    EXPECT_GT(test::CountNear(picture(), green), area / 20);
+
+    // The other kit has no green; showing it draws it at once.
+    page.KitButton(1).click();
+    EXPECT_EQ(test::CountNear(picture(), green), 0);
+}
+#endif
 
 } // namespace
 } // namespace tallo
