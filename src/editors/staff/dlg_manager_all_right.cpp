@@ -84,9 +84,14 @@ void CDlgManagerAllRight::StorePerson() {
 }
 
 void CDlgManagerAllRight::ShowNames() {
-    favouriteClub_->setText(ToQString(model_.FavouriteClubName()));
-    favouritePlayer_->setText(ToQString(model_.FavouritePlayerName()));
-    neverClub_->setText(ToQString(model_.NeverClubName()));
+    // With a person, an empty choice reads "(none)"; without one the labels stay empty.
+    const bool any = model_.Person() != nullptr;
+    auto shown = [any](const std::string& name) {
+        return !any ? QString() : name.empty() ? Text("history.no_club") : ToQString(name);
+    };
+    favouriteClub_->setText(shown(model_.FavouriteClubName()));
+    favouritePlayer_->setText(shown(model_.FavouritePlayerName()));
+    neverClub_->setText(shown(model_.NeverClubName()));
 }
 
 } // namespace tallo
