@@ -20,7 +20,12 @@ class CClub;
 class KitPageModel {
 public:
     enum StyleSlot { kShirtStyle = 0, kShortsStyle = 1, kSocksStyle = 2 };
-    enum ColourSlot { kShirtColour = 0, kShirtPatternColour = 1, kShortsColour = 2, kSocksColour = 3 };
+    enum ColourSlot {
+        kShirtColour = 0,
+        kShirtPatternColour = 1,
+        kShortsColour = 2,
+        kSocksColour = 3
+    };
     static constexpr int kColourCount = ClubKit::kColourBytes / 3;
 
     void Fill(const ClubKit& kit);

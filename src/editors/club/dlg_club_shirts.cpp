@@ -26,8 +26,7 @@ QString Text(DialogTextKey key) {
     return ToQString(DialogText(key));
 }
 
-constexpr DialogTextKey kStyleNames[3] = {"kit.style.shirt", "kit.style.shorts",
-                                          "kit.style.socks"};
+constexpr DialogTextKey kStyleNames[3] = {"kit.style.shirt", "kit.style.shorts", "kit.style.socks"};
 constexpr DialogTextKey kColourNames[KitPageModel::kColourCount] = {
     "kit.colour.shirt", "kit.colour.shirt_pattern", "kit.colour.shorts", "kit.colour.socks"};
 

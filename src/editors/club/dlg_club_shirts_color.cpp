@@ -26,8 +26,7 @@ QString Text(DialogTextKey key) {
 CDlgClubShirtsColor::CDlgClubShirtsColor(QWidget* parent, const KitColour& colour,
                                          const QString& part)
     : CDialogB(parent), model_(colour) {
-    setWindowTitle(
-        ToQString(FormatDialogText("kit.colour.caption", FromQString(part).c_str())));
+    setWindowTitle(ToQString(FormatDialogText("kit.colour.caption", FromQString(part).c_str())));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout();
     const DialogTextKey names[3] = {"kit.colour.red", "kit.colour.green", "kit.colour.blue"};

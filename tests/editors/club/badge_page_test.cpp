@@ -32,7 +32,8 @@ protected:
     void SetUp() override {
         test::EnsureFrameworkApplication();
         for (const char* size : {"180", "74", "48", "14"}) {
-            badges_.AddDiskFile(std::string("GER\\Badge") + size + "\\Koeln.tga", TinyTga(0, 0, 255));
+            badges_.AddDiskFile(std::string("GER\\Badge") + size + "\\Koeln.tga",
+                                TinyTga(0, 0, 255));
         }
         badges_.AddDiskFile("GER\\Badge180\\Bayern.tga", TinyTga(255, 0, 0));
         badges_.AddArchiveEntry("Badges\\XX\\BADGE180\\Y.TGA", TinyTga(0, 255, 0));
@@ -127,8 +128,8 @@ TEST(Dib, LoadsABmpAndDrawsItStretched) {
     put32(22, 1);
     bmp[26] = 1;
     bmp[28] = 24;
-    bmp[56] = 255;                      // first pixel: blue 0, green 0, red 255
-    bmp[57] = 255;                      // second pixel: blue 255
+    bmp[56] = 255; // first pixel: blue 0, green 0, red 255
+    bmp[57] = 255; // second pixel: blue 255
     CDib dib;
     ASSERT_TRUE(dib.LoadFromBytes(bmp));
     EXPECT_EQ(dib.Size(), QSize(2, 1));
