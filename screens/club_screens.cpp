@@ -8,6 +8,7 @@
 #include "editing/session/database_session.h"
 #include "editing/session/editor_context.h"
 #include "editing/session/open_databases.h"
+#include "editors/club/club_editor_start.h"
 #include "editors/club/dlg_choose_club.h"
 #include "editors/club/dlg_club_parent.h"
 #include "editors/framework/my_tab_ctrl.h"
@@ -70,14 +71,17 @@ ScreenCapture FrameOnTab(int tab) {
     return [tab](ScreenContext& screenContext) {
         ClubEditorScreen screen(screenContext);
         CDlgClubParent frame(*screen.session, screen.clubId, screen.context);
+        AddBadgeAndKitPages(frame, screen.context);
         frame.Tabs().setCurrentIndex(tab);
         return GrabShown(frame);
     };
 }
 
 const ScreenRegistration clubPage("club_editor_club", FrameOnTab(0));
-const ScreenRegistration stadiumPage("club_editor_stadium", FrameOnTab(1));
-const ScreenRegistration historyPage("club_editor_history", FrameOnTab(2));
+const ScreenRegistration badgeTab("club_editor_badge", FrameOnTab(1));
+const ScreenRegistration kitsTab("club_editor_kits", FrameOnTab(2));
+const ScreenRegistration stadiumPage("club_editor_stadium", FrameOnTab(3));
+const ScreenRegistration historyPage("club_editor_history", FrameOnTab(4));
 
 const ScreenRegistration chooser("club_chooser", [](ScreenContext& screenContext) {
     ClubEditorScreen screen(screenContext);

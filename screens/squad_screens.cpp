@@ -2,8 +2,6 @@
 // in for the person pages), the person and player choosers, the player list and the
 // shirt-number dialog.
 
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include <filesystem>
 
@@ -20,6 +18,9 @@
 #include "editors/player/dlg_player_select.h"
 #include "editors/player/dlg_playerlist_club.h"
 #include "editors/player/dlg_shirt_no.h"
+#include "editing/player/person_edit_context.h"
+#include "editors/player/person_editor.h"
+#include "editors/player/person_editor_pages.h"
 #include "editors/player/person_page_view.h"
 #include "editing/player/person_chooser_model.h"
 #include "editing/staff/person_list_rows.h"
@@ -49,25 +50,6 @@ CClub* RichestClub(CWorld& world) {
     }
     return best;
 }
-
-// A plain page in place of the person pages: the selected person's name.
-class PlainPersonPage : public CDialogB, public PersonPageView {
-public:
-    explicit PlainPersonPage(QWidget* parent)
-        : CDialogB(parent, Kind::ChildPage), name_(new QLabel(this)) {
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(name_);
-        layout->addStretch(1);
-        setMinimumWidth(420);
-    }
-    void SetPerson(CPlayer* person) override {
-        name_->setText(person != nullptr ? RecordToQString(PersonListName(*person)) : QString());
-    }
-    void StorePerson() override {}
-
-private:
-    QLabel* name_;
-};
 
 // An editor on the sample with its game database open.
 struct SquadEditor {
@@ -105,10 +87,16 @@ QImage SquadListOnTab(ScreenContext& context, int tab) {
         return QImage();
     }
     SquadListModel model(*editor.session, club->Id(), nullptr);
+    PersonEditContext person;
+    person.world = &editor.session->World();
+    person.languageSlot = editor.session->World().Language();
+    person.pictureFolder = editor.context.pictureFolder;
+    person.prompt = &editor.prompt;
+    person.chooserCountry = club->CountryNumber();
     QImage image;
     {
-        CDlgPlayerlistClub dialog(model, 0, [](QWidget* parent) {
-            auto* page = new PlainPersonPage(parent);
+        CDlgPlayerlistClub dialog(model, person.languageSlot, [&person](QWidget* parent) {
+            CPersonEditor* page = MakeFullPersonEditor(parent, person);
             return std::pair<QWidget*, PersonPageView*>(page, page);
         });
         dialog.Tabs().setCurrentIndex(tab);
