@@ -9,7 +9,6 @@
 #include "editors/player/dlg_player_character.h"
 #include "editors/player/dlg_player_position_england.h"
 #include "editors/player/person_editor.h"
-#include "editors/framework/qt_text.h"
 #include "screen_registry.h"
 #include "world/player.h"
 #include "world/world.h"
@@ -46,9 +45,8 @@ public:
         if (const CPlayer* rich = RichPlayer(*screen.world)) {
             player_ = *rich;
         }
-        player_.SetNotes(QStringToRecord(screen.Pick("Капитан команды.\nЛюбит играть головой.",
-                                                     "Team captain.\nLikes heading the ball."))
-);
+        // Record text is 8-bit (Windows-1252 here): the sample notes stay Latin.
+        player_.SetNotes("Team captain.\r\nLikes heading the ball.");
         editor_ = std::make_unique<CPersonEditor>(nullptr, context_);
         editor_->resize(760, 600);
         editor_->SetPerson(&player_);

@@ -54,7 +54,8 @@ CDlgPlayerAllRightSmall::CDlgPlayerAllRightSmall(QWidget* parent)
         ratingsGrid->addWidget(new QLabel(names[static_cast<size_t>(group)], ratingsBox), group, 0);
         auto* spin = new CSpinEditCtrl(ratingsBox);
         spin->SetIntegerRange(0, PlayerDetailsPageModel::kPositionRatingMax);
-        ratingsGrid->addWidget(spin, group, 1);
+        spin->Edit().setMaximumWidth(36);
+        ratingsGrid->addWidget(spin, group, 1, Qt::AlignLeft);
         ratings_[static_cast<size_t>(group)] = spin;
         connect(spin, &CSpinEditCtrl::valueChanged, this, [this, group, spin] {
             if (!filling_) {

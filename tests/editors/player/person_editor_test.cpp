@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include "../../editing/player/person_editor_test_support.h"
@@ -20,6 +22,7 @@
 #include "editors/framework/framework_test_support.h"
 #include "editors/player/dlg_player_abilities.h"
 #include "editors/player/dlg_player_all_right.h"
+#include "editors/player/dlg_player_all_right_small.h"
 #include "editors/player/dlg_player_position_england.h"
 #include "formats/string_table.h"
 #include "world/player.h"
