@@ -1,3 +1,4 @@
+#include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/dlg_input_box.h"
 
 #include <QDialogButtonBox>
@@ -55,11 +56,7 @@ void CDlgInputBox::Build(const InputBoxTexts& texts, int maxLength) {
     }
     field_->setText(texts.proposed);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(UiText("framework.button.ok"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(UiText("framework.button.cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDialogB::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDialogB::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editing/player/person_chooser_model.h"
+#include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/qt_text.h"
 
@@ -30,12 +31,8 @@ CDlgPersonSelect::CDlgPersonSelect(std::unique_ptr<PersonChooserModel> model, QW
     boxes->addWidget(clubs_, 1, 1);
     boxes->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(UiText("chooser.ok"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(UiText("chooser.cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDialogB::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDialogB::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
+    ok_ = OkButtonOf(*buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editing/player/player_list_model.h"
+#include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/qt_text.h"
 #include "formats/table_format.h"
@@ -50,12 +51,8 @@ CDlgPlayerList::CDlgPlayerList(const CWorld& world, int languageSlot, int countr
     counts->addWidget(average_, 0, 3);
     counts->setColumnStretch(4, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setText(UiText("chooser.ok"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(UiText("chooser.cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDialogB::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDialogB::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
+    ok_ = OkButtonOf(*buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);

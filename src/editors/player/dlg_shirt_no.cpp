@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "editing/player/shirt_numbers_model.h"
+#include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/qt_text.h"
 #include "formats/dialog_text.h"
@@ -51,11 +52,7 @@ CDlgShirtNo::CDlgShirtNo(CWorld& world, const CClub& club, int languageSlot, QWi
     numberRow->setColumnStretch(2, 1);
     numberRow->addWidget(numberRest_, 0, 3);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(UiText("chooser.ok"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(UiText("chooser.cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgShirtNo::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDialogB::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);

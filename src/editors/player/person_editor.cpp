@@ -49,7 +49,8 @@ void CPersonEditor::AddPage(CDialogB* page, PersonPageView* view, const QString&
     pages_.push_back({page, view, title, std::move(shownFor)});
     // A page added later shows up as soon as it belongs to the person's role.
     if (!shown_.empty()) {
-        const uint8_t role = person_ != nullptr ? person_->Role() : CPlayer::kRolePlayer;
+        const uint8_t role =
+            person_ != nullptr ? person_->Role() : static_cast<uint8_t>(CPlayer::kRolePlayer);
         if (pages_.back().shownFor(role)) {
             rebuilding_ = true;
             shown_.push_back(pages_.size() - 1);
