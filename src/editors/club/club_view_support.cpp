@@ -23,6 +23,15 @@ void FillChoiceCombo(QComboBox& combo, const ChoiceField& field) {
     combo.setCurrentIndex(field.selected);
 }
 
+void FillRecordCombo(QComboBox& combo, const std::vector<ChoiceEntry>& entries, int current) {
+    const QSignalBlocker blocker(combo);
+    combo.clear();
+    for (const ChoiceEntry& entry : entries) {
+        combo.addItem(RecordToQString(entry.text), QVariant::fromValue(entry.value));
+    }
+    combo.setCurrentIndex(current);
+}
+
 void ReadChoiceCombo(const QComboBox& combo, ChoiceField& field) {
     if (combo.currentIndex() >= 0 || field.selected < 0) {
         field.Select(combo.currentIndex());

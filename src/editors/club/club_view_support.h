@@ -12,6 +12,7 @@ class QWidget;
 
 namespace tallo {
 
+struct ChoiceEntry;
 struct ChoiceField;
 struct ClubEditContext;
 
@@ -20,6 +21,9 @@ struct ClubEditContext;
 // Fills a combo box with a choice list ("none" for the entry of value 0) and selects the
 // field's entry (no entry when the field's value is not in the list).
 void FillChoiceCombo(QComboBox& combo, const ChoiceField& field);
+// Fills a combo box with the record texts of a choice list (item data: the entries' values)
+// and selects entry `current`; no signal goes out meanwhile.
+void FillRecordCombo(QComboBox& combo, const std::vector<ChoiceEntry>& entries, int current);
 // Takes the combo's selection into the field.
 void ReadChoiceCombo(const QComboBox& combo, ChoiceField& field);
 

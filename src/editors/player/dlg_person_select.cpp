@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editing/player/person_chooser_model.h"
+#include "editors/club/club_view_support.h"
 #include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/qt_text.h"
@@ -93,24 +94,12 @@ std::optional<IRecordChoosers::ChosenPerson> CDlgPersonSelect::Chosen() const {
 }
 
 void CDlgPersonSelect::ShowCountries() {
-    showing_ = true;
-    countries_->clear();
-    for (const ChoiceEntry& entry : model_->Countries()) {
-        countries_->addItem(RecordToQString(entry.text), entry.value);
-    }
-    countries_->setCurrentIndex(model_->CountryIndex());
-    showing_ = false;
+    FillRecordCombo(*countries_, model_->Countries(), model_->CountryIndex());
     ShowClubs();
 }
 
 void CDlgPersonSelect::ShowClubs() {
-    showing_ = true;
-    clubs_->clear();
-    for (const ChoiceEntry& entry : model_->Clubs()) {
-        clubs_->addItem(RecordToQString(entry.text), entry.value);
-    }
-    clubs_->setCurrentIndex(model_->ClubIndex());
-    showing_ = false;
+    FillRecordCombo(*clubs_, model_->Clubs(), model_->ClubIndex());
     ShowPersons();
 }
 

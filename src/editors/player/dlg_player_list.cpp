@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "editing/player/player_list_model.h"
+#include "editors/club/club_view_support.h"
 #include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/qt_text.h"
@@ -88,12 +89,7 @@ CDlgPlayerList::CDlgPlayerList(const CWorld& world, int languageSlot, int countr
     });
 
     model_->ShowCountry(country);
-    showing_ = true;
-    for (const ChoiceEntry& entry : model_->Countries()) {
-        countries_->addItem(RecordToQString(entry.text), entry.value);
-    }
-    countries_->setCurrentIndex(model_->CountryIndex());
-    showing_ = false;
+    FillRecordCombo(*countries_, model_->Countries(), model_->CountryIndex());
     ShowClubs();
     resize(540, 580);
 }
