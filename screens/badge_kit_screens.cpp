@@ -12,6 +12,7 @@
 #include "formats/dialog_text.h"
 #include "mapping/global_tools.h"
 #include "platform/scripted_prompt.h"
+#include "built_renderer.h"
 #include "screen_registry.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -24,15 +25,6 @@
 namespace tallo::screens {
 
 namespace {
-
-// The renderer of the build.
-RenderManagerSetup BuiltRenderer() {
-    RenderManagerSetup setup;
-#ifdef TALLO_RENDERER_PLUGIN
-    setup.candidates = {TALLO_RENDERER_PLUGIN};
-#endif
-    return setup;
-}
 
 // A club editor's surroundings on the sample: its badge folder and archive.
 struct ClubScreen {

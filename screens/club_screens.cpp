@@ -14,6 +14,7 @@
 #include "editors/framework/my_tab_ctrl.h"
 #include "platform/recording_progress.h"
 #include "platform/scripted_prompt.h"
+#include "built_renderer.h"
 #include "screen_registry.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -69,6 +70,7 @@ struct ClubEditorScreen {
 
 ScreenCapture FrameOnTab(int tab) {
     return [tab](ScreenContext& screenContext) {
+        RenderManagerUse renderer(BuiltRenderer());
         ClubEditorScreen screen(screenContext);
         CDlgClubParent frame(*screen.session, screen.clubId, screen.context);
         AddBadgeAndKitPages(frame, screen.context);

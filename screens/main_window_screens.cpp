@@ -24,6 +24,7 @@
 #include "platform/environment.h"
 #include "platform/recording_progress.h"
 #include "platform/scripted_prompt.h"
+#include "built_renderer.h"
 #include "screen_registry.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -141,15 +142,6 @@ const ScreenRegistration countryParts("parts_country", WidgetScreen([](ScreenCon
 const ScreenRegistration clubParts("parts_club", WidgetScreen([](ScreenContext&) {
     return std::make_unique<CDlgCopyParts>(CDlgCopyParts::Kind::Club, CClub::kCopyAll);
 }));
-
-// The renderer of the build.
-RenderManagerSetup BuiltRenderer() {
-    RenderManagerSetup setup;
-#ifdef TALLO_RENDERER_PLUGIN
-    setup.candidates = {TALLO_RENDERER_PLUGIN};
-#endif
-    return setup;
-}
 
 // A club of the sample with players, and its first player.
 const CClub* SampleClub(ScreenContext& context) {

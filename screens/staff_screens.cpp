@@ -11,6 +11,7 @@
 #include "editors/staff/dlg_manager_abilities.h"
 #include "editors/staff/dlg_manager_all_right.h"
 #include "editors/staff/dlg_staff_at_club.h"
+#include "built_renderer.h"
 #include "screen_registry.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -58,14 +59,6 @@ const PersonEditContext& Context(ScreenContext& context) {
     edit.world = context.world;
     edit.languageSlot = context.world->Language();
     return edit;
-}
-
-RenderManagerSetup BuiltRenderer() {
-    RenderManagerSetup setup;
-#ifdef TALLO_RENDERER_PLUGIN
-    setup.candidates = {TALLO_RENDERER_PLUGIN};
-#endif
-    return setup;
 }
 
 template <class Page>
