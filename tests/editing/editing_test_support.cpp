@@ -9,6 +9,8 @@
 #include "formats/per_language_tables.h"
 #include "mapping/global_tools.h"
 #include "sample_installation.h"
+#include "world/club.h"
+#include "world/player.h"
 #include "world/world.h"
 
 namespace tallo::test {
@@ -77,6 +79,31 @@ DatabaseSession& EditorHarness::OpenGame() {
     DatabaseSession* session = databases->OpenGameDatabase();
     EXPECT_NE(session, nullptr);
     return *session;
+}
+
+void MakeSquadValid(CWorld& world, CClub& club, int firstTeam) {
+    int listed = 0;
+    for (uint32_t i = club.PlayerCount(); i-- > 0;) {
+        CPlayer& person = *world.FindPlayer(club.PlayerId(i));
+        if (!person.IsPlayerRole()) {
+            club.RemovePlayer(person.Id());
+            continue;
+        }
+        person.SetFirstName("Anton");
+        person.SetSurname("Berg");
+        listed += person.IsFirstTeam() ? 1 : 0;
+    }
+    for (; listed < firstTeam; ++listed) {
+        CPlayer* made = world.CreatePlayer(0, true);
+        ASSERT_NE(made, nullptr);
+        made->SetFirstName("Carl");
+        made->SetSurname("Dorn");
+        made->SetNationality(static_cast<uint8_t>(club.CountryNumber()));
+        ASSERT_TRUE(club.AddPlayer(made->Id()));
+    }
+    for (int facility = 0; facility < CClub::kFacilityCount; ++facility) {
+        club.SetFacilityLevel(static_cast<CClub::Facility>(facility), 5);
+    }
 }
 
 } // namespace tallo::test

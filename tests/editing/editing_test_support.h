@@ -13,6 +13,7 @@
 #include "support/temp_dir.h"
 
 namespace tallo {
+class CClub;
 class CWorld;
 class DatabaseSession;
 } // namespace tallo
@@ -50,5 +51,10 @@ struct EditorHarness {
     RecordingProgress progress;
     std::unique_ptr<OpenDatabases> databases;
 };
+
+// Makes a club pass the squad and staff checks: only players, every one named, at least
+// `firstTeam` of them in the first team (named new players of the club's country added), and
+// every facility at its top level.
+void MakeSquadValid(CWorld& world, CClub& club, int firstTeam);
 
 } // namespace tallo::test

@@ -44,32 +44,6 @@ std::pair<CClub*, CClub*> ClubsInTwoCountries(CWorld& world) {
     return {first, nullptr};
 }
 
-// Makes a club pass both checks: at least 15 first-team players (one may leave) with names, no doubled officials, the
-// facilities to employ anybody.
-void MakeSquadValid(CWorld& world, CClub& club) {
-    int firstTeam = 0;
-    for (uint32_t i = club.PlayerCount(); i-- > 0;) {
-        CPlayer& person = *world.FindPlayer(club.PlayerId(i));
-        if (!person.IsPlayerRole()) {
-            club.RemovePlayer(person.Id());
-            continue;
-        }
-        person.SetFirstName("Anton");
-        person.SetSurname("Berg");
-        firstTeam += person.IsFirstTeam() ? 1 : 0;
-    }
-    for (; firstTeam < 15; ++firstTeam) {
-        CPlayer* made = world.CreatePlayer(0, true);
-        made->SetFirstName("Carl");
-        made->SetSurname("Dorn");
-        made->SetNationality(static_cast<uint8_t>(club.CountryNumber()));
-        ASSERT_TRUE(club.AddPlayer(made->Id()));
-    }
-    for (int facility = 0; facility < CClub::kFacilityCount; ++facility) {
-        club.SetFacilityLevel(static_cast<CClub::Facility>(facility), 5);
-    }
-}
-
 class SquadListModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -109,7 +83,7 @@ TEST_F(SquadListModelTest, TabsAreTheFirstTeamTheReservesAndTheBoard) {
 
 TEST_F(SquadListModelTest, AFaultySquadListsItsMessagesInOrderAndStaysOpen) {
     CClub& club = Club();
-    MakeSquadValid(World(), club);
+    test::MakeSquadValid(World(), club, 15);
     SquadListModel squad(*session_, clubId_, &choosers_);
     squad.SetOwner(&owner_);
     EXPECT_TRUE(squad.FaultMessages().empty());
@@ -168,7 +142,7 @@ TEST_F(SquadListModelTest, NeverMindLeavesTheSavedBytesAsTheyWere) {
 }
 
 TEST_F(SquadListModelTest, OkAfterATransferBetweenTwoCountriesIsUndoneAndRedone) {
-    MakeSquadValid(World(), Club());
+    test::MakeSquadValid(World(), Club(), 15);
     const Files before = SavedBytes(World());
     uint32_t moved = 0;
     {
@@ -197,7 +171,7 @@ TEST_F(SquadListModelTest, OkAfterATransferBetweenTwoCountriesIsUndoneAndRedone)
 }
 
 TEST_F(SquadListModelTest, OkWithoutAChangeRecordsNothing) {
-    MakeSquadValid(World(), Club());
+    test::MakeSquadValid(World(), Club(), 15);
     SquadListModel squad(*session_, clubId_, &choosers_);
     squad.SetOwner(&owner_);
     squad.SelectTab(1);

@@ -63,30 +63,6 @@ CClub* ClubWithPlayers(CWorld& world) {
     return nullptr;
 }
 
-// Fourteen named first-team players, nobody else, every facility at its top.
-void MakeSquadValid(CWorld& world, CClub& club) {
-    int firstTeam = 0;
-    for (uint32_t i = club.PlayerCount(); i-- > 0;) {
-        CPlayer& person = *world.FindPlayer(club.PlayerId(i));
-        if (!person.IsPlayerRole()) {
-            club.RemovePlayer(person.Id());
-            continue;
-        }
-        person.SetFirstName("Anton");
-        person.SetSurname("Berg");
-        firstTeam += person.IsFirstTeam() ? 1 : 0;
-    }
-    for (; firstTeam < 14; ++firstTeam) {
-        CPlayer* made = world.CreatePlayer(0, true);
-        made->SetFirstName("Carl");
-        made->SetSurname("Dorn");
-        club.AddPlayer(made->Id());
-    }
-    for (int facility = 0; facility < CClub::kFacilityCount; ++facility) {
-        club.SetFacilityLevel(static_cast<CClub::Facility>(facility), 5);
-    }
-}
-
 class DlgPlayerlistClubTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -95,7 +71,7 @@ protected:
         CClub* club = ClubWithPlayers(session_->World());
         ASSERT_NE(club, nullptr);
         clubId_ = club->Id();
-        MakeSquadValid(session_->World(), *club);
+        test::MakeSquadValid(session_->World(), *club, 14);
         model_ = std::make_unique<SquadListModel>(*session_, clubId_, nullptr);
         dialog_ = std::make_unique<CDlgPlayerlistClub>(
             *model_, 0, [this](QWidget* parent) {
