@@ -35,6 +35,12 @@ inline constexpr Entry kEntries[] = {
 #include "../../resources/dialog_texts_person.inc"
 #include "../../resources/dialog_texts_staff.inc"
 #include "../../resources/dialog_texts_squad.inc"
+#include "../../resources/dialog_texts_country.inc"
+#include "../../resources/dialog_texts_country_pages.inc"
+#include "../../resources/dialog_texts_league.inc"
+#include "../../resources/dialog_texts_calendar.inc"
+#include "../../resources/dialog_texts_cup.inc"
+#include "../../resources/dialog_texts_national.inc"
 };
 
 inline constexpr std::size_t kCount = std::size(kEntries);
