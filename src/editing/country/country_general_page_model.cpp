@@ -12,7 +12,7 @@ namespace tallo {
 
 namespace {
 
-constexpr int kLeagueLevels = CountrySettings::kLeagueLevels;
+static_assert(CountryGeneralPageModel::kLeagueLevels == CountrySettings::kLeagueLevels);
 
 bool Offers(const std::vector<LanguageEntry>& languages, int language) {
     return std::any_of(languages.begin(), languages.end(),

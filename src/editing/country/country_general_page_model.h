@@ -83,6 +83,7 @@ public:
     static constexpr int kLastLanguage = 58;
     static constexpr int kMaxShareTotal = 100;
     static constexpr size_t kMagazineLimit = 30;
+    static constexpr int kLeagueLevels = 5; // P and Q, one per level
 
     explicit CountryGeneralPageModel(const CountryEditContext& context);
 
