@@ -72,8 +72,20 @@ void CCompetitionTree::DeletePlayOffsOfTransition(int transition) {
         for (uint32_t number : LeagueNumbersOfLevel(level)) {
             CDBLeagueBase* league = League(number);
             for (uint32_t id : league->Successors()) {
-                if (id != 0 && IsPlayOffKind(CompetitionId::KindOf(id)) &&
-                    store_.FindOwn(id) != nullptr) {
+                const CDBCompetition* node = id != 0 && IsPlayOffKind(CompetitionId::KindOf(id))
+                                                 ? store_.FindOwn(id)
+                                                 : nullptr;
+                if (node == nullptr) {
+                    continue;
+                }
+                // Only the transition's own play-offs: a play-off cup carries the level of its
+                // upper league, and a league of this transition's upper level may also be the
+                // lower league of the play-off of the transition above it (English, Swiss).
+                // A relegation league hangs below its upper league only.
+                const bool ownCup =
+                    node->NodeKind() == NodeKind::kCup && node->Level() == transition;
+                const bool ownLeague = node->NodeKind() != NodeKind::kCup && level == transition;
+                if (ownCup || ownLeague) {
                     doomed.push_back(id);
                 }
             }

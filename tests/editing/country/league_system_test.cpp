@@ -7,6 +7,7 @@
 #include "competitions/competition_id.h"
 #include "competitions/competition_keywords.h"
 #include "competitions/competition_tree.h"
+#include "competitions/country_completeness.h"
 #include "competitions/db_league_base.h"
 #include "editing/country/country_edit_context.h"
 #include "editing/country/league_formats.h"
@@ -130,7 +131,8 @@ TEST_F(LeagueSystemTest, FromSevenToNineKeepsTheLeaguesAndAddsTwoFromTheTemplate
         CDBLeagueBase* league = Tree().League(number);
         ASSERT_NE(league, nullptr);
         league->SetName("League " + std::to_string(number));
-        league->SetSize(10 + static_cast<int32_t>(number));
+        // Room for every team: a league keeps no more teams than its size.
+        league->SetSize(20 + static_cast<int32_t>(number));
         league->SetAttendanceMultiplier(static_cast<uint8_t>(40 + number));
         league->SetValue(1, 1000 + static_cast<int32_t>(number));
         league->SetMatchdayOn(20 + static_cast<int>(number), 1);
@@ -149,7 +151,7 @@ TEST_F(LeagueSystemTest, FromSevenToNineKeepsTheLeaguesAndAddsTwoFromTheTemplate
     for (uint32_t number = 0; number < 4; ++number) {
         const CDBLeagueBase& league = *Tree().League(number);
         EXPECT_EQ(std::string(league.Name()), "League " + std::to_string(number));
-        EXPECT_EQ(league.Size(), 10 + static_cast<int32_t>(number));
+        EXPECT_EQ(league.Size(), 20 + static_cast<int32_t>(number));
         EXPECT_EQ(league.AttendanceMultiplier(), 40 + number);
         EXPECT_EQ(league.GetValue(1), 1000 + static_cast<int32_t>(number));
         EXPECT_EQ(league.MatchdayOn(20 + static_cast<int>(number)), 1);
@@ -243,12 +245,33 @@ TEST_F(LeagueSystemTest, ASwissRuleGetsItsPlayOffAndTheScottishOneItsLeague) {
     EXPECT_EQ(Tree().FindOwn(CompetitionKind::kScott1, 1), nullptr);
     ASSERT_TRUE(ApplyLeagueFormat(Country(), 2, {0, 0, 0, 0, 0}));
     EXPECT_EQ(Tree().FindOwn(CompetitionKind::kScott1, 0), nullptr);
+    // Play-offs on two adjacent transitions: building the lower one keeps the upper one.
+    ASSERT_TRUE(ApplyLeagueFormat(Country(), 6,
+                                  {RelegationRule::kSwitzerland, RelegationRule::kEngland1, 0}));
+    const CDBCompetition* swiss = Tree().FindOwn(CompetitionKind::kSwitzerland, 0);
+    const CDBCompetition* english = Tree().FindOwn(CompetitionKind::kRel1, 0);
+    ASSERT_NE(swiss, nullptr);
+    ASSERT_NE(english, nullptr);
+    EXPECT_EQ(swiss->Predecessors()[0], Tree().League(0)->Id());
+    EXPECT_EQ(english->Predecessors()[0], Tree().League(1)->Id());
+    EXPECT_EQ(english->Predecessors()[1], Tree().League(2)->Id());
+    EXPECT_EQ(Tree().League(1)->RelegationRule(), RelegationRule::kEngland1);
 }
 
 TEST_F(LeagueSystemTest, AfterAFormatChangeTheCountrySavesLoadsAndBuilds) {
     Apply("1");
     const std::vector<uint32_t> topTeams = Tree().League(0)->Teams();
     ASSERT_EQ(LeagueFormatOf(Country()), 1);
+    // A play-off or relegation league the new system made has no days yet: they are given in
+    // the calendar editor, as a user would.
+    for (CDBCompetition* node : Tree().Nodes()) {
+        const uint32_t kind = CompetitionId::KindOf(node->Id());
+        if (kind == CompetitionKind::kScott1 || kind == CompetitionKind::kSwitzerland) {
+            for (int32_t matchday = 1; matchday <= node->RequiredMatchdays(); ++matchday) {
+                node->SetMatchdayOn(320 + 3 * matchday, matchday);
+            }
+        }
+    }
     ASSERT_TRUE(harness_.databases->SaveCurrent());
 
     test::EditorHarness again(harness_.install);
@@ -259,7 +282,7 @@ TEST_F(LeagueSystemTest, AfterAFormatChangeTheCountrySavesLoadsAndBuilds) {
     ASSERT_NE(CompetitionTreeOf(country)->League(0), nullptr);
     EXPECT_EQ(CompetitionTreeOf(country)->League(0)->Teams(), topTeams);
     EXPECT_EQ(CompetitionTreeOf(country)->League(1), nullptr);
-    EXPECT_TRUE(country.IsComplete());
+    EXPECT_TRUE(country.IsComplete()) << ::testing::PrintToString(DescribeIncompleteness(country));
 
     MasterBuildResult result;
     again.databases->WriteGameDatabase(&result);
