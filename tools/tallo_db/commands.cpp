@@ -26,6 +26,7 @@ void RegisterCommands(CLI::App& app) {
     RegisterTdbCommand(app);
     RegisterBigCommand(app);
     RegisterPackCommands(app);
+    RegisterLeagueSystemCommand(app);
 }
 
 } // namespace tallo::db

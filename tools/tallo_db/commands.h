@@ -21,6 +21,7 @@ void RegisterMapCommand(CLI::App& app);      // command_map.cpp
 void RegisterTdbCommand(CLI::App& app);      // command_tdb.cpp
 void RegisterBigCommand(CLI::App& app);      // command_big.cpp
 void RegisterPackCommands(CLI::App& app);    // command_pack.cpp: pack and unpack
+void RegisterLeagueSystemCommand(CLI::App& app); // command_league_system.cpp
 
 void SetExitStatus(int status);
 int ExitStatus();

@@ -130,7 +130,8 @@ bool CupPageModel::OneLeaguePerLevel(const CCountry& country) {
         return false;
     }
     for (int level = 0; level < kLeagueLevels; ++level) {
-        if (country.firstLeagueIndex[level] != level || country.endLeagueIndex[level] != level + 1 ||
+        if (country.firstLeagueIndex[level] != level ||
+            country.endLeagueIndex[level] != level + 1 ||
             tree->League(static_cast<uint32_t>(level)) == nullptr) {
             return false;
         }
@@ -256,8 +257,8 @@ void CupPageModel::StoreCup(CCountry& country, Cup cup, std::vector<std::string>
         node->SetName(values.name.substr(0, std::min(values.name.size(), kNameLength)));
     }
     if (values.consoleName != node->ShortName() && !(fresh && values.consoleName.empty())) {
-        node->SetShortName(values.consoleName.substr(
-            0, std::min(values.consoleName.size(), kConsoleNameLength)));
+        node->SetShortName(
+            values.consoleName.substr(0, std::min(values.consoleName.size(), kConsoleNameLength)));
     }
     for (int round = 0; round < kBonusRounds; ++round) {
         const std::string& text = values.bonuses[round];
@@ -289,7 +290,8 @@ std::vector<std::string> CupPageModel::Store(CCountry& country) const {
     storeSchedule(country.leagueCardRule, leagueCards, leagueYellowAfterRed);
     storeSchedule(country.cupCardRule, cupCards, cupYellowAfterRed);
     if (banStart >= 0 && banStart < static_cast<int>(BanStartItems().size())) {
-        country.banStart = static_cast<uint8_t>(BanStartItems()[static_cast<size_t>(banStart)].value);
+        country.banStart =
+            static_cast<uint8_t>(BanStartItems()[static_cast<size_t>(banStart)].value);
     }
     for (int scope = 0; scope < kBanScopes; ++scope) {
         StoreBit(country.banScopeFlags, static_cast<uint8_t>(1u << scope),
@@ -297,8 +299,7 @@ std::vector<std::string> CupPageModel::Store(CCountry& country) const {
     }
     StoreBit(country.redCardBanRule, kVariableBanBit, variableRedCardBan);
     for (int level = 0; level < kLeagueLevels; ++level) {
-        StoreBit(country.cupEntryLevels, static_cast<uint8_t>(1u << level),
-                 cupEntryLevels[level]);
+        StoreBit(country.cupEntryLevels, static_cast<uint8_t>(1u << level), cupEntryLevels[level]);
     }
     StoreBit(country.cupFlags, kLowerLeagueAtHomeBit, lowerLeagueAtHome);
     StoreBit(country.cupFlags, kOneClubBit, oneClubPerCompetition);

@@ -61,9 +61,9 @@ public:
     static bool OneLeaguePerLevel(const CCountry& country);
 
     struct CupValues {
-        int mode = -1;            // the selected format entry, -1 for none
-        std::string name;         // record text
-        std::string consoleName;  // record text
+        int mode = -1;                                 // the selected format entry, -1 for none
+        std::string name;                              // record text
+        std::string consoleName;                       // record text
         std::array<std::string, kBonusRounds> bonuses; // as typed
     };
 

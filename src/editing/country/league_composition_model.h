@@ -93,7 +93,7 @@ public:
     // The teams of every league and the season flags of every club.
     struct Snapshot {
         std::map<uint32_t, std::vector<uint32_t>> teams; // league number to its teams
-        std::map<uint32_t, uint8_t> seasonFlags;          // club ID to its flags
+        std::map<uint32_t, uint8_t> seasonFlags;         // club ID to its flags
         bool operator==(const Snapshot&) const = default;
     };
     Snapshot Take() const;

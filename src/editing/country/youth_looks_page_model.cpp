@@ -21,7 +21,8 @@ struct NumberedEntry {
 // Hair colours and beards by their string-table entries; the bits are the look values the
 // player look page gives the same texts.
 constexpr NumberedEntry kHairColourEntries[] = {{530, 1}, {528, 2}, {702, 3}, {527, 4}, {529, 5}};
-constexpr NumberedEntry kBeardEntries[] = {{550, 1}, {545, 2}, {549, 6}, {546, 3}, {547, 4}, {548, 5}};
+constexpr NumberedEntry kBeardEntries[] = {{550, 1}, {545, 2}, {549, 6},
+                                           {546, 3}, {547, 4}, {548, 5}};
 
 // The skin a face type is drawn with, by key; the face types listed skin by skin so that the
 // faces of one skin stand together and are told apart by their number.
@@ -32,10 +33,8 @@ struct SkinGroup {
 
 const std::vector<SkinGroup>& SkinGroups() {
     static const std::vector<SkinGroup> groups{
-        {"youth.skin.light", {1, 2, 3, 4, 5, 6, 7}},
-        {"youth.skin.fair", {8, 14}},
-        {"youth.skin.olive", {9, 10, 11, 12, 13}},
-        {"youth.skin.brown", {15, 16, 17, 18, 19}},
+        {"youth.skin.light", {1, 2, 3, 4, 5, 6, 7}},   {"youth.skin.fair", {8, 14}},
+        {"youth.skin.olive", {9, 10, 11, 12, 13}},     {"youth.skin.brown", {15, 16, 17, 18, 19}},
         {"youth.skin.dark", {20, 21, 22, 23, 24, 25}},
     };
     return groups;

@@ -220,7 +220,8 @@ TEST_F(CupPageModelTest, NamesAndBonusesGoToTheCupsOwnNodes) {
     CCompetitionTree* tree = CompetitionTreeOf(*country_);
     const CDBCompetition* super = tree->FindOwn(CompetitionKind::kSuperCup, 0);
     ASSERT_NE(super, nullptr);
-    EXPECT_EQ(super->Name(), std::string("A super cup name longer than twenty-eight").substr(0, 28));
+    EXPECT_EQ(super->Name(),
+              std::string("A super cup name longer than twenty-eight").substr(0, 28));
     EXPECT_EQ(super->ShortName(), "Super cup consol");
 
     model.Fill(*country_);
@@ -250,7 +251,8 @@ TEST_F(CupPageModelTest, AnEditIsUndoneAndRedoneThroughTheJournal) {
     CupPageModel model;
     model.Fill(*country_);
     model.cups[Cup::kNationalCup].name = "Edited cup";
-    model.cups[Cup::kLeagueCup].mode = ItemOf(Cup::kLeagueCup, country_->leagueCupMode == 8 ? 6 : 8);
+    model.cups[Cup::kLeagueCup].mode =
+        ItemOf(Cup::kLeagueCup, country_->leagueCupMode == 8 ? 6 : 8);
     model.winterBreak = !model.winterBreak;
     model.banStart = model.banStart == 1 ? 0 : 1;
     model.Store(*country_);
