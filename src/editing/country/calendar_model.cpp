@@ -161,8 +161,7 @@ void CalendarModel::BuildCompareCountries() {
 }
 
 bool CalendarModel::AddCompareColumn(int country) {
-    if (context_.world == nullptr || country == context_.country ||
-        ColumnCount() >= kMaxColumns) {
+    if (context_.world == nullptr || country == context_.country || ColumnCount() >= kMaxColumns) {
         return false;
     }
     CCountry* other = context_.world->GetCountry(country);

@@ -34,8 +34,8 @@ FixtureListModel::FixtureListModel(const CountryEditContext& context) : context_
     if (context_.world != nullptr && context_.country >= 1) {
         country_ = context_.world->GetCountry(context_.country);
     }
-    if (const CCompetitionTree* tree = country_ != nullptr ? CompetitionTreeOf(*country_)
-                                                           : nullptr) {
+    if (const CCompetitionTree* tree =
+            country_ != nullptr ? CompetitionTreeOf(*country_) : nullptr) {
         for (const CDBLeagueBase* league : tree->Leagues()) {
             leagues_.push_back(league->Id());
             original_.emplace_back(league->Id(), league->Fixtures());
@@ -135,8 +135,7 @@ std::vector<std::string> FixtureListModel::ClubNames() const {
 
 bool FixtureListModel::ClearSide(int pairing, Side side) {
     CDBLeagueBase* league = League();
-    if (league == nullptr || side == Side::Separator || pairing < 0 ||
-        pairing >= PairingCount()) {
+    if (league == nullptr || side == Side::Separator || pairing < 0 || pairing >= PairingCount()) {
         return false;
     }
     CDBFixturelist& list = league->Fixtures();
@@ -214,7 +213,8 @@ bool FixtureListModel::FirstHalfAsSecondHalf() {
 
 bool FixtureListModel::Changed() const {
     for (const auto& [id, list] : original_) {
-        const auto* league = dynamic_cast<const CDBLeagueBase*>(context_.world->FindCompetition(id));
+        const auto* league =
+            dynamic_cast<const CDBLeagueBase*>(context_.world->FindCompetition(id));
         if (league != nullptr && !SameList(list, league->Fixtures())) {
             return true;
         }

@@ -76,8 +76,7 @@ QVariant CalendarTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant CalendarTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant CalendarTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && section >= 0 && section < calendar_.ColumnCount()) {
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
             return ToQString(calendar_.ColumnAt(section).heading);

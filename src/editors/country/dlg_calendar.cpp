@@ -183,8 +183,8 @@ void CDlgCalendar::AddCompareColumn(int index) {
     compare_->setCurrentIndex(0);
 }
 
-std::unique_ptr<CDlgErrorMessage> CDlgCalendar::MakeProblemWindow(
-    const CalendarModel::Report& report, QWidget* parent) {
+std::unique_ptr<CDlgErrorMessage>
+CDlgCalendar::MakeProblemWindow(const CalendarModel::Report& report, QWidget* parent) {
     if (report.Empty()) {
         return nullptr;
     }

@@ -93,8 +93,7 @@ TEST_F(CalendarModelTest, MonthButtonsFindTheFirstOfEachMonth) {
         EXPECT_EQ(date.Month(), month);
         EXPECT_EQ(date.Day(), 1);
     }
-    EXPECT_EQ(model.CellText(0, model.RowOfMonth(1)),
-              SeasonDays::DayText(model.RowOfMonth(1)));
+    EXPECT_EQ(model.CellText(0, model.RowOfMonth(1)), SeasonDays::DayText(model.RowOfMonth(1)));
     EXPECT_NE(model.CellText(0, model.RowOfMonth(1)).find("1/1"), std::string::npos);
 }
 

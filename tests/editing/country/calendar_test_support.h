@@ -29,8 +29,8 @@ inline int CountryWithCalendar(CWorld& world) {
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
         const CCompetitionTree* tree = CompetitionTreeOf(*world.GetCountry(number));
         int days = 0;
-        for (const CDBLeagueBase* league : tree != nullptr ? tree->Leagues()
-                                                           : std::vector<CDBLeagueBase*>()) {
+        for (const CDBLeagueBase* league :
+             tree != nullptr ? tree->Leagues() : std::vector<CDBLeagueBase*>()) {
             days += league->MatchdayDays();
         }
         if (days > bestDays) {
@@ -51,9 +51,9 @@ inline int EmptyCountry(CWorld& world) {
         if (tree == nullptr || !tree->Leagues().empty() || country.GetOrdinaryClubCount() != 0) {
             continue;
         }
-        for (uint32_t kind : {CompetitionKind::kFaCup, CompetitionKind::kLeCup,
-                              CompetitionKind::kConferenceCup, CompetitionKind::kChallengeShield,
-                              CompetitionKind::kSuperCup}) {
+        for (uint32_t kind :
+             {CompetitionKind::kFaCup, CompetitionKind::kLeCup, CompetitionKind::kConferenceCup,
+              CompetitionKind::kChallengeShield, CompetitionKind::kSuperCup}) {
             tree->ReplaceNationalCup(kind, 0);
         }
         return number;

@@ -121,8 +121,8 @@ TEST_F(FixtureListModelTest, ComputerListIsTheTemplateAndASizeWithoutOneKeepsThe
     ASSERT_EQ(static_cast<int>(expected.size()), league->Fixtures().Rows());
     for (size_t row = 0; row < expected.size(); ++row) {
         for (size_t column = 0; column < expected[row].size(); ++column) {
-            const Pairing pairing = league->Fixtures().GetPairing(static_cast<int>(row),
-                                                                  static_cast<int>(column));
+            const Pairing pairing =
+                league->Fixtures().GetPairing(static_cast<int>(row), static_cast<int>(column));
             EXPECT_EQ(pairing.home, expected[row][column].home);
             EXPECT_EQ(pairing.away, expected[row][column].away);
         }

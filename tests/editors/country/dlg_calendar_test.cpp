@@ -125,7 +125,8 @@ TEST_F(CountryDialogsTest, TheCompareBoxAddsAColumnThatClicksDoNotChange) {
 TEST_F(CountryDialogsTest, TheProblemWindowShowsTheLinesWithOkAndNeverMind) {
     CalendarModel::Report report;
     EXPECT_EQ(CDlgCalendar::MakeProblemWindow(report, nullptr), nullptr);
-    report.lines = {"League", "    Дни встреч не заполнены!", "    Не достаточно команд в этой лиге!"};
+    report.lines = {"League", "    Дни встреч не заполнены!",
+                    "    Не достаточно команд в этой лиге!"};
     report.calendarProblems = 2;
     report.withHeading = true;
     std::unique_ptr<CDlgErrorMessage> window = CDlgCalendar::MakeProblemWindow(report, nullptr);
