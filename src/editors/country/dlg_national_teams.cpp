@@ -11,6 +11,7 @@
 #include "editing/country/national_teams_model.h"
 #include "editing/session/database_session.h"
 #include "editors/country/country_page_view.h"
+#include "editors/country/dlg_land_nationalcoach.h"
 #include "editors/country/national_squad_lists.h"
 #include "editors/framework/ok_cancel_buttons.h"
 #include "editors/framework/qt_text.h"
@@ -126,11 +127,16 @@ void CDlgNationalTeams::EditCoach() {
     ShowCountry();
 }
 
+std::pair<QWidget*, CountryPageView*> NationalCoachPage(QWidget* parent,
+                                                        const CountryEditContext& context) {
+    auto* page = new CDlgLandNationalcoach(parent, context);
+    return {page, page};
+}
+
 bool RunNationalTeams(QWidget* owner, DatabaseSession& session, int startCountry,
                       int languageSlot) {
     NationalTeamsModel model(session, startCountry, languageSlot);
-    // The national coach page is not part of the editor yet: the coach is shown only.
-    CDlgNationalTeams dialog(model, CoachPageFactory(), owner);
+    CDlgNationalTeams dialog(model, NationalCoachPage, owner);
     if (dialog.exec() == QDialog::Accepted) {
         return model.Confirm();
     }

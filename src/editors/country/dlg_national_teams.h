@@ -59,6 +59,10 @@ private:
     CNationalSquadLists* lists_;
 };
 
+// The national coach page of the country settings editor, as the dialog's coach window shows it.
+std::pair<QWidget*, CountryPageView*> NationalCoachPage(QWidget* parent,
+                                                        const CountryEditContext& context);
+
 // Runs the national teams dialog on a database, starting at `startCountry`, with names in the
 // language slot. True when the database changed.
 bool RunNationalTeams(QWidget* owner, DatabaseSession& session, int startCountry,
