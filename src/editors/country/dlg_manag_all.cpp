@@ -117,7 +117,12 @@ PersonPageView* CDlgManagAll::CurrentRightView() const {
 void CDlgManagAll::FillCountry() {
     StoreCurrentPerson();
     listModel_->SetUpCountryList(context_.country, shownPerson_);
-    listPage_->FillPersonList();
+    listModel_->FillPersonList();
+    // The first candidate is shown when none was before.
+    if (listModel_->SelectedRow() < 0 && listModel_->Count() > 0) {
+        listModel_->SelectRow(0);
+    }
+    listPage_->Refresh();
 }
 
 void CDlgManagAll::StoreCountry() {

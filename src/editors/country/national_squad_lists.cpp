@@ -92,8 +92,17 @@ CNationalSquadLists::CNationalSquadLists(NationalTeamModel& model, QWidget* pare
 
     connect(callUp_, &QPushButton::clicked, this, &CNationalSquadLists::CallUpSelected);
     connect(leaveOut_, &QPushButton::clicked, this, &CNationalSquadLists::LeaveOutSelected);
-    connect(others_, &QTreeWidget::itemDoubleClicked, this, [this] { CallUpSelected(); });
-    connect(called_, &QTreeWidget::itemDoubleClicked, this, [this] { LeaveOutSelected(); });
+    // A double click moves the player under the mouse.
+    connect(others_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        others_->clearSelection();
+        item->setSelected(true);
+        CallUpSelected();
+    });
+    connect(called_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        called_->clearSelection();
+        item->setSelected(true);
+        LeaveOutSelected();
+    });
     connect(called_, &QTreeWidget::itemSelectionChanged, this, &CNationalSquadLists::UpdateButtons);
     connect(others_, &QTreeWidget::itemSelectionChanged, this, &CNationalSquadLists::UpdateButtons);
     Refresh();

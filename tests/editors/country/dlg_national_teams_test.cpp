@@ -25,6 +25,7 @@
 #include "editors/country/dlg_land_nationalcoach.h"
 #include "editors/country/national_squad_lists.h"
 #include "editors/framework/framework_test_support.h"
+#include "editors/framework/qt_text.h"
 #include "world/club.h"
 #include "world/country.h"
 #include "world/player.h"
@@ -133,8 +134,8 @@ TEST_F(DlgNationalTeamsTest, ThePageShowsTheTeamAndLeavesOutByDoubleClick) {
     CDlgLandNationalTeam page(nullptr, context);
     page.show();
     page.FillCountry();
-    EXPECT_EQ(page.TeamNameLabel().text().toStdString(),
-              std::string(World().GetCountry(country_)->NationalTeam()->Name(0)));
+    EXPECT_EQ(page.TeamNameLabel().text(),
+              RecordToQString(std::string(World().GetCountry(country_)->NationalTeam()->Name(0))));
     EXPECT_FALSE(page.CoachLabel().text().isEmpty());
 
     QTreeWidget& called = page.Lists().CalledList();
