@@ -52,7 +52,7 @@ template <class Page> ScreenCapture PageScreen(int width, int height) {
 }
 
 const ScreenRegistration generalPage("country_general", PageScreen<CDlgLandGeneral>(0, 0));
-const ScreenRegistration poolPage("country_playerpool", PageScreen<CDlgPlayerpool>(700, 420));
+const ScreenRegistration poolPage("country_playerpool", PageScreen<CDlgPlayerpool>(760, 420));
 const ScreenRegistration coachPage("country_nationalcoach",
                                    PageScreen<CDlgLandNationalcoach>(0, 0));
 

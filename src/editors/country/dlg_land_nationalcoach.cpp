@@ -88,6 +88,7 @@ CDlgLandNationalcoach::CDlgLandNationalcoach(QWidget* parent, const CountryEditC
     age_ = new QLabel(person);
     personGrid->addWidget(age_, 5, 1);
     personGrid->setColumnStretch(3, 1);
+    personGrid->setRowStretch(6, 1);
     layout->addWidget(person, 0, 0, 2, 1);
 
     // Skills.

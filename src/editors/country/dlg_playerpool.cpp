@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "editing/country/country_edit_context.h"
 #include "editors/country/dlg_playerpool_change.h"
 #include "editors/framework/my_list_box.h"
@@ -25,7 +27,7 @@ QString Text(DialogTextKey key) {
 constexpr int kMessageCaption = 899;
 
 // Column edges of the list and of the headings above it.
-const std::vector<ListColumn> kColumns = {{0, 190}, {196, 300}, {306, 440}, {446, -1}};
+const std::vector<ListColumn> kColumns = {{0, 180}, {186, 320}, {326, 500}, {506, -1}};
 
 } // namespace
 
@@ -46,7 +48,7 @@ CDlgPlayerpool::CDlgPlayerpool(QWidget* parent, const CountryEditContext& contex
 
     list_ = new CMyListBox(this);
     list_->SetColumns(kColumns);
-    list_->setMinimumSize(640, 300);
+    list_->setMinimumSize(720, 300);
     layout->addWidget(list_, 1);
 
     auto* buttons = new QHBoxLayout;
