@@ -133,7 +133,11 @@ CDlgCalendar::CDlgCalendar(const CountryEditContext& context, QWidget* parent)
     layout->addWidget(buttons);
 }
 
-CDlgCalendar::~CDlgCalendar() = default;
+CDlgCalendar::~CDlgCalendar() {
+    // The table and its item model read the calendar model, which goes before the children.
+    delete table_;
+    delete cells_;
+}
 
 QRadioButton& CDlgCalendar::ModeButton(CalendarModel::EditMode mode) const {
     return *static_cast<QRadioButton*>(modes_->button(static_cast<int>(mode)));
