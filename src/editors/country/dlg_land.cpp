@@ -14,8 +14,7 @@
 
 namespace tallo {
 
-CDlgLand::CDlgLand(CountryEditorModel& model, QWidget* parent)
-    : CDialogB(parent), model_(model) {
+CDlgLand::CDlgLand(CountryEditorModel& model, QWidget* parent) : CDialogB(parent), model_(model) {
     setWindowTitle(ToQString(FormatDialogText(
         "country.frame.title", FromQString(RecordToQString(model_.CountryName())).c_str())));
     setSizeGripEnabled(true);

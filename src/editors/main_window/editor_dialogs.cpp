@@ -7,7 +7,10 @@
 #include "editing/player/person_edit_context.h"
 #include "editing/session/database_session.h"
 #include "editing/session/editor_context.h"
+#include "editing/country/country_edit_context.h"
 #include "editors/club/club_editor_start.h"
+#include "editors/country/country_editor_start.h"
+#include "editors/country/dlg_national_teams.h"
 #include "editors/main_window/qt_record_choosers.h"
 #include "editors/player/person_editor.h"
 #include "editors/player/person_editor_pages.h"
@@ -28,15 +31,20 @@ int CountryOfClub(uint32_t clubId) {
 } // namespace
 
 bool EditorDialogs::Supports(int command) const {
-    return command == Command::kClubSettings || command == Command::kSquadList;
+    return command == Command::kClubSettings || command == Command::kSquadList ||
+           command == Command::kCountrySettings || command == Command::kNationalTeams;
 }
 
 void EditorDialogs::Run(int command, const EditorSelection& selection) {
-    if (selection.session == nullptr || selection.club == 0 ||
-        CountryOfClub(selection.club) == 0) {
+    if (command == Command::kCountrySettings || command == Command::kNationalTeams) {
+        RunCountryCommand(command, selection);
         return;
     }
-    if (selection.session->World().GetCountry(CountryOfClub(selection.club))
+    if (selection.session == nullptr || selection.club == 0 || CountryOfClub(selection.club) == 0) {
+        return;
+    }
+    if (selection.session->World()
+            .GetCountry(CountryOfClub(selection.club))
             ->FindClub(selection.club) == nullptr) {
         return;
     }
@@ -50,6 +58,25 @@ void EditorDialogs::Run(int command, const EditorSelection& selection) {
     default:
         break;
     }
+}
+
+void EditorDialogs::RunCountryCommand(int command, const EditorSelection& selection) {
+    if (selection.session == nullptr || selection.country < 1 ||
+        selection.country > CWorld::kCountryCount) {
+        return;
+    }
+    DatabaseSession& session = *selection.session;
+    if (command == Command::kNationalTeams) {
+        RunNationalTeams(owner_, session, selection.country, selection.languageSlot);
+        return;
+    }
+    QtRecordChoosers choosers(owner_, session.World(), selection.languageSlot);
+    CountryEditContext country;
+    country.languageSlot = selection.languageSlot;
+    country.pictureFolder = context_.pictureFolder;
+    country.prompt = context_.prompt;
+    country.choosers = &choosers;
+    RunCountryEditor(owner_, session, selection.country, country);
 }
 
 void EditorDialogs::RunClubEditor(const EditorSelection& selection) {

@@ -8,8 +8,9 @@ namespace tallo {
 
 struct EditorContext;
 
-// The editors the main window starts, as Qt dialogs over `owner`: the club editor (1798) and
-// the squad list (1799). Each changes the database through its journal.
+// The editors the main window starts, as Qt dialogs over `owner`: the club editor (1798), the
+// squad list (1799), the country settings editor (1800) and the national teams (1804). Each
+// changes the database through its journal.
 class EditorDialogs : public IEditorDialogs {
 public:
     EditorDialogs(QWidget* owner, const EditorContext& context)
@@ -22,6 +23,7 @@ public:
     void Run(int command, const EditorSelection& selection) override;
 
 private:
+    void RunCountryCommand(int command, const EditorSelection& selection);
     void RunClubEditor(const EditorSelection& selection);
     void RunSquadList(const EditorSelection& selection);
 

@@ -117,7 +117,6 @@ TEST_F(CountryEditorModelTest, CancelPutsEverythingBackAndConfirmIsOneUndoableCh
     EXPECT_TRUE(model.Confirm());
     ASSERT_TRUE(session_->Journal().Undo());
     EXPECT_EQ(SavedBytes(session_->World()), before_);
-
 }
 
 } // namespace
