@@ -78,8 +78,9 @@ void CDlgLandYouthplayer::BuildLayout() {
     auto* hint = new QLabel(UiText("youth.hint"), box);
     hint->setWordWrap(true);
     grid->addWidget(hint, 3, 0, 1, column);
-    connect(height_, &CSpinEditCtrl::valueChanged, this, &CDlgLandYouthplayer::ShowImperial);
-    connect(weight_, &CSpinEditCtrl::valueChanged, this, &CDlgLandYouthplayer::ShowImperial);
+    // Any change of the numbers, typed, stepped or set, shows in the imperial texts.
+    connect(&height_->Edit(), &QLineEdit::textChanged, this, &CDlgLandYouthplayer::ShowImperial);
+    connect(&weight_->Edit(), &QLineEdit::textChanged, this, &CDlgLandYouthplayer::ShowImperial);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);

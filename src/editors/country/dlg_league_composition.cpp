@@ -102,7 +102,7 @@ void CDlgLeagueComposition::BuildLayout() {
     grid->addWidget(clubsLabel, 0, 2);
     grid->addLayout(header("composition.column.team", "composition.column.season"), 1, 1);
     grid->addLayout(header("composition.column.club", "composition.column.league"), 1, 2);
-    grid->addWidget(leagues_, 2, 0);
+    grid->addWidget(leagues_, 1, 0, 2, 1);
     grid->addWidget(teams_, 2, 1);
     grid->addWidget(clubs_, 2, 2);
     auto* teamButtons = new QHBoxLayout;
