@@ -31,8 +31,8 @@ CDlgNationalTeams::CDlgNationalTeams(NationalTeamsModel& model, CoachPageFactory
         item->setData(Qt::UserRole, static_cast<int>(entry.value));
     }
     countries_->setSelectionMode(QAbstractItemView::SingleSelection);
-    countries_->setMinimumWidth(190);
-    countries_->setMaximumWidth(260);
+    countries_->setMinimumWidth(170);
+    countries_->setMaximumWidth(220);
 
     coachButton_->setAutoDefault(false);
     coachButton_->setVisible(static_cast<bool>(coachPage_));
@@ -78,7 +78,7 @@ CDlgNationalTeams::CDlgNationalTeams(NationalTeamsModel& model, CoachPageFactory
             &CDlgNationalTeams::OnCountryRowChanged);
     connect(coachButton_, &QPushButton::clicked, this, &CDlgNationalTeams::EditCoach);
     ShowCountry();
-    resize(1180, 640);
+    resize(1280, 660);
 }
 
 void CDlgNationalTeams::OnCountryRowChanged(int row) {

@@ -16,7 +16,7 @@ namespace tallo {
 
 namespace {
 
-enum Column { kName, kClub, kPosition, kAge, kRating, kCaps, kGoals, kRefuses, kColumns };
+enum Column { kName, kClub, kPosition, kAge, kRating, kCaps, kRefuses, kColumns };
 
 QTreeWidget* SquadList(QWidget* parent) {
     auto* list = new QTreeWidget(parent);
@@ -24,15 +24,15 @@ QTreeWidget* SquadList(QWidget* parent) {
     list->setHeaderLabels({UiText("national.column.name"), UiText("national.column.club"),
                            UiText("national.column.position"), UiText("national.column.age"),
                            UiText("national.column.rating"), UiText("national.column.caps"),
-                           UiText("national.column.goals"), UiText("national.column.refuses")});
+                           UiText("national.column.refuses")});
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->header()->setStretchLastSection(false);
+    // Every column as wide as its texts; the list scrolls sideways when they do not fit.
+    list->header()->setStretchLastSection(true);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list->header()->setSectionResizeMode(kName, QHeaderView::Stretch);
-    list->setMinimumWidth(420);
+    list->setMinimumWidth(440);
     return list;
 }
 
@@ -49,10 +49,9 @@ void Fill(QTreeWidget& list, const std::vector<NationalTeamModel::Row>& rows) {
         item->setText(kPosition, ToQString(row.position));
         item->setText(kAge, QString::number(row.age));
         item->setText(kRating, ToQString(RatingText(row.rating)));
-        item->setText(kCaps, QString::number(row.caps));
-        item->setText(kGoals, QString::number(row.goals));
+        item->setText(kCaps, ToQString(FormatDialogText("national.caps", row.caps, row.goals)));
         item->setText(kRefuses, row.refuses ? refuses : QString());
-        for (int column : {kAge, kRating, kCaps, kGoals}) {
+        for (int column : {kAge, kRating, kCaps}) {
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         }
         item->setData(kName, Qt::UserRole, static_cast<qulonglong>(row.person));

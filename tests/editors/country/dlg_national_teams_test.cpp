@@ -66,7 +66,7 @@ uint32_t CallUpFirstFree(CNationalSquadLists& lists) {
     QTreeWidget& others = lists.OthersList();
     for (int i = 0; i < others.topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = others.topLevelItem(i);
-        if (item->text(7).isEmpty()) {
+        if (item->text(others.columnCount() - 1).isEmpty()) { // the "refuses" column
             item->setSelected(true);
             const auto person = static_cast<uint32_t>(item->data(0, Qt::UserRole).toULongLong());
             EXPECT_TRUE(lists.CallUpButton().isEnabled());
