@@ -19,6 +19,7 @@
 #include "platform/environment.h"
 #include "platform/recording_progress.h"
 #include "platform/scripted_prompt.h"
+#include "screen_editor.h"
 #include "screen_registry.h"
 #include "world/country.h"
 #include "world/world.h"
@@ -27,20 +28,10 @@ namespace tallo::screens {
 
 namespace {
 
-// An editor on the sample with its game database open.
-struct NationalEditor {
-    explicit NationalEditor(const ScreenContext& screen)
-        : documents(screen.install + "/../documents-national"),
-          environment({{"TALLO_DOCUMENTS_DIR", documents}}), folders(environment) {
-        std::filesystem::create_directories(documents);
-        context.installFolder = screen.install;
-        context.badgesFolder = screen.install + "/badges";
-        context.pictureFolder = screen.install + "/picture";
-        context.userDatabases = &folders;
-        context.prompt = &prompt;
-        context.progress = &progress;
-        databases = std::make_unique<OpenDatabases>(context);
-        session = databases->OpenGameDatabase();
+// An editor on the sample with its game database open, on the country with the richest
+// national team.
+struct NationalEditor : ScreenEditor {
+    explicit NationalEditor(const ScreenContext& screen) : ScreenEditor(screen, "national") {
         if (session != nullptr) {
             country = RichCountry(session->World());
         }
@@ -78,14 +69,6 @@ struct NationalEditor {
         return edit;
     }
 
-    std::string documents;
-    MapEnvironment environment;
-    DatabaseFolders folders;
-    ScriptedPrompt prompt{true};
-    RecordingProgress progress;
-    EditorContext context;
-    std::unique_ptr<OpenDatabases> databases;
-    DatabaseSession* session = nullptr;
     int country = 0;
 };
 
@@ -120,10 +103,10 @@ const ScreenRegistration containerAbilities("country_staff_container", [](Screen
 const ScreenRegistration containerLook("country_staff_container_look", [](ScreenContext& c) {
     return StaffContainer(c, CDlgManagAll::kLook);
 });
-const ScreenRegistration containerPreferences("country_staff_container_preferences",
-                                              [](ScreenContext& c) {
-    return StaffContainer(c, CDlgManagAll::kPreferences);
-});
+const ScreenRegistration
+    containerPreferences("country_staff_container_preferences", [](ScreenContext& c) {
+        return StaffContainer(c, CDlgManagAll::kPreferences);
+    });
 
 const ScreenRegistration nationalTeamPage("country_national_team", [](ScreenContext& screen) {
     NationalEditor editor(screen);
@@ -149,8 +132,7 @@ const ScreenRegistration nationalTeams("national_teams", [](ScreenContext& scree
     if (editor.session == nullptr || editor.country == 0) {
         return QImage();
     }
-    NationalTeamsModel model(*editor.session, editor.country,
-                             editor.session->World().Language());
+    NationalTeamsModel model(*editor.session, editor.country, editor.session->World().Language());
     QImage image;
     {
         CDlgNationalTeams dialog(model, NationalCoachPage);

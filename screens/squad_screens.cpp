@@ -2,7 +2,6 @@
 // in for the person pages), the person and player choosers, the player list and the
 // shirt-number dialog.
 
-
 #include <filesystem>
 
 #include "app/database_folders.h"
@@ -27,6 +26,7 @@
 #include "platform/environment.h"
 #include "platform/recording_progress.h"
 #include "platform/scripted_prompt.h"
+#include "screen_editor.h"
 #include "screen_registry.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -51,34 +51,8 @@ CClub* RichestClub(CWorld& world) {
     return best;
 }
 
-// An editor on the sample with its game database open.
-struct SquadEditor {
-    explicit SquadEditor(const ScreenContext& screen)
-        : documents(screen.install + "/../documents-squad"),
-          environment({{"TALLO_DOCUMENTS_DIR", documents}}), folders(environment) {
-        std::filesystem::create_directories(documents);
-        context.installFolder = screen.install;
-        context.badgesFolder = screen.install + "/badges";
-        context.pictureFolder = screen.install + "/picture";
-        context.userDatabases = &folders;
-        context.prompt = &prompt;
-        context.progress = &progress;
-        databases = std::make_unique<OpenDatabases>(context);
-        session = databases->OpenGameDatabase();
-    }
-
-    std::string documents;
-    MapEnvironment environment;
-    DatabaseFolders folders;
-    ScriptedPrompt prompt{true};
-    RecordingProgress progress;
-    EditorContext context;
-    std::unique_ptr<OpenDatabases> databases;
-    DatabaseSession* session = nullptr;
-};
-
 QImage SquadListOnTab(ScreenContext& context, int tab) {
-    SquadEditor editor(context);
+    ScreenEditor editor(context, "squad");
     if (editor.session == nullptr) {
         return QImage();
     }
@@ -107,35 +81,42 @@ QImage SquadListOnTab(ScreenContext& context, int tab) {
     return image;
 }
 
-const ScreenRegistration firstTeam("squad_list_first_team",
-                                   [](ScreenContext& context) { return SquadListOnTab(context, 0); });
-const ScreenRegistration reserves("squad_list_reserves",
-                                  [](ScreenContext& context) { return SquadListOnTab(context, 1); });
+const ScreenRegistration firstTeam("squad_list_first_team", [](ScreenContext& context) {
+    return SquadListOnTab(context, 0);
+});
+const ScreenRegistration reserves("squad_list_reserves", [](ScreenContext& context) {
+    return SquadListOnTab(context, 1);
+});
 const ScreenRegistration board("squad_list_board",
                                [](ScreenContext& context) { return SquadListOnTab(context, 2); });
 
-const ScreenRegistration personSelect("person_select", WidgetScreen([](ScreenContext& context) {
-    CClub* club = RichestClub(*context.world);
-    auto model = std::make_unique<PersonChooserModel>(*context.world, 0);
-    model->Preset(club->CountryNumber(), club->Id(), club->PlayerId(club->PlayerCount() - 1));
-    return std::make_unique<CDlgPersonSelect>(std::move(model));
-}));
+const ScreenRegistration
+    personSelect("person_select", WidgetScreen([](ScreenContext& context) {
+                     CClub* club = RichestClub(*context.world);
+                     auto model = std::make_unique<PersonChooserModel>(*context.world, 0);
+                     model->Preset(club->CountryNumber(), club->Id(),
+                                   club->PlayerId(club->PlayerCount() - 1));
+                     return std::make_unique<CDlgPersonSelect>(std::move(model));
+                 }));
 
 const ScreenRegistration playerSelect("player_select", WidgetScreen([](ScreenContext& context) {
-    CClub* club = RichestClub(*context.world);
-    return std::make_unique<CDlgPlayerSelect>(*context.world, 0, club->CountryNumber(),
-                                              club->Id(), club->PlayerId(0));
-}));
+                                          CClub* club = RichestClub(*context.world);
+                                          return std::make_unique<CDlgPlayerSelect>(
+                                              *context.world, 0, club->CountryNumber(), club->Id(),
+                                              club->PlayerId(0));
+                                      }));
 
 const ScreenRegistration playerList("player_list", WidgetScreen([](ScreenContext& context) {
-    CClub* club = RichestClub(*context.world);
-    return std::make_unique<CDlgPlayerList>(*context.world, 0, club->CountryNumber());
-}));
+                                        CClub* club = RichestClub(*context.world);
+                                        return std::make_unique<CDlgPlayerList>(
+                                            *context.world, 0, club->CountryNumber());
+                                    }));
 
 const ScreenRegistration shirtNumbers("shirt_numbers", WidgetScreen([](ScreenContext& context) {
-    CClub* club = RichestClub(*context.world);
-    return std::make_unique<CDlgShirtNo>(*context.world, *club, 0);
-}));
+                                          CClub* club = RichestClub(*context.world);
+                                          return std::make_unique<CDlgShirtNo>(*context.world,
+                                                                               *club, 0);
+                                      }));
 
 } // namespace
 
