@@ -25,6 +25,7 @@
 #include "platform/recording_progress.h"
 #include "platform/scripted_prompt.h"
 #include "built_renderer.h"
+#include "screen_editor.h"
 #include "screen_registry.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -37,27 +38,9 @@ namespace {
 
 // An editor on the sample: two open databases (the game's and a user database), questions
 // answered yes, progress recorded.
-struct Editor {
+struct Editor : ScreenEditor {
     explicit Editor(const ScreenContext& screen)
-        : documents(screen.install + "/../documents"),
-          environment({{"TALLO_DOCUMENTS_DIR", documents}}), folders(environment) {
-        std::filesystem::create_directories(documents + "/Database/Liga 2004");
-        context.installFolder = screen.install;
-        context.badgesFolder = screen.install + "/badges";
-        context.pictureFolder = screen.install + "/picture";
-        context.userDatabases = &folders;
-        context.prompt = &prompt;
-        context.progress = &progress;
-        databases = std::make_unique<OpenDatabases>(context);
-    }
-
-    std::string documents;
-    MapEnvironment environment;
-    DatabaseFolders folders;
-    ScriptedPrompt prompt{true};
-    RecordingProgress progress;
-    EditorContext context;
-    std::unique_ptr<OpenDatabases> databases;
+        : ScreenEditor(screen, "main", false, "Liga 2004") {}
 };
 
 // The main window with its editor, kept alive together.
@@ -135,13 +118,15 @@ const ScreenRegistration synchronisation("synchronisation", [](ScreenContext& co
 });
 
 const ScreenRegistration countryParts("parts_country", WidgetScreen([](ScreenContext&) {
-    return std::make_unique<CDlgCopyParts>(CDlgCopyParts::Kind::Country,
-                                           kCountryCopyGeneral | kCountryCopyClubs);
-}));
+                                          return std::make_unique<CDlgCopyParts>(
+                                              CDlgCopyParts::Kind::Country,
+                                              kCountryCopyGeneral | kCountryCopyClubs);
+                                      }));
 
 const ScreenRegistration clubParts("parts_club", WidgetScreen([](ScreenContext&) {
-    return std::make_unique<CDlgCopyParts>(CDlgCopyParts::Kind::Club, CClub::kCopyAll);
-}));
+                                       return std::make_unique<CDlgCopyParts>(
+                                           CDlgCopyParts::Kind::Club, CClub::kCopyAll);
+                                   }));
 
 // A club of the sample with players, and its first player.
 const CClub* SampleClub(ScreenContext& context) {

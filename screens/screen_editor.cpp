@@ -4,10 +4,12 @@
 
 namespace tallo::screens {
 
-ScreenEditor::ScreenEditor(const ScreenContext& screen, const std::string& name)
+ScreenEditor::ScreenEditor(const ScreenContext& screen, const std::string& name, bool openGame,
+                           const std::string& userDatabase)
     : documents(screen.install + "/../documents-" + name),
       environment({{"TALLO_DOCUMENTS_DIR", documents}}), folders(environment) {
-    std::filesystem::create_directories(documents);
+    std::filesystem::create_directories(
+        userDatabase.empty() ? documents : documents + "/Database/" + userDatabase);
     context.installFolder = screen.install;
     context.badgesFolder = screen.install + "/badges";
     context.pictureFolder = screen.install + "/picture";
@@ -15,7 +17,9 @@ ScreenEditor::ScreenEditor(const ScreenContext& screen, const std::string& name)
     context.prompt = &prompt;
     context.progress = &progress;
     databases = std::make_unique<OpenDatabases>(context);
-    session = databases->OpenGameDatabase();
+    if (openGame) {
+        session = databases->OpenGameDatabase();
+    }
 }
 
 } // namespace tallo::screens

@@ -18,9 +18,12 @@ class DatabaseSession;
 namespace tallo::screens {
 
 // An editor on the sample with its game database open, for the pictures of windows that work
-// on a database session. User databases go below "<install>/../documents-<name>".
+// on a database session. User databases go below "<install>/../documents-<name>"; with
+// `userDatabase` one of that name is there (empty) before the editor starts. With `openGame`
+// the game's database is opened at once (else the window under test opens it).
 struct ScreenEditor {
-    ScreenEditor(const ScreenContext& screen, const std::string& name);
+    ScreenEditor(const ScreenContext& screen, const std::string& name, bool openGame = true,
+                 const std::string& userDatabase = std::string());
 
     std::string documents;
     MapEnvironment environment;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "app/load_preparation.h"
 #include "editing/session/database_session.h"
 #include "editing/session/installation_tables.h"
 #include "formats/per_language_tables.h"
@@ -49,6 +50,13 @@ std::map<std::string, std::string> SavedBytes(CWorld& world) {
     EXPECT_TRUE(world.SaveAll(nullptr));
     world.SetDatabaseFolder(folder);
     return ReadFolderFiles(scratch.Path());
+}
+
+std::unique_ptr<CWorld> LoadDatabase(const std::string& install, const std::string& folder) {
+    auto world = std::make_unique<CWorld>();
+    PrepareForLoad(*world, install);
+    EXPECT_TRUE(world->LoadAll(folder));
+    return world;
 }
 
 EditorHarness::EditorHarness(const std::string& installFolder) {

@@ -33,6 +33,10 @@ void CopyInstallation(const std::string& folder);
 // keeps its own folder.
 std::map<std::string, std::string> SavedBytes(CWorld& world);
 
+// A fresh load of a database folder of an installation, as the editor loads it at its start
+// (the load is expected to succeed).
+std::unique_ptr<CWorld> LoadDatabase(const std::string& install, const std::string& folder);
+
 // An editor on an installation: user databases below a temporary documents folder, a scripted
 // prompt (answering yes unless told otherwise), a recording progress display and the open
 // databases.

@@ -1,15 +1,14 @@
 #include "editors/club/dlg_club_parent.h"
 
-#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "editors/club/club_view_support.h"
 #include "editors/club/dlg_club.h"
 #include "editors/club/dlg_club_hist.h"
 #include "editors/club/dlg_club_stadium.h"
+#include "editors/framework/frame_keys.h"
 #include "editors/framework/my_tab_ctrl.h"
 #include "editors/framework/qt_text.h"
 #include "formats/dialog_text.h"
@@ -39,21 +38,8 @@ CDlgClubParent::CDlgClubParent(DatabaseSession& session, uint32_t clubId,
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
-    // The pages take Enter and Escape for themselves (so that they close nothing); the frame
-    // hears them first. A focused button takes Enter as its own click.
-    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-        auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            if (auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-                button != nullptr && button != ok_) {
-                button->click();
-            } else {
-                Confirm();
-            }
-        });
-    }
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QDialog::reject);
+    InstallFrameKeys(
+        *this, *ok_, [this] { Confirm(); }, [this] { reject(); });
 
     const ClubEditContext& pageContext = model_.Context();
     clubPage_ = new CDlgClub(pageContext, tabs_);

@@ -1,13 +1,12 @@
 #include "editors/country/dlg_land.h"
 
-#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "editing/country/country_editor_model.h"
 #include "editors/country/country_page_view.h"
+#include "editors/framework/frame_keys.h"
 #include "editors/framework/my_tab_ctrl.h"
 #include "editors/framework/qt_text.h"
 #include "formats/dialog_text.h"
@@ -36,21 +35,8 @@ CDlgLand::CDlgLand(CountryEditorModel& model, QWidget* parent) : CDialogB(parent
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
 
-    // The pages keep Enter and Escape for themselves; the frame hears them first. A focused
-    // button takes Enter as its own click, and a multi-line text keeps it for its lines.
-    for (QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
-        auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this] {
-            if (auto* button = qobject_cast<QAbstractButton*>(focusWidget());
-                button != nullptr && button != ok_) {
-                button->click();
-            } else {
-                Confirm();
-            }
-        });
-    }
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &CDlgLand::reject);
+    InstallFrameKeys(
+        *this, *ok_, [this] { Confirm(); }, [this] { reject(); });
 
     if (!model_.IsValid()) {
         tabs_->setEnabled(false);

@@ -15,7 +15,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/load_preparation.h"
 #include "competitions/competition_tree.h"
 #include "competitions/db_league_base.h"
 #include "editing/country/calendar_model.h"
@@ -28,6 +27,7 @@
 #include "editors/country/dlg_land_league_system.h"
 #include "editors/country/dlg_league_data.h"
 #include "editors/framework/framework_test_support.h"
+#include "editors/framework/when_shown.h"
 #include "editors/framework/my_tab_ctrl.h"
 #include "editors/main_window/dlg_main_menu.h"
 #include "editors/main_window/editor_dialogs.h"
@@ -38,20 +38,7 @@
 namespace tallo {
 namespace {
 
-// Runs `work` on the modal dialog of type T as soon as it is shown; `ran` stays false when
-// none comes up.
-template <class T> void WhenShown(std::function<void(T&)> work, bool* ran) {
-    QTimer::singleShot(0, [work, ran]() {
-        for (int attempt = 0; attempt < 200; ++attempt) {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                *ran = true;
-                work(*dialog);
-                return;
-            }
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-    });
-}
+using test::WhenShown;
 
 template <class Page> Page* FindPage(CDlgLand& frame) {
     for (int tab = 0; tab < frame.Tabs().count(); ++tab) {
@@ -93,10 +80,7 @@ protected:
     }
 
     std::unique_ptr<CWorld> Reload() {
-        auto world = std::make_unique<CWorld>();
-        PrepareForLoad(*world, harness_.install);
-        EXPECT_TRUE(world->LoadAll(session_->World().DatabaseFolder()));
-        return world;
+        return test::LoadDatabase(harness_.install, session_->World().DatabaseFolder());
     }
 
     test::EditorHarness harness_;

@@ -15,7 +15,6 @@
 
 #include <functional>
 
-#include "app/load_preparation.h"
 #include "editing/club/club_page_model.h"
 #include "editing/editing_test_support.h"
 #include "editing/main_window/command_ids.h"
@@ -27,6 +26,7 @@
 #include "editors/club/dlg_club_parent.h"
 #include "editors/club/dlg_club_stadium.h"
 #include "editors/framework/framework_test_support.h"
+#include "editors/framework/when_shown.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/my_spin.h"
 #include "editors/framework/my_tab_ctrl.h"
@@ -47,23 +47,7 @@
 namespace tallo {
 namespace {
 
-// Runs `work` on the modal dialog of type T as soon as it is shown; the test fails when none
-// comes up.
-template <class T> void WhenShown(std::function<void(T&)> work, bool* ran) {
-    QTimer::singleShot(0, [work, ran]() {
-        for (int attempt = 0; attempt < 200; ++attempt) {
-            if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                *ran = true;
-                work(*dialog);
-                return;
-            }
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        if (QWidget* other = QApplication::activeModalWidget()) {
-            other->close(); // the wrong window: let the test go on and fail
-        }
-    });
-}
+using test::WhenShown;
 
 class EditorDialogsTest : public ::testing::Test {
 protected:
@@ -103,10 +87,7 @@ protected:
     }
 
     std::unique_ptr<CWorld> Reload() {
-        auto world = std::make_unique<CWorld>();
-        PrepareForLoad(*world, harness_.install);
-        EXPECT_TRUE(world->LoadAll(session_->World().DatabaseFolder()));
-        return world;
+        return test::LoadDatabase(harness_.install, session_->World().DatabaseFolder());
     }
 
     test::EditorHarness harness_;
@@ -118,7 +99,8 @@ protected:
 TEST_F(EditorDialogsTest, ClubSettingsChangesReachTheSavedDatabaseAndAreUndone) {
     const uint32_t id = SelectSoundClub();
     ASSERT_NE(id, 0u);
-    EXPECT_TRUE(window_->Model().Command(Command::kClubSettings, InterfaceLanguage::Russian).enabled);
+    EXPECT_TRUE(
+        window_->Model().Command(Command::kClubSettings, InterfaceLanguage::Russian).enabled);
     const CClub before = *session_->World().FindClub(id);
     const uint8_t facility = before.FacilityLevel(CClub::kTrainingGrounds) == 4 ? 2 : 4;
 
