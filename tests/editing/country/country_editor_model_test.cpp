@@ -11,6 +11,8 @@
 
 #include "competitions/competition_tree.h"
 #include "competitions/db_league_base.h"
+#include "editing/country/league_formats.h"
+#include "editing/country/league_system.h"
 #include "editing/editing_test_support.h"
 #include "editing/session/database_session.h"
 #include "world/country.h"
@@ -117,6 +119,27 @@ TEST_F(CountryEditorModelTest, CancelPutsEverythingBackAndConfirmIsOneUndoableCh
     EXPECT_TRUE(model.Confirm());
     ASSERT_TRUE(session_->Journal().Undo());
     EXPECT_EQ(SavedBytes(session_->World()), before_);
+}
+
+// A new league format inside the editor: one change that undo takes back and redo makes again,
+// byte for byte.
+TEST_F(CountryEditorModelTest, AFormatChangeIsUndoneAndRedoneToTheSavedBytes) {
+    Files after;
+    {
+        CountryEditorModel model(*session_, country_, CountryEditContext());
+        CCountry& country = *model.Country();
+        const int format = LeagueFormatOf(country);
+        const int other = format == 9 ? 7 : 9; // 1-1-4 or 1-1-2
+        ASSERT_TRUE(ApplyLeagueFormat(country, other, ShownRules(country, other)));
+        ASSERT_EQ(LeagueFormatOf(country), other);
+        EXPECT_TRUE(model.Confirm());
+        after = SavedBytes(session_->World());
+    }
+    ASSERT_NE(after, before_);
+    ASSERT_TRUE(session_->Journal().Undo());
+    EXPECT_EQ(SavedBytes(session_->World()), before_);
+    ASSERT_TRUE(session_->Journal().Redo());
+    EXPECT_EQ(SavedBytes(session_->World()), after);
 }
 
 } // namespace
