@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,23 +23,26 @@ class FrameKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::EnsureFrameworkApplication();
-        auto* layout = new QVBoxLayout(&frame_);
-        line_ = new QLineEdit(&frame_);
-        notes_ = new QPlainTextEdit(&frame_);
-        other_ = new QPushButton("other", &frame_);
-        ok_ = new QPushButton("ok", &frame_);
+        // The frame is made here, not as a member: a widget needs the application first.
+        frameOwner_ = std::make_unique<QDialog>();
+        QDialog& frame = *frameOwner_;
+        auto* layout = new QVBoxLayout(&frame);
+        line_ = new QLineEdit(&frame);
+        notes_ = new QPlainTextEdit(&frame);
+        other_ = new QPushButton("other", &frame);
+        ok_ = new QPushButton("ok", &frame);
         for (QWidget* widget : {static_cast<QWidget*>(line_), static_cast<QWidget*>(notes_),
                                 static_cast<QWidget*>(other_), static_cast<QWidget*>(ok_)}) {
             layout->addWidget(widget);
         }
         QObject::connect(other_, &QPushButton::clicked, [this] { ++otherClicks_; });
-        InstallFrameKeys(frame_, *ok_, [this] { ++confirms_; }, [this] { ++cancels_; });
-        frame_.show();
+        InstallFrameKeys(frame, *ok_, [this] { ++confirms_; }, [this] { ++cancels_; });
+        frame.show();
     }
 
     // What the key's shortcut does with the focus where it is.
     void Press(Qt::Key key) {
-        for (QShortcut* shortcut : frame_.findChildren<QShortcut*>()) {
+        for (QShortcut* shortcut : frameOwner_->findChildren<QShortcut*>()) {
             if (shortcut->key() == QKeySequence(key)) {
                 emit shortcut->activated();
                 return;
@@ -46,7 +51,7 @@ protected:
         ADD_FAILURE() << "no shortcut for the key";
     }
 
-    QDialog frame_;
+    std::unique_ptr<QDialog> frameOwner_;
     QLineEdit* line_ = nullptr;
     QPlainTextEdit* notes_ = nullptr;
     QPushButton* other_ = nullptr;
