@@ -6,6 +6,7 @@
 
 namespace tallo {
 
+class CCountry;
 class CWorld;
 class IPrompt;
 class IRecordChoosers;
@@ -28,6 +29,9 @@ struct CountryEditContext {
     // The editor's open change; the edited country is included already. Null only in tests
     // of a page on its own.
     ChangeJournal::OpenChange* change = nullptr;
+
+    // The edited country; null without a world or for a number outside 1 to 206.
+    CCountry* EditedCountry() const;
 };
 
 } // namespace tallo

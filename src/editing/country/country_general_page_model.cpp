@@ -200,7 +200,7 @@ CountryGeneralPageModel::CountryGeneralPageModel(const CountryEditContext& conte
 }
 
 CCountry* CountryGeneralPageModel::Country() const {
-    return context_.world != nullptr ? context_.world->GetCountry(context_.country) : nullptr;
+    return context_.EditedCountry();
 }
 
 void CountryGeneralPageModel::Fill() {

@@ -43,7 +43,7 @@ LeagueDataModel::LeagueDataModel(const CountryEditContext& context, uint32_t lea
     : context_(context), leagueNumber_(leagueNumber) {}
 
 CCountry* LeagueDataModel::Country() const {
-    return context_.world != nullptr ? context_.world->GetCountry(context_.country) : nullptr;
+    return context_.EditedCountry();
 }
 
 CDBLeagueBase* LeagueDataModel::League() const {

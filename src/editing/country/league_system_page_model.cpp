@@ -18,7 +18,7 @@ LeagueSystemPageModel::LeagueSystemPageModel(const CountryEditContext& context)
 }
 
 CCountry* LeagueSystemPageModel::Country() const {
-    return context_.world != nullptr ? context_.world->GetCountry(context_.country) : nullptr;
+    return context_.EditedCountry();
 }
 
 void LeagueSystemPageModel::Fill() {

@@ -35,8 +35,7 @@ NationalCoachPageModel::NationalCoachPageModel(const CountryEditContext& context
 }
 
 NationalCoach* NationalCoachPageModel::Coach() const {
-    CCountry* country =
-        context_.world != nullptr ? context_.world->GetCountry(context_.country) : nullptr;
+    CCountry* country = context_.EditedCountry();
     return country != nullptr ? &country->nationalCoach : nullptr;
 }
 

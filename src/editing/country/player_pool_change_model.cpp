@@ -43,8 +43,7 @@ PlayerPoolChangeModel::PlayerPoolChangeModel(const CountryEditContext& context, 
 }
 
 PlayerPoolEntry* PlayerPoolChangeModel::Entry() const {
-    CCountry* country =
-        context_.world != nullptr ? context_.world->GetCountry(context_.country) : nullptr;
+    CCountry* country = context_.EditedCountry();
     if (country == nullptr || entry_ >= country->PlayerPool().size()) {
         return nullptr;
     }

@@ -30,7 +30,7 @@ PlayerPoolModel::PlayerPoolModel(const CountryEditContext& context) : context_(c
 }
 
 CCountry* PlayerPoolModel::Country() const {
-    return context_.world != nullptr ? context_.world->GetCountry(context_.country) : nullptr;
+    return context_.EditedCountry();
 }
 
 void PlayerPoolModel::Refresh() {

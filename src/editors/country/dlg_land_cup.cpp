@@ -57,7 +57,7 @@ CDlgLandCup::CDlgLandCup(QWidget* parent, const CountryEditContext& context)
 }
 
 CCountry* CDlgLandCup::Country() const {
-    return context_.world == nullptr ? nullptr : context_.world->GetCountry(context_.country);
+    return context_.EditedCountry();
 }
 
 void CDlgLandCup::BuildLayout() {

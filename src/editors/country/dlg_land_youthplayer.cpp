@@ -31,7 +31,7 @@ CDlgLandYouthplayer::CDlgLandYouthplayer(QWidget* parent, const CountryEditConte
 }
 
 CCountry* CDlgLandYouthplayer::Country() const {
-    return context_.world == nullptr ? nullptr : context_.world->GetCountry(context_.country);
+    return context_.EditedCountry();
 }
 
 void CDlgLandYouthplayer::BuildLayout() {
