@@ -43,6 +43,7 @@ inline constexpr Entry kEntries[] = {
 #include "../../resources/dialog_texts_calendar.inc"
 #include "../../resources/dialog_texts_cup.inc"
 #include "../../resources/dialog_texts_national.inc"
+#include "../../resources/dialog_texts_admin.inc"
 #include "../../resources/dialog_texts_stadiums.inc"
 #include "../../resources/dialog_texts_records_a.inc"
 #include "../../resources/dialog_texts_intercomp.inc"
