@@ -124,7 +124,8 @@ protected:
     void SetUp() override {
         session_ = &harness_.OpenGame();
         CWorld& world = session_->World();
-        // The country with the most stadiums, whose first stadium is some club's home.
+        // The country with the most stadiums and a club playing in one that is not the first
+        // (a reference left to a deleted first stadium would read back as none by chance).
         for (int number = 1; number <= CWorld::kCountryCount; ++number) {
             CCountry& country = *world.GetCountry(number);
             if (country.stadiums.Count() > (country_ ? country_->stadiums.Count() : 2u)) {
@@ -133,7 +134,7 @@ protected:
         }
         ASSERT_NE(country_, nullptr);
         for (const auto& [id, club] : country_->Clubs()) {
-            if (club->MainStadium() != 0 && club->MainStadium() != country_->nationalStadium &&
+            if (club->MainStadium() > 1 && club->MainStadium() != country_->nationalStadium &&
                 !ClubId::IsNationalTeam(id)) {
                 homeClub_ = id;
                 break;
