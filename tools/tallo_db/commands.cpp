@@ -27,6 +27,8 @@ void RegisterCommands(CLI::App& app) {
     RegisterBigCommand(app);
     RegisterPackCommands(app);
     RegisterLeagueSystemCommand(app);
+    RegisterAdminCommand(app);
+    RegisterRankingCommand(app);
 }
 
 } // namespace tallo::db

@@ -18,6 +18,7 @@
 #include "editors/country/dlg_playerpool.h"
 #include "editors/framework/my_tab_ctrl.h"
 #include "editors/framework/qt_text.h"
+#include "editors/records/dlg_referee_list.h"
 #include "editors/records/dlg_stadium_list.h"
 #include "formats/dialog_text.h"
 
@@ -45,6 +46,7 @@ CDlgLand* MakeCountryEditor(QWidget* owner, CountryEditorModel& model) {
     AddCountryPage<CDlgLandYouthplayer>(*frame, DialogText("country.tab.youth_looks"));
     AddCountryPage<CDlgPlayerpool>(*frame, DialogText("country.tab.player_pool"));
     AddCountryPage<CDlgManagAll>(*frame, DialogText("country.tab.staff"));
+    AddCountryPage<CDlgRefereeList>(*frame, DialogText("country.tab.referees"));
     AddCountryPage<CDlgStadiumList>(*frame, DialogText("country.tab.stadiums"));
     AddCountryPage<CDlgLandNationalcoach>(*frame, DialogText("country.tab.national_coach"));
     AddCountryPage<CDlgLandNationalTeam>(*frame, DialogText("country.tab.national_team"));
