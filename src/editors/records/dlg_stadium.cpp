@@ -30,8 +30,15 @@ using Places = StadiumEditorModel::Places;
 constexpr std::array<Places, 3> kPlaceKinds = {Places::kSeats, Places::kTerraces, Places::kVip};
 
 // Columns of the stand grid.
-enum Column { kStandColumn, kSeatsColumn, kTerracesColumn, kVipColumn, kLimitColumn,
-              kSeasonTicketColumn, kAwayColumn };
+enum Column {
+    kStandColumn,
+    kSeatsColumn,
+    kTerracesColumn,
+    kVipColumn,
+    kLimitColumn,
+    kSeasonTicketColumn,
+    kAwayColumn
+};
 
 QLabel* Heading(DialogTextKey key, QWidget* parent) {
     auto* label = new QLabel(Text(key), parent);
@@ -64,7 +71,7 @@ CDlgStadium::CDlgStadium(QWidget* parent, Stadium& stadium)
         models_->addItem(RecordToQString(name));
     }
     const int modelIndex = model_.ModelIndex();
-    models_->setCurrentIndex(modelIndex >= 0                               ? modelIndex + 1
+    models_->setCurrentIndex(modelIndex >= 0                              ? modelIndex + 1
                              : modelIndex == StadiumEditorModel::kNoModel ? 0
                                                                           : -1);
     form->addWidget(models_, 2, 1);

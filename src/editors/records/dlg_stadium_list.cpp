@@ -94,8 +94,7 @@ bool CDlgStadiumList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_) {
         // Enter on a row changes the stadium; the editor around the page must not take it for
         // its OK.
-        if (event->type() == QEvent::ShortcutOverride &&
-            IsEnter(*static_cast<QKeyEvent*>(event))) {
+        if (event->type() == QEvent::ShortcutOverride && IsEnter(*static_cast<QKeyEvent*>(event))) {
             event->accept();
             return true;
         }
@@ -176,9 +175,9 @@ void CDlgStadiumList::ShowRows(uint32_t key) {
                       static_cast<qulonglong>(row.key));
     }
     list_->setCurrentRow(selected);
-    count_->setText(ToQString(FormatDialogText("stadium.list.count",
-                                               static_cast<int>(model_.Rows().size()),
-                                               static_cast<int>(kMaxStadiums))));
+    count_->setText(
+        ToQString(FormatDialogText("stadium.list.count", static_cast<int>(model_.Rows().size()),
+                                   static_cast<int>(kMaxStadiums))));
     UpdateButtons();
 }
 

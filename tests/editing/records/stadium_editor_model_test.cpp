@@ -120,8 +120,7 @@ TEST_F(StadiumEditorModelTest, AStandMarkedForBothBlocksIsRefusedAndKept) {
     EXPECT_FALSE(model.Store(stored));
     EXPECT_EQ(stored.Name(), "Old");
     const std::string problem = model.Problem();
-    EXPECT_NE(problem.find(StadiumEditorModel::StandName(Stadium::kSouthStand)),
-              std::string::npos)
+    EXPECT_NE(problem.find(StadiumEditorModel::StandName(Stadium::kSouthStand)), std::string::npos)
         << problem;
     // Nothing typed is lost: clearing one mark is enough.
     EXPECT_EQ(model.Name(), "New ground");

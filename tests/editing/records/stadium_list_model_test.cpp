@@ -167,8 +167,7 @@ TEST_F(StadiumListJournalTest, NewAndDeleteAreUndoneAndRedoneToTheSavedBytes) {
     CWorld& world = session_->World();
     const auto before = SavedBytes(world);
     const uint32_t doomed = country_->FindClub(homeClub_)->MainStadium();
-    world.Rules().SetStadiumReference(
-        2, (static_cast<uint32_t>(context_.country) << 16) | doomed);
+    world.Rules().SetStadiumReference(2, (static_cast<uint32_t>(context_.country) << 16) | doomed);
     const auto withVenue = SavedBytes(world);
 
     auto change = session_->Journal().Begin("country.change");
