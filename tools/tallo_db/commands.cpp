@@ -27,7 +27,6 @@ void RegisterCommands(CLI::App& app) {
     RegisterBigCommand(app);
     RegisterPackCommands(app);
     RegisterLeagueSystemCommand(app);
-    RegisterAdminCommand(app);
     RegisterRankingCommand(app);
 }
 
