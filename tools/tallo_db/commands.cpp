@@ -27,6 +27,7 @@ void RegisterCommands(CLI::App& app) {
     RegisterBigCommand(app);
     RegisterPackCommands(app);
     RegisterLeagueSystemCommand(app);
+    RegisterAdminCommand(app);
     RegisterRankingCommand(app);
 }
 

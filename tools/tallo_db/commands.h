@@ -22,6 +22,7 @@ void RegisterTdbCommand(CLI::App& app);      // command_tdb.cpp
 void RegisterBigCommand(CLI::App& app);      // command_big.cpp
 void RegisterPackCommands(CLI::App& app);    // command_pack.cpp: pack and unpack
 void RegisterLeagueSystemCommand(CLI::App& app); // command_league_system.cpp
+void RegisterAdminCommand(CLI::App& app);        // command_admin.cpp
 void RegisterRankingCommand(CLI::App& app);      // command_ranking.cpp
 
 void SetExitStatus(int status);

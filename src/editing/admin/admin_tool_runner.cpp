@@ -48,8 +48,14 @@ ChangeScope ScopeOf(const AdminToolCall& call, int country) {
 
 AdminToolRunner::AdminToolRunner(DatabaseSession& session, IPrompt& prompt, std::string caption,
                                  const CNameLists* names, RandomBelow random)
-    : session_(session), prompt_(prompt), caption_(std::move(caption)), names_(names),
-      random_(random ? std::move(random) : SystemRandom()) {}
+    : AdminToolRunner(session.World(), prompt, std::move(caption), names, std::move(random)) {
+    journal_ = &session.Journal();
+}
+
+AdminToolRunner::AdminToolRunner(CWorld& world, IPrompt& prompt, std::string caption,
+                                 const CNameLists* names, RandomBelow random)
+    : world_(world), journal_(nullptr), prompt_(prompt), caption_(std::move(caption)),
+      names_(names), random_(random ? std::move(random) : SystemRandom()) {}
 
 AdminRunResult AdminToolRunner::Run(int command, int country, uint32_t club) {
     const AdminToolCall* call = FindAdminToolCall(command);
@@ -61,7 +67,7 @@ AdminRunResult AdminToolRunner::Run(const AdminToolCall& call, int country, uint
     if (!IsAdminMode()) {
         return result;
     }
-    CWorld& world = session_.World();
+    CWorld& world = world_;
     const int slot = world.Language();
     std::string subject;
     switch (call.scope) {
@@ -87,12 +93,14 @@ AdminRunResult AdminToolRunner::Run(const AdminToolCall& call, int country, uint
         return result;
     }
     result.ran = true;
-    const Outcome outcome =
-        session_.Journal().Apply(call.journalKey, ScopeOf(call, country), [&] {
-            bool changed = false;
-            result.count = Apply(call, country, club, changed);
-            return changed ? Outcome::Changed : Outcome::Unchanged;
-        });
+    const auto change = [&] {
+        bool changed = false;
+        result.count = Apply(call, country, club, changed);
+        return changed ? Outcome::Changed : Outcome::Unchanged;
+    };
+    const Outcome outcome = journal_ != nullptr
+                                ? journal_->Apply(call.journalKey, ScopeOf(call, country), change)
+                                : change();
     result.changed = outcome == Outcome::Changed;
     result.report = AdminReport(call, result.count);
     prompt_.ShowMessage(result.report, caption_);
@@ -100,7 +108,7 @@ AdminRunResult AdminToolRunner::Run(const AdminToolCall& call, int country, uint
 }
 
 int AdminToolRunner::Apply(const AdminToolCall& call, int country, uint32_t club, bool& changed) {
-    CWorld& world = session_.World();
+    CWorld& world = world_;
     CCountry* target = IsCountryNumber(country) ? world.GetCountry(country) : nullptr;
     int count = 0;
     switch (call.tool) {

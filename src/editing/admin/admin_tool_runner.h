@@ -8,7 +8,9 @@
 
 namespace tallo {
 
+class ChangeJournal;
 class CNameLists;
+class CWorld;
 class DatabaseSession;
 class IPrompt;
 
@@ -32,6 +34,9 @@ public:
     // seeded from the system).
     AdminToolRunner(DatabaseSession& session, IPrompt& prompt, std::string caption,
                     const CNameLists* names, RandomBelow random = {});
+    // A world without a journal (the command-line tool): the change is made directly.
+    AdminToolRunner(CWorld& world, IPrompt& prompt, std::string caption, const CNameLists* names,
+                    RandomBelow random = {});
 
     // The tool behind an admin command on the selected country (1 to 206) and club (its ID;
     // 0 for none). A command that runs no tool does nothing.
@@ -43,7 +48,8 @@ private:
     // `changed`.
     int Apply(const AdminToolCall& call, int country, uint32_t club, bool& changed);
 
-    DatabaseSession& session_;
+    CWorld& world_;
+    ChangeJournal* journal_; // nullptr: no journal
     IPrompt& prompt_;
     std::string caption_;
     const CNameLists* names_;
