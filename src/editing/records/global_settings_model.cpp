@@ -11,6 +11,7 @@ namespace tallo {
 void GlobalSettingsModel::Fill(const RulesAndMisc& rules) {
     for (int rule = 0; rule < kRules; ++rule) {
         values_[rule] = rules.PointsRule(rule);
+        filled_[rule] = values_[rule];
     }
     substitutions_ = rules.FriendlySubstitutions();
 }
@@ -37,6 +38,12 @@ bool GlobalSettingsModel::InRange(int rule) const {
 void GlobalSettingsModel::SetValue(int rule, int32_t value) {
     if (ValidRule(rule)) {
         values_[rule] = std::clamp(value, 0, MaxValue(rule));
+    }
+}
+
+void GlobalSettingsModel::KeepFilledValue(int rule) {
+    if (ValidRule(rule)) {
+        values_[rule] = filled_[rule];
     }
 }
 

@@ -39,6 +39,10 @@ public:
     bool InRange(int rule) const;
     // Picks a number, brought into 0..MaxValue.
     void SetValue(int rule, int32_t value);
+    // The number the rule was filled with (the one of the file).
+    int32_t FilledValue(int rule) const { return ValidRule(rule) ? filled_[rule] : 0; }
+    // Goes back to the filled number, in range or not.
+    void KeepFilledValue(int rule);
 
     // Points for a win shown: 2, 3 or 4 (0 for a number outside the range).
     int Points(int rule) const;
@@ -57,6 +61,7 @@ private:
     static bool ValidRule(int rule) { return rule >= 0 && rule < kRules; }
 
     std::array<int32_t, kRules> values_{};
+    std::array<int32_t, kRules> filled_{};
     int32_t substitutions_ = RulesAndMisc::kDefaultFriendlySubstitutions;
 };
 

@@ -49,6 +49,7 @@ public:
     InterCompModel(const CWorld& world, int languageSlot);
 
     int LanguageSlot() const { return language_; }
+    const CWorld& World() const { return world_; }
 
     // Takes the values of `rules` and clears duplicate titles (see above).
     void Fill(const RulesAndMisc& rules);
