@@ -18,7 +18,6 @@
 #include "competitions/competition_tree.h"
 #include "competitions/db_league_base.h"
 #include "editing/country/calendar_model.h"
-#include "editing/editing_test_support.h"
 #include "editing/main_window/command_ids.h"
 #include "editing/main_window/main_window_model.h"
 #include "editing/session/database_session.h"
@@ -30,7 +29,7 @@
 #include "editors/framework/when_shown.h"
 #include "editors/framework/my_tab_ctrl.h"
 #include "editors/main_window/dlg_main_menu.h"
-#include "editors/main_window/editor_dialogs.h"
+#include "editors/main_window/main_window_fixture.h"
 #include "formats/interface_language.h"
 #include "world/country.h"
 #include "world/world.h"
@@ -49,44 +48,16 @@ template <class Page> Page* FindPage(CDlgLand& frame) {
     return nullptr;
 }
 
-class CountryEditorWindowTest : public ::testing::Test {
+class CountryEditorWindowTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override {
-        test::EnsureFrameworkApplication();
-        editors_ = std::make_unique<EditorDialogs>(nullptr, harness_.databases->Context());
-        window_ = std::make_unique<DlgMainMenu>(*harness_.databases, editors_.get(), false);
-        editors_->SetOwner(window_.get());
-        ASSERT_TRUE(window_->Start(true));
-        session_ = harness_.databases->Current();
-        ASSERT_NE(session_, nullptr);
-    }
-
     // Selects, through the widgets, a country whose top league plays on some day.
     int SelectCountryWithLeague() {
-        QListWidget& countries = window_->CountryList();
-        for (int continent = 0; continent < window_->ContinentBox().count(); ++continent) {
-            window_->ContinentBox().setCurrentIndex(continent);
-            for (int row = 0; row < countries.count(); ++row) {
-                countries.setCurrentRow(row);
-                const int number = window_->Model().SelectedCountry();
-                CCompetitionTree* tree = CompetitionTreeOf(*session_->World().GetCountry(number));
-                if (tree != nullptr && tree->League(0) != nullptr &&
-                    tree->League(0)->MatchdayDays() > 0) {
-                    return number;
-                }
-            }
-        }
-        return 0;
+        return SelectCountry([this](int number) {
+            CCompetitionTree* tree = CompetitionTreeOf(*session_->World().GetCountry(number));
+            return tree != nullptr && tree->League(0) != nullptr &&
+                   tree->League(0)->MatchdayDays() > 0;
+        });
     }
-
-    std::unique_ptr<CWorld> Reload() {
-        return test::LoadDatabase(harness_.install, session_->World().DatabaseFolder());
-    }
-
-    test::EditorHarness harness_;
-    std::unique_ptr<EditorDialogs> editors_;
-    std::unique_ptr<DlgMainMenu> window_;
-    DatabaseSession* session_ = nullptr;
 };
 
 TEST_F(CountryEditorWindowTest, ALeagueEditAndACalendarEditReachTheSavedDatabase) {

@@ -33,6 +33,7 @@
 #include "editors/framework/spin_edit_ctrl.h"
 #include "editors/main_window/dlg_main_menu.h"
 #include "editors/main_window/editor_dialogs.h"
+#include "editors/main_window/main_window_fixture.h"
 #include "editors/player/dlg_player_abilities.h"
 #include "editors/player/dlg_player_look.h"
 #include "editors/player/dlg_playerlist_club.h"
@@ -49,51 +50,27 @@ namespace {
 
 using test::WhenShown;
 
-class EditorDialogsTest : public ::testing::Test {
+class EditorDialogsTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override {
-        test::EnsureFrameworkApplication();
-        editors_ = std::make_unique<EditorDialogs>(nullptr, harness_.databases->Context());
-        window_ = std::make_unique<DlgMainMenu>(*harness_.databases, editors_.get(), false);
-        editors_->SetOwner(window_.get());
-        ASSERT_TRUE(window_->Start(true));
-        session_ = harness_.databases->Current();
-        ASSERT_NE(session_, nullptr);
-    }
-
     // Selects, through the widgets, a club with players whose squad has no fault.
     uint32_t SelectSoundClub() {
-        QListWidget& countries = window_->CountryList();
-        for (int continent = 0; continent < window_->ContinentBox().count(); ++continent) {
-            window_->ContinentBox().setCurrentIndex(continent);
-            for (int row = 0; row < countries.count(); ++row) {
-                countries.setCurrentRow(row);
-                QTreeWidget& clubs = window_->ClubList();
-                for (int item = 1; item < clubs.topLevelItemCount(); ++item) {
-                    clubs.setCurrentItem(clubs.topLevelItem(item));
-                    const uint32_t id = window_->Model().SelectedClub();
-                    const CClub* club = session_->World().FindClub(id);
-                    if (club == nullptr || club->PlayerCount() < 14) {
-                        continue;
-                    }
-                    SquadListModel check(*session_, id, nullptr);
-                    if (check.FaultMessages().empty()) {
-                        return id;
-                    }
+        uint32_t found = 0;
+        SelectCountry([this, &found](int) {
+            QTreeWidget& clubs = window_->ClubList();
+            for (int item = 1; item < clubs.topLevelItemCount(); ++item) {
+                clubs.setCurrentItem(clubs.topLevelItem(item));
+                const uint32_t id = window_->Model().SelectedClub();
+                const CClub* club = session_->World().FindClub(id);
+                if (club != nullptr && club->PlayerCount() >= 14 &&
+                    SquadListModel(*session_, id, nullptr).FaultMessages().empty()) {
+                    found = id;
+                    return true;
                 }
             }
-        }
-        return 0;
+            return false;
+        });
+        return found;
     }
-
-    std::unique_ptr<CWorld> Reload() {
-        return test::LoadDatabase(harness_.install, session_->World().DatabaseFolder());
-    }
-
-    test::EditorHarness harness_;
-    std::unique_ptr<EditorDialogs> editors_;
-    std::unique_ptr<DlgMainMenu> window_;
-    DatabaseSession* session_ = nullptr;
 };
 
 TEST_F(EditorDialogsTest, ClubSettingsChangesReachTheSavedDatabaseAndAreUndone) {
