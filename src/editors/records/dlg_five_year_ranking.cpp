@@ -31,7 +31,7 @@ constexpr std::array<DialogTextKey, RankingLine::kYears> kYearKeys = {
 // Place and country, six years and the points: numbers right-aligned.
 std::vector<ListColumn> Columns() {
     constexpr int kCountryWidth = 210;
-    constexpr int kYearWidth = 96;
+    constexpr int kYearWidth = 112;
     constexpr int kGap = 6;
     std::vector<ListColumn> columns = {{0, kCountryWidth}};
     int left = kCountryWidth + kGap;
