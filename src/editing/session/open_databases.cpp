@@ -350,7 +350,8 @@ LongtimeResult OpenDatabases::WriteSafetyCopyIfMissing() {
                                            context_.progressLoop);
 }
 
-LongtimeResult OpenDatabases::WriteGameDatabase(MasterBuildResult* result) {
+LongtimeResult OpenDatabases::WriteGameDatabase(MasterBuildResult* result,
+                                                uint32_t optionBits) {
     DatabaseSession* session = Current();
     if (session == nullptr) {
         return LongtimeResult::Failed;
@@ -364,7 +365,7 @@ LongtimeResult OpenDatabases::WriteGameDatabase(MasterBuildResult* result) {
         services = MasterServicesOf(*context_.tools);
     }
     CLongtimeWriteDB operation(
-        world.Language(), 0, false,
+        world.Language(), optionBits, false,
         MasterBuildWork(world, where, std::move(services), &Prompt(), nullptr, nullptr, result));
     return operation.Start(Display(), context_.progressLoop);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -98,9 +99,10 @@ public:
     LongtimeResult RestoreCurrent(WorldImportReport* report = nullptr);
     // Start: the safety copy of the current database when the file does not exist yet.
     LongtimeResult WriteSafetyCopyIfMissing();
-    // The game database of the current database, in its language, option bits 0, written to
-    // "<installation>/database/Master.dat".
-    LongtimeResult WriteGameDatabase(MasterBuildResult* result = nullptr);
+    // The game database of the current database, in its language, option bits 0 (the admin
+    // menu's console build gives 0x41), written to "<installation>/database/Master.dat".
+    LongtimeResult WriteGameDatabase(MasterBuildResult* result = nullptr,
+                                     uint32_t optionBits = 0);
 
 private:
     // A new world of the installation with its international competitions, loaded from

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "editing/admin/admin_menu.h"
 #include "editing/main_window/command_ids.h"
 #include "editing/main_window/command_table.h"
 #include "editing/main_window/country_list.h"
@@ -385,6 +386,9 @@ void DlgMainMenu::BuildMenus() {
         menus_.push_back(admin);
         for (const CommandInfo& info : MainWindowCommands()) {
             if (info.place == CommandPlace::AdminMenu) {
+                if (const char* section = AdminSectionBefore(info.id)) {
+                    admin->addAction(QString::fromUtf8(section))->setEnabled(false);
+                }
                 AddAction(*admin, info.id);
             }
         }
@@ -426,7 +430,7 @@ void DlgMainMenu::RetranslateStatic() {
                 }
             }
         } else if (name == "admin") {
-            menu->setTitle(Text("main.menu.admin"));
+            menu->setTitle(QString::fromUtf8(kAdminMenuTitle));
         } else {
             menu->setTitle(TextOfKey(name.toStdString()));
         }

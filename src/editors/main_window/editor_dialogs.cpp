@@ -8,6 +8,7 @@
 #include "editing/session/database_session.h"
 #include "editing/session/editor_context.h"
 #include "editing/country/country_edit_context.h"
+#include "editors/admin/admin_commands.h"
 #include "editors/club/club_editor_start.h"
 #include "editors/country/country_editor_start.h"
 #include "editors/country/dlg_national_teams.h"
@@ -32,10 +33,15 @@ int CountryOfClub(uint32_t clubId) {
 
 bool EditorDialogs::Supports(int command) const {
     return command == Command::kClubSettings || command == Command::kSquadList ||
-           command == Command::kCountrySettings || command == Command::kNationalTeams;
+           command == Command::kCountrySettings || command == Command::kNationalTeams ||
+           IsAdminCommand(command);
 }
 
 void EditorDialogs::Run(int command, const EditorSelection& selection) {
+    if (IsAdminCommand(command)) {
+        RunAdminCommand(owner_, command, selection, context_);
+        return;
+    }
     if (command == Command::kCountrySettings || command == Command::kNationalTeams) {
         RunCountryCommand(command, selection);
         return;
