@@ -11,6 +11,7 @@
 #include "editing/records/stadium_chooser_model.h"
 #include "editing/session/database_session.h"
 #include "editors/framework/my_tab_ctrl.h"
+#include "editors/main_window/qt_record_choosers.h"
 #include "editors/records/dlg_choose_stadium.h"
 #include "editors/records/dlg_inter_comp.h"
 #include "editors/records/dlg_regelaenderung.h"
@@ -73,7 +74,16 @@ QImage InterComp(ScreenContext& screen, int tab) {
     for (size_t i = 0; i < sample.venues.size(); ++i) {
         edit.Model().SetVenueStadium(static_cast<int>(i), sample.venues[i]);
     }
-    CDlgInterComp dialog(edit, nullptr, sample.clubCountry);
+    // The sample's rules carry no names: two of them typed as a user would (in letters of the
+    // database's code page).
+    if (edit.Model().Name(InterCompModel::kChampionsCup).empty()) {
+        edit.Model().SetName(InterCompModel::kChampionsCup, "Champions League");
+        edit.Model().SetShortName(InterCompModel::kChampionsCup, "Champions Lg.");
+        edit.Model().SetName(InterCompModel::kSouthAmericanCup, "Copa Libertadores");
+        edit.Model().SetShortName(InterCompModel::kSouthAmericanCup, "Libertadores");
+    }
+    QtRecordChoosers choosers(nullptr, world, world.Language());
+    CDlgInterComp dialog(edit, &choosers, sample.clubCountry);
     dialog.Tabs().setCurrentIndex(tab);
     return GrabShown(dialog);
 }

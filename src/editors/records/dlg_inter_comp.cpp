@@ -36,7 +36,7 @@ CDlgInterComp::CDlgInterComp(ContinentalSettingsEdit& edit, IRecordChoosers* cho
         "intercomp.title",
         FromQString(LanguageName(edit_.Model().LanguageSlot())).c_str())));
     setSizeGripEnabled(true);
-    resize(760, 520);
+    resize(720, 440);
 
     tabs_ = new CMyTabCtrl(this);
     europe_ = new CDlgInterCompEurope(tabs_, edit_.Model(), choosers, presetCountry);
