@@ -44,26 +44,28 @@ const CountryEditContext& Context(ScreenContext& context) {
 }
 
 const ScreenRegistration refereePage("country_referees", WidgetScreen([](ScreenContext& context) {
-    auto page = std::make_unique<CDlgRefereeList>(nullptr, Context(context));
-    page->resize(page->sizeHint().expandedTo(QSize(640, 420)));
-    if (page->List().count() > 1) {
-        page->List().setCurrentRow(1);
-    }
-    return page;
-}));
+                                         auto page = std::make_unique<CDlgRefereeList>(
+                                             nullptr, Context(context));
+                                         page->resize(page->sizeHint().expandedTo(QSize(640, 420)));
+                                         if (page->List().count() > 1) {
+                                             page->List().setCurrentRow(1);
+                                         }
+                                         return page;
+                                     }));
 
 const ScreenRegistration refereeEditor("referee_editor", WidgetScreen([](ScreenContext& context) {
-    const CountryEditContext& edit = Context(context);
-    const RefereeMap& referees = context.world->GetCountry(edit.country)->referees;
-    Referee referee;
-    referee.name.SetFirstName("Anna");
-    referee.name.SetSurname("Miller");
-    referee.trait = Referee::kCoward;
-    if (!referees.Empty()) {
-        referee = referees.begin()->second;
-    }
-    return std::make_unique<CDlgReferee>(nullptr, referee);
-}));
+                                           const CountryEditContext& edit = Context(context);
+                                           const RefereeMap& referees =
+                                               context.world->GetCountry(edit.country)->referees;
+                                           Referee referee;
+                                           referee.name.SetFirstName("Anna");
+                                           referee.name.SetSurname("Miller");
+                                           referee.trait = Referee::kCoward;
+                                           if (!referees.Empty()) {
+                                               referee = referees.begin()->second;
+                                           }
+                                           return std::make_unique<CDlgReferee>(nullptr, referee);
+                                       }));
 
 const ScreenRegistration ranking("five_year_ranking", [](ScreenContext& screen) {
     ScreenEditor editor(screen, "ranking");

@@ -43,8 +43,8 @@ TEST_F(TalloDbRanking, PrintsNumberedLinesOrderedByTheFirstSeasonPoints) {
             return std::lround(std::stod(match[group].str()) * 100);
         };
         const long points = hundredths(8);
-        EXPECT_EQ(points, hundredths(3) + hundredths(4) + hundredths(5) + hundredths(6) +
-                              hundredths(7))
+        EXPECT_EQ(points,
+                  hundredths(3) + hundredths(4) + hundredths(5) + hundredths(6) + hundredths(7))
             << lines[i];
         if (previous >= 0) {
             EXPECT_LE(points, previous) << lines[i];

@@ -27,7 +27,8 @@ struct RankingOptions {
 };
 
 void RunRanking(const RankingOptions& options) {
-    if (options.slot.has_value() && (*options.slot < 0 || *options.slot >= CWorld::kLanguageSlots)) {
+    if (options.slot.has_value() &&
+        (*options.slot < 0 || *options.slot >= CWorld::kLanguageSlots)) {
         ReportFailure(kCommand, "there is no language slot " + std::to_string(*options.slot) +
                                     " (slots are numbered 0 to 4)");
         return;

@@ -71,15 +71,13 @@ std::vector<RankingLine> FiveYearRanking(const CWorld& world, int languageSlot) 
 }
 
 std::string RankingLineText(const RankingLine& line) {
-    const auto value = [&line](int year) {
-        return line.values[static_cast<size_t>(year)] / 100.0;
-    };
+    const auto value = [&line](int year) { return line.values[static_cast<size_t>(year)] / 100.0; };
     // The place, the name, the six years and the points, two decimals each.
     const auto print = [&](char* buffer, size_t size) {
         return std::snprintf(buffer, size,
-                             "%i. %s\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%3.2f",
-                             line.place, line.name.c_str(), value(0), value(1), value(2),
-                             value(3), value(4), value(5), line.points / 100.0);
+                             "%i. %s\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%2.2f\t%3.2f", line.place,
+                             line.name.c_str(), value(0), value(1), value(2), value(3), value(4),
+                             value(5), line.points / 100.0);
     };
     const int length = print(nullptr, 0);
     if (length <= 0) {

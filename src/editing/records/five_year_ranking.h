@@ -20,11 +20,11 @@ class CWorld;
 struct RankingLine {
     static constexpr int kYears = 6;
 
-    int place = 0;   // from 1
-    int country = 0; // country number
-    std::string name; // the country's name in the language slot, UTF-8
+    int place = 0;                         // from 1
+    int country = 0;                       // country number
+    std::string name;                      // the country's name in the language slot, UTF-8
     std::array<uint16_t, kYears> values{}; // hundredths: last year, ..., six years ago
-    int points = 0; // hundredths: values[1] + ... + values[5]
+    int points = 0;                        // hundredths: values[1] + ... + values[5]
 };
 
 // The points for the first season of six yearly values (hundredths).

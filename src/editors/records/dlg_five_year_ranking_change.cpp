@@ -48,9 +48,7 @@ CDlgFiveYearRankingChange::CDlgFiveYearRankingChange(QWidget* parent, CCountry& 
         field->setMinimumWidth(110);
         years_[static_cast<size_t>(year)] = field;
         grid->addWidget(field, year, 1);
-        connect(field, &CSpinEditCtrl::valueChanged, this, [this, year] {
-            ReadYear(year, false);
-        });
+        connect(field, &CSpinEditCtrl::valueChanged, this, [this, year] { ReadYear(year, false); });
         connect(&field->Edit(), &QLineEdit::editingFinished, this,
                 [this, year] { ReadYear(year, true); });
     }

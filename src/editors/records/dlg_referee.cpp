@@ -32,9 +32,9 @@ CDlgReferee::CDlgReferee(QWidget* parent, const Referee& referee)
     names->addWidget(new QLabel(Text("referee.editor.first_name"), this), 0, 0);
     firstName_ = new QLineEdit(RecordToQString(model_.FirstName()), this);
     firstName_->setMaxLength(static_cast<int>(RefereeEditorModel::kFirstNameFieldLimit));
-    firstName_->setToolTip(ToQString(
-        FormatDialogText("referee.editor.first_name_note",
-                         static_cast<int>(RefereeEditorModel::kFirstNameStoredLimit))));
+    firstName_->setToolTip(
+        ToQString(FormatDialogText("referee.editor.first_name_note",
+                                   static_cast<int>(RefereeEditorModel::kFirstNameStoredLimit))));
     names->addWidget(firstName_, 0, 1);
     names->addWidget(new QLabel(Text("referee.editor.surname"), this), 1, 0);
     surname_ = new QLineEdit(RecordToQString(model_.Surname()), this);

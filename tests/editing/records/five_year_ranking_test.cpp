@@ -60,7 +60,8 @@ TEST_F(FiveYearRankingTest, RanksByTheFiveYearsBeforeLastYearHigherNumberFirstOn
     EXPECT_EQ(lines[0].points, 1600);
     EXPECT_EQ(lines[0].name, "Twelve (1)");
 
-    EXPECT_EQ(RankingLineText(lines[0]), "1. Twelve (1)\t0.00\t1.00\t2.00\t3.00\t4.00\t6.00\t16.00");
+    EXPECT_EQ(RankingLineText(lines[0]),
+              "1. Twelve (1)\t0.00\t1.00\t2.00\t3.00\t4.00\t6.00\t16.00");
     EXPECT_EQ(RankingLineText(lines[2]),
               "3. Thirty (1)\t90.00\t3.00\t3.00\t3.00\t3.00\t3.00\t15.00");
 }

@@ -56,8 +56,8 @@ TEST_F(FiveYearRankingDialogsTest, AChangeIncludesTheCountryAndRanksItAnew) {
     ASSERT_EQ(dialog.SelectedCountry(), last);
     const int target = lines.front().points - lines.back().points + country.valuesM[1] + 500;
     ASSERT_LE(target, 65535);
-    const QString typed = QString::number(target / 100) + "," +
-                          QString::number(target % 100).rightJustified(2, '0');
+    const QString typed =
+        QString::number(target / 100) + "," + QString::number(target % 100).rightJustified(2, '0');
     bool ran = false;
     test::WhenShown<CDlgFiveYearRankingChange>(
         [&typed](CDlgFiveYearRankingChange& change) {
@@ -94,8 +94,7 @@ TEST_F(FiveYearRankingDialogsTest, CancelAndAnUnchangedOkLeaveTheCountryOutOfThe
         // A text that is no number leaves the value and shows it again when the field is left.
         change.YearField(2).Edit().setText("abc");
         emit change.YearField(2).Edit().editingFinished();
-        EXPECT_EQ(change.YearField(2).Edit().text().toStdString(),
-                  change.Model().ValueText(2));
+        EXPECT_EQ(change.YearField(2).Edit().text().toStdString(), change.Model().ValueText(2));
         change.accept();
     }
     EXPECT_EQ(record.valuesM[2], before);
