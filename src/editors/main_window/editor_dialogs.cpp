@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QApplication>
+
 #include "editing/club/club_edit_context.h"
 #include "editing/main_window/command_ids.h"
 #include "editing/player/person_edit_context.h"
@@ -16,6 +18,9 @@
 #include "editors/player/person_editor.h"
 #include "editors/player/person_editor_pages.h"
 #include "editors/player/squad_list_start.h"
+#include "editors/records/dlg_five_year_ranking.h"
+#include "editors/records/dlg_inter_comp.h"
+#include "editors/records/dlg_regelaenderung.h"
 #include "world/country.h"
 #include "world/world.h"
 
@@ -34,6 +39,7 @@ int CountryOfClub(uint32_t clubId) {
 bool EditorDialogs::Supports(int command) const {
     return command == Command::kClubSettings || command == Command::kSquadList ||
            command == Command::kCountrySettings || command == Command::kNationalTeams ||
+           command == Command::kGlobalSettings || command == Command::kContinentalSettings ||
            IsAdminCommand(command);
 }
 
@@ -44,6 +50,10 @@ void EditorDialogs::Run(int command, const EditorSelection& selection) {
     }
     if (command == Command::kCountrySettings || command == Command::kNationalTeams) {
         RunCountryCommand(command, selection);
+        return;
+    }
+    if (command == Command::kGlobalSettings || command == Command::kContinentalSettings) {
+        RunRulesCommand(command, selection);
         return;
     }
     if (selection.session == nullptr || selection.club == 0 || CountryOfClub(selection.club) == 0) {
@@ -83,6 +93,25 @@ void EditorDialogs::RunCountryCommand(int command, const EditorSelection& select
     country.prompt = context_.prompt;
     country.choosers = &choosers;
     RunCountryEditor(owner_, session, selection.country, country);
+}
+
+void EditorDialogs::RunRulesCommand(int command, const EditorSelection& selection) {
+    if (selection.session == nullptr) {
+        return;
+    }
+    DatabaseSession& session = *selection.session;
+    if (command == Command::kGlobalSettings) {
+        RunGlobalSettings(owner_, session);
+        return;
+    }
+    const int slot = selection.languageSlot;
+    QtRecordChoosers choosers(owner_, session.World(), slot);
+    // The ranking opens over the continental settings dialog, whose change it joins.
+    auto openRanking = [this, &session, slot](ChangeJournal::OpenChange& change) {
+        QWidget* over = QApplication::activeModalWidget();
+        RunFiveYearRanking(over != nullptr ? over : owner_, session.World(), slot, change);
+    };
+    RunContinentalSettings(owner_, session, slot, &choosers, openRanking);
 }
 
 void EditorDialogs::RunClubEditor(const EditorSelection& selection) {

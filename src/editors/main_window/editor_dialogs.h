@@ -9,8 +9,9 @@ namespace tallo {
 struct EditorContext;
 
 // The editors the main window starts, as Qt dialogs over `owner`: the club editor (1798), the
-// squad list (1799), the country settings editor (1800) and the national teams (1804). Each
-// changes the database through its journal.
+// squad list (1799), the country settings editor (1800), the global and continental settings
+// (1801, 1802), the national teams (1804) and the admin tools. Each changes the database
+// through its journal.
 class EditorDialogs : public IEditorDialogs {
 public:
     EditorDialogs(QWidget* owner, const EditorContext& context)
@@ -24,6 +25,8 @@ public:
 
 private:
     void RunCountryCommand(int command, const EditorSelection& selection);
+    // Global settings (1801) and continental settings (1802): the rules of the database.
+    void RunRulesCommand(int command, const EditorSelection& selection);
     void RunClubEditor(const EditorSelection& selection);
     void RunSquadList(const EditorSelection& selection);
 
