@@ -25,12 +25,16 @@ protected:
     void SetUp() override {
         EnsureFrameworkApplication();
         editors_ = std::make_unique<EditorDialogs>(nullptr, harness_.databases->Context());
-        window_ = std::make_unique<DlgMainMenu>(*harness_.databases, editors_.get(), false);
+        window_ =
+            std::make_unique<DlgMainMenu>(*harness_.databases, editors_.get(), AdminMode());
         editors_->SetOwner(window_.get());
         ASSERT_TRUE(window_->Start(true));
         session_ = harness_.databases->Current();
         ASSERT_NE(session_, nullptr);
     }
+
+    // Whether the window is started with the admin word.
+    virtual bool AdminMode() const { return false; }
 
     // Selects, through the continent box and the country list, the first country for which
     // `wanted` is true; its number, or 0 when there is none.
