@@ -1,3 +1,4 @@
+#include "editors/records/record_list_layout.h"
 #include "editors/records/dlg_referee_list.h"
 
 #include <QHBoxLayout>
@@ -36,32 +37,16 @@ CDlgRefereeList::CDlgRefereeList(QWidget* parent, const CountryEditContext& cont
     setWindowTitle(Text("referee.page.title"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* headings = new CMyListBox(this);
-    headings->SetColumns(kColumns);
-    headings->AddRow(Text("referee.column.name") + '\t' + Text("referee.column.trait"));
-    headings->setFixedHeight(headings->sizeHintForRow(0) + 2 * headings->frameWidth());
-    headings->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    headings->setSelectionMode(QAbstractItemView::NoSelection);
-    headings->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(headings);
-
-    list_ = new CMyListBox(this);
-    list_->SetColumns(kColumns);
+    const RecordListWidgets widgets =
+        BuildRecordList(*this, *layout, kColumns,
+                        {Text("referee.column.name") + '\t' + Text("referee.column.trait"),
+                         Text("referee.new"), Text("referee.change"), Text("referee.delete")});
+    list_ = widgets.list;
     list_->setMinimumSize(560, 300);
-    layout->addWidget(list_, 1);
-
-    auto* buttons = new QHBoxLayout;
-    count_ = new QLabel(this);
-    buttons->addWidget(count_);
-    buttons->addStretch(1);
-    new_ = new QPushButton(Text("referee.new"), this);
-    change_ = new QPushButton(Text("referee.change"), this);
-    delete_ = new QPushButton(Text("referee.delete"), this);
-    for (QPushButton* button : {new_, change_, delete_}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
+    count_ = widgets.count;
+    new_ = widgets.add;
+    change_ = widgets.change;
+    delete_ = widgets.remove;
 
     connect(new_, &QPushButton::clicked, this, [this] { NewReferee(); });
     connect(change_, &QPushButton::clicked, this, [this] { ChangeReferee(); });

@@ -1,3 +1,4 @@
+#include "editors/records/record_list_layout.h"
 #include "editors/records/dlg_stadium_list.h"
 
 #include <QEvent>
@@ -43,34 +44,18 @@ CDlgStadiumList::CDlgStadiumList(QWidget* parent, const CountryEditContext& cont
     setWindowTitle(Text("country.tab.stadiums"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* headings = new CMyListBox(this);
-    headings->SetColumns(kColumns);
-    headings->AddRow(Text("stadium.list.column.name") + '\t' + Text("stadium.list.column.city") +
-                     '\t' + Text("stadium.list.column.capacity"));
-    headings->setFixedHeight(headings->sizeHintForRow(0) + 2 * headings->frameWidth());
-    headings->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    headings->setSelectionMode(QAbstractItemView::NoSelection);
-    headings->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(headings);
-
-    list_ = new CMyListBox(this);
-    list_->SetColumns(kColumns);
+    const RecordListWidgets widgets = BuildRecordList(
+        *this, *layout, kColumns,
+        {Text("stadium.list.column.name") + '\t' + Text("stadium.list.column.city") + '\t' +
+             Text("stadium.list.column.capacity"),
+         Text("stadium.list.new"), Text("stadium.list.change"), Text("stadium.list.delete")});
+    list_ = widgets.list;
     list_->setMinimumSize(620, 300);
     list_->installEventFilter(this);
-    layout->addWidget(list_, 1);
-
-    auto* buttons = new QHBoxLayout;
-    count_ = new QLabel(this);
-    buttons->addWidget(count_);
-    buttons->addStretch(1);
-    new_ = new QPushButton(Text("stadium.list.new"), this);
-    change_ = new QPushButton(Text("stadium.list.change"), this);
-    delete_ = new QPushButton(Text("stadium.list.delete"), this);
-    for (QPushButton* button : {new_, change_, delete_}) {
-        button->setAutoDefault(false);
-        buttons->addWidget(button);
-    }
-    layout->addLayout(buttons);
+    count_ = widgets.count;
+    new_ = widgets.add;
+    change_ = widgets.change;
+    delete_ = widgets.remove;
 
     connect(new_, &QPushButton::clicked, this, [this] { NewStadium(); });
     connect(change_, &QPushButton::clicked, this, [this] { ChangeStadium(); });
