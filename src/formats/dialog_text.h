@@ -47,6 +47,7 @@ inline constexpr Entry kEntries[] = {
 #include "../../resources/dialog_texts_stadiums.inc"
 #include "../../resources/dialog_texts_records_a.inc"
 #include "../../resources/dialog_texts_intercomp.inc"
+#include "../../resources/dialog_texts_transfer.inc"
 };
 
 inline constexpr std::size_t kCount = std::size(kEntries);
