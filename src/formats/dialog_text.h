@@ -47,6 +47,8 @@ inline constexpr Entry kEntries[] = {
 #include "../../resources/dialog_texts_stadiums.inc"
 #include "../../resources/dialog_texts_records_a.inc"
 #include "../../resources/dialog_texts_intercomp.inc"
+#include "../../resources/dialog_texts_search.inc"
+#include "../../resources/dialog_texts_doubles.inc"
 #include "../../resources/dialog_texts_transfer.inc"
 };
 
