@@ -28,8 +28,19 @@ function(tallo_test_folder name folder)
   target_include_directories(${name} PRIVATE "${CMAKE_SOURCE_DIR}/tests")
   # main() comes from tallo_test_support (tests/support/test_main.cpp), not from gtest_main.
   target_link_libraries(${name} PRIVATE tallo_test_support ${ARGN})
-  gtest_discover_tests(${name}
-    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}"
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
-    DISCOVERY_TIMEOUT 60)
+  # Most test files include only gtest and the standard library before our headers.
+  target_precompile_headers(${name} PRIVATE <gtest/gtest.h> <map> <memory> <string> <vector>)
+  # Each test runs in a process of its own; the Qt tests pick the offscreen platform themselves.
+  # With the shared sample (tests/CMakeLists.txt) every test reads the one written before them.
+  if(TALLO_TEST_SAMPLE_DIR)
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY "${CMAKE_BINARY_DIR}"
+      PROPERTIES ENVIRONMENT "TALLO_TEST_SAMPLE=${TALLO_TEST_SAMPLE_DIR}"
+                 FIXTURES_REQUIRED test_sample
+      DISCOVERY_TIMEOUT 60)
+  else()
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY "${CMAKE_BINARY_DIR}"
+      DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/load_preparation.h"
@@ -21,6 +22,13 @@ namespace fs = std::filesystem;
 const std::string& EditingSample() {
     static TempDir dir;
     static const std::string folder = [] {
+        // A test run through ctest shares one sample written before the tests (the same
+        // scale and seed); a test program run on its own writes its own.
+        const char* shared = std::getenv("TALLO_TEST_SAMPLE");
+        if (shared != nullptr && *shared != '\0' && fs::is_directory(fs::path(shared) / "database")) {
+            LoadInstallationTables(shared, nullptr);
+            return std::string(shared);
+        }
         sample::SampleOptions options;
         options.scale = sample::SampleScale::kSmall;
         options.seed = 11;

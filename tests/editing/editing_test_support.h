@@ -20,8 +20,9 @@ class DatabaseSession;
 
 namespace tallo::test {
 
-// A small sample installation (seed 11) written once per test program, with the installation's
-// tables read as the editor reads them at its start. Tests only read it.
+// A small sample installation (seed 11) written once per test program, or once per ctest run
+// (the folder named by TALLO_TEST_SAMPLE), with the installation's tables read as the editor
+// reads them at its start. Tests only read it: parallel test programs share it.
 const std::string& EditingSample();
 
 // A private copy of the shared sample's installation in `folder`: its "database" folder (the

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 
@@ -15,8 +13,7 @@ namespace {
 using TalloDbAdmin = test::TalloDbSampleTest;
 
 std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return test::ReadFile(path);
 }
 
 // The number of a report line such as "3 unused stadiums were removed from the list".
