@@ -29,6 +29,7 @@ void RegisterCommands(CLI::App& app) {
     RegisterLeagueSystemCommand(app);
     RegisterAdminCommand(app);
     RegisterRankingCommand(app);
+    RegisterDoublesCommand(app);
 }
 
 } // namespace tallo::db
