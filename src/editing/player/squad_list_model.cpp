@@ -25,7 +25,7 @@ constexpr uint32_t kSquadOrder[] = {CClub::kBadName,      CClub::kTooFewPlayers,
 
 SquadListModel::SquadListModel(DatabaseSession& session, uint32_t clubId,
                                IRecordChoosers* choosers)
-    : world_(session.World()), clubId_(clubId & CClub::kIdMask) {
+    : world_(session.World()), clubId_(clubId & CClub::kIdMask), choosers_(choosers) {
     club_ = world_.FindClub(clubId_);
     if (club_ == nullptr) {
         return;
@@ -146,7 +146,7 @@ bool SquadListModel::Confirm() {
     }
     // Every command of the lists changes the club's list, and the pages change its persons:
     // when neither differs, there is nothing to record.
-    changed_ = DiffersFromStart();
+    changed_ = outsideChange_ || DiffersFromStart();
     if (changed_) {
         change_->Commit();
     } else {

@@ -65,18 +65,28 @@ public:
     // Whether the confirmed dialog changed the database (a journal entry was recorded).
     bool Changed() const { return changed_; }
 
+    // The club and person choosers the dialog was given (may be null).
+    IRecordChoosers* Choosers() const { return choosers_; }
+    // The dialog's open change, which the assistants opened from it join (null once closed).
+    ChangeJournal::OpenChange* OpenChange() const { return IsOpen() ? change_.get() : nullptr; }
+    // An assistant changed the database (perhaps other clubs only): OK then records the
+    // change even when the club's squad is as it was, and cancel puts that back too.
+    void NoteOutsideChange() { outsideChange_ = true; }
+
 private:
     static int ClampTab(int tab);
     bool DiffersFromStart() const;
 
     CWorld& world_;
     uint32_t clubId_;
+    IRecordChoosers* choosers_;
     CClub* club_ = nullptr;
     std::unique_ptr<ChangeJournal::OpenChange> change_;
     std::array<std::unique_ptr<PersonListModel>, kTabCount> lists_;
     IPersonListOwner* owner_ = nullptr;
     int currentTab_ = 0;
     bool changed_ = false;
+    bool outsideChange_ = false;
     // What the club listed when the dialog started, to tell whether OK changes anything.
     std::vector<CPlayer> startPersons_;
     std::vector<uint32_t> startIds_;

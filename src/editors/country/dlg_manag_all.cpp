@@ -4,9 +4,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editing/assistants/world_changes.h"
 #include "editing/journal/change_journal.h"
 #include "editing/journal/journal_target.h"
 #include "editing/staff/person_list_model.h"
+#include "editing/assistants/search_criteria.h"
+#include "editors/assistants/dlg_player_double.h"
+#include "editors/assistants/kept_search_criteria.h"
+#include "editors/assistants/player_search_loop.h"
 #include "editors/country/dlg_land_manager_abilities.h"
 #include "editors/country/dlg_land_manager_list.h"
 #include "editors/framework/my_tab_ctrl.h"
@@ -75,14 +80,13 @@ CDlgManagAll::CDlgManagAll(QWidget* parent, const CountryEditContext& context)
     rightTabs_->AddPage(look, UiText("look.title"));
     rightTabs_->AddPage(abilities, UiText("staff.abilities.title"));
 
-    // The player doubles and the player search loop come with the assistants.
     doubles_ = new QPushButton(UiText("staffall.button.doubles"), this);
     search_ = new QPushButton(UiText("staffall.button.search"), this);
     for (QPushButton* button : {doubles_, search_}) {
-        button->setEnabled(false);
-        button->setToolTip(UiText("staffall.later"));
         button->setAutoDefault(false);
     }
+    connect(doubles_, &QPushButton::clicked, this, &CDlgManagAll::OpenDoubles);
+    connect(search_, &QPushButton::clicked, this, &CDlgManagAll::OpenSearch);
 
     auto* panes = new QHBoxLayout;
     panes->setSpacing(10);
@@ -164,6 +168,35 @@ void CDlgManagAll::TabPageShown(CMyTabCtrl& tabs, int index) {
     if (built_ && &tabs == rightTabs_) {
         ShowPerson(shownPerson_);
     }
+}
+
+ChangeJournal::OpenChange& CDlgManagAll::Change() const {
+    return context_.change != nullptr ? *context_.change : standalone_->Change();
+}
+
+void CDlgManagAll::RunAssistant(const std::function<void(const WorldChanges&)>& assistant) {
+    StoreCurrentPerson();
+    bool changed = false;
+    WorldChanges changes = WorldChanges::InOpenChange(Change());
+    changes.SetOnChanged([&changed] { changed = true; });
+    assistant(changes);
+    if (changed) {
+        FillCountry();
+    }
+}
+
+void CDlgManagAll::OpenDoubles() {
+    RunAssistant([this](const WorldChanges& changes) {
+        RunPlayerDoubles(this, *context_.world, context_.languageSlot, 0, 0, changes);
+    });
+}
+
+void CDlgManagAll::OpenSearch() {
+    // Neither the list's menu nor a club to open: the search repeats until it is cancelled.
+    RunAssistant([this](const WorldChanges& changes) {
+        RunPlayerSearch(this, *context_.world, context_.languageSlot, KeptSearchCriteria(),
+                        PlayerSearchOpening{}, changes, context_.choosers, nullptr);
+    });
 }
 
 } // namespace tallo

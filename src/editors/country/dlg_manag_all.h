@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "editing/country/country_edit_context.h"
@@ -17,6 +18,7 @@ class CDlgLandManagerList;
 class CMyTabCtrl;
 class PersonListModel;
 class PersonPageView;
+class WorldChanges;
 
 // The country's staff container (CDlgManagAll), a page of the country settings editor: on the
 // left a tab control with the country's person list (its additional managers), on the right a
@@ -56,10 +58,19 @@ public:
     // The person the right pages edit (0 for none).
     uint32_t ShownPerson() const { return shownPerson_; }
 
+public slots:
+    // The player doubles of the whole world (1709) and the player search loop (1517); their
+    // changes join the editor's change, and the list is filled again afterwards.
+    void OpenDoubles();
+    void OpenSearch();
+
 private:
     class StandaloneChange;
 
     PersonPageView* CurrentRightView() const;
+    // The change the list and the assistants edit in.
+    ChangeJournal::OpenChange& Change() const;
+    void RunAssistant(const std::function<void(const WorldChanges&)>& assistant);
 
     CountryEditContext context_;
     PersonEditContext personContext_;

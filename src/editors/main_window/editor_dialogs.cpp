@@ -10,7 +10,14 @@
 #include "editing/session/database_session.h"
 #include "editing/session/editor_context.h"
 #include "editing/country/country_edit_context.h"
+#include "editing/assistants/world_changes.h"
 #include "editors/admin/admin_commands.h"
+#include "editors/assistants/dlg_fast_transfer.h"
+#include "editors/assistants/dlg_player_compare.h"
+#include "editors/assistants/dlg_player_double.h"
+#include "editors/assistants/dlg_player_without_club.h"
+#include "editors/assistants/kept_search_criteria.h"
+#include "editors/assistants/player_search_loop.h"
 #include "editors/club/club_editor_start.h"
 #include "editors/country/country_editor_start.h"
 #include "editors/country/dlg_national_teams.h"
@@ -21,6 +28,7 @@
 #include "editors/records/dlg_five_year_ranking.h"
 #include "editors/records/dlg_inter_comp.h"
 #include "editors/records/dlg_regelaenderung.h"
+#include "world/club.h"
 #include "world/country.h"
 #include "world/world.h"
 
@@ -40,7 +48,13 @@ bool EditorDialogs::Supports(int command) const {
     return command == Command::kClubSettings || command == Command::kSquadList ||
            command == Command::kCountrySettings || command == Command::kNationalTeams ||
            command == Command::kGlobalSettings || command == Command::kContinentalSettings ||
-           IsAdminCommand(command);
+           IsAssistant(command) || IsAdminCommand(command);
+}
+
+bool EditorDialogs::IsAssistant(int command) {
+    return command == Command::kFastTransfer || command == Command::kPlayerSearch ||
+           command == Command::kPlayerDoubles || command == Command::kFreeAgents ||
+           command == Command::kPlayerComparison;
 }
 
 void EditorDialogs::Run(int command, const EditorSelection& selection) {
@@ -54,6 +68,10 @@ void EditorDialogs::Run(int command, const EditorSelection& selection) {
     }
     if (command == Command::kGlobalSettings || command == Command::kContinentalSettings) {
         RunRulesCommand(command, selection);
+        return;
+    }
+    if (IsAssistant(command)) {
+        RunAssistant(command, selection);
         return;
     }
     if (selection.session == nullptr || selection.club == 0 || CountryOfClub(selection.club) == 0) {
@@ -112,6 +130,58 @@ void EditorDialogs::RunRulesCommand(int command, const EditorSelection& selectio
         RunFiveYearRanking(over != nullptr ? over : owner_, session.World(), slot, change);
     };
     RunContinentalSettings(owner_, session, slot, &choosers, openRanking);
+}
+
+void EditorDialogs::RunAssistant(int command, const EditorSelection& selection) {
+    if (selection.session == nullptr) {
+        return;
+    }
+    DatabaseSession& session = *selection.session;
+    CWorld& world = session.World();
+    const int slot = selection.languageSlot;
+    // Every move, transfer and delete of an assistant opened here is one entry of the journal.
+    const WorldChanges changes = WorldChanges::Journal(session.Journal());
+    switch (command) {
+    case Command::kFastTransfer:
+        RunFastTransfer(owner_, world, slot, selection.country, changes);
+        break;
+    case Command::kPlayerSearch:
+        RunSearchLoop(selection, changes);
+        break;
+    case Command::kPlayerDoubles:
+        RunPlayerDoubles(owner_, world, slot, selection.country, selection.club, changes);
+        break;
+    case Command::kFreeAgents: {
+        QtRecordChoosers choosers(owner_, world, slot);
+        RunFreeAgents(owner_, world, slot, &choosers, changes);
+        break;
+    }
+    case Command::kPlayerComparison:
+        RunPlayerComparison(owner_, world, slot, selection.country);
+        break;
+    default:
+        break;
+    }
+}
+
+void EditorDialogs::RunSearchLoop(const EditorSelection& selection, const WorldChanges& changes) {
+    DatabaseSession& session = *selection.session;
+    QtRecordChoosers choosers(owner_, session.World(), selection.languageSlot);
+    PlayerSearchOpening opening;
+    opening.contextMenu = true;
+    opening.showClub = true;
+    const uint32_t club = RunPlayerSearch(owner_, session.World(), selection.languageSlot,
+                                          KeptSearchCriteria(), opening, changes, &choosers,
+                                          nullptr);
+    const CClub* chosen = club != 0 ? session.World().FindClub(club) : nullptr;
+    if (chosen == nullptr) {
+        return;
+    }
+    // The chosen club's squad list, as the squad list command opens it (its change is one
+    // entry of the journal when confirmed).
+    EditorSelection squad = selection;
+    squad.club = chosen->Id();
+    RunSquadList(squad);
 }
 
 void EditorDialogs::RunClubEditor(const EditorSelection& selection) {

@@ -5,7 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editing/assistants/world_changes.h"
 #include "editing/player/squad_list_model.h"
+#include "editing/assistants/search_criteria.h"
+#include "editors/assistants/dlg_player_double.h"
+#include "editors/assistants/kept_search_criteria.h"
+#include "editors/assistants/player_search_loop.h"
 #include "editors/framework/my_tab_ctrl.h"
 #include "editors/framework/qt_text.h"
 #include "formats/dialog_text.h"
@@ -21,6 +26,8 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(SquadListModel& model, int languageSlot,
                                        const PersonEditorFactory& factory, QWidget* parent)
     : CDialogB(parent), model_(model), languageSlot_(languageSlot), tabs_(new CMyTabCtrl(this)),
       numbers_(new QPushButton(UiText("squad.button.numbers"), this)),
+      doubles_(new QPushButton(UiText("squad.button.doubles"), this)),
+      search_(new QPushButton(UiText("squad.button.search"), this)),
       ok_(new QPushButton(UiText("squad.button.ok"), this)),
       cancel_(new QPushButton(UiText("squad.button.cancel"), this)) {
     setWindowTitle(ToQString(FormatDialogText("squad.caption", "%1"))
@@ -47,11 +54,15 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(SquadListModel& model, int languageSlot,
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(numbers_);
+    buttons->addWidget(doubles_);
+    buttons->addWidget(search_);
     buttons->addStretch(1);
     buttons->addWidget(ok_);
     buttons->addWidget(cancel_);
     ok_->setDefault(true);
     numbers_->setAutoDefault(false);
+    doubles_->setAutoDefault(false);
+    search_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -63,6 +74,8 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(SquadListModel& model, int languageSlot,
     connect(ok_, &QPushButton::clicked, this, &CDlgPlayerlistClub::accept);
     connect(cancel_, &QPushButton::clicked, this, &CDlgPlayerlistClub::reject);
     connect(numbers_, &QPushButton::clicked, this, &CDlgPlayerlistClub::OpenShirtNumbers);
+    connect(doubles_, &QPushButton::clicked, this, &CDlgPlayerlistClub::OpenDoubles);
+    connect(search_, &QPushButton::clicked, this, &CDlgPlayerlistClub::OpenSearch);
 
     model_.SetOwner(this);
     if (model_.IsValid()) {
@@ -152,6 +165,46 @@ void CDlgPlayerlistClub::OpenShirtNumbers() {
         // The page shows the numbers it was given: it reads them anew.
         ShowPerson(shownPerson_);
     }
+}
+
+void CDlgPlayerlistClub::RunAssistant(
+    const std::function<void(const WorldChanges&)>& assistant) {
+    ChangeJournal::OpenChange* change = model_.OpenChange();
+    if (change == nullptr || !model_.IsValid()) {
+        return;
+    }
+    StoreCurrentPerson();
+    bool changed = false;
+    WorldChanges changes = WorldChanges::InOpenChange(*change);
+    changes.SetOnChanged([this, &changed] {
+        changed = true;
+        model_.NoteOutsideChange();
+    });
+    assistant(changes);
+    if (changed) {
+        // Persons may have left or joined the club: the lists and the editor start afresh.
+        ShowPerson(0);
+        model_.SelectTab(model_.CurrentTab());
+        CurrentPage().Refresh();
+    }
+}
+
+void CDlgPlayerlistClub::OpenDoubles() {
+    const uint32_t clubId = model_.ClubId();
+    const int country = static_cast<int>(ClubReferenceCountry(clubId));
+    RunAssistant([this, clubId, country](const WorldChanges& changes) {
+        RunPlayerDoubles(this, model_.World(), languageSlot_, country, clubId, changes);
+    });
+}
+
+void CDlgPlayerlistClub::OpenSearch() {
+    RunAssistant([this](const WorldChanges& changes) {
+        PlayerSearchOpening opening;
+        opening.contextMenu = true;
+        opening.targetClub = model_.ClubId();
+        RunPlayerSearch(this, model_.World(), languageSlot_, KeptSearchCriteria(), opening,
+                        changes, model_.Choosers(), nullptr);
+    });
 }
 
 } // namespace tallo

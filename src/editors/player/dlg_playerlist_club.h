@@ -16,6 +16,7 @@ class CDlgManagerList;
 class CMyTabCtrl;
 class PersonPageView;
 class SquadListModel;
+class WorldChanges;
 
 // Makes the page that edits the selected person, inside `parent`: the widget and its person
 // page interface (the same object, as a rule).
@@ -45,6 +46,8 @@ public:
     QWidget* Editor() const { return editor_; }
     PersonPageView* EditorView() const { return editorView_; }
     QPushButton& NumbersButton() const { return *numbers_; }
+    QPushButton& DoublesButton() const { return *doubles_; }
+    QPushButton& SearchButton() const { return *search_; }
     QPushButton& OkButton() const { return *ok_; }
     QPushButton& CancelButton() const { return *cancel_; }
 
@@ -64,8 +67,15 @@ public slots:
     void reject() override;
     // The shirt-number dialog of the first team.
     void OpenShirtNumbers();
+    // The player doubles of the club and of its country (button 1709) and the player search
+    // with "take player" into this club; their changes join the dialog's change.
+    void OpenDoubles();
+    void OpenSearch();
 
 private:
+    // Runs an assistant whose changes join the dialog's open change; the lists are filled
+    // again when it changed anything.
+    void RunAssistant(const std::function<void(const WorldChanges&)>& assistant);
     FaultAnswer AskFaults(const std::vector<int>& messages);
 
     SquadListModel& model_;
@@ -75,6 +85,8 @@ private:
     QWidget* editor_ = nullptr;
     PersonPageView* editorView_ = nullptr;
     QPushButton* numbers_;
+    QPushButton* doubles_;
+    QPushButton* search_;
     QPushButton* ok_;
     QPushButton* cancel_;
     FaultQuestion faultQuestion_;
