@@ -15,6 +15,7 @@ void PlayerSearchWorker::Start(const SearchKeys& keys) {
         found_.clear();
         cancel_ = false;
         waiting_ = false;
+        ended_ = false;
         timed_ = false;
         // Running from the start, so that the window never sees a search that has not begun
         // as one that has ended.
@@ -40,6 +41,11 @@ void PlayerSearchWorker::Stop() {
 bool PlayerSearchWorker::Running() const {
     std::lock_guard lock(mutex_);
     return running_;
+}
+
+bool PlayerSearchWorker::Ended() const {
+    std::lock_guard lock(mutex_);
+    return ended_;
 }
 
 bool PlayerSearchWorker::WaitingForDisplay() const {
@@ -79,6 +85,10 @@ void PlayerSearchWorker::Run(SearchKeys keys) {
         std::lock_guard lock(mutex_);
         running_ = false;
         return;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        ended_ = true;
     }
     // The end: shown like any other report, then the search no longer runs.
     Report(nullptr);

@@ -49,6 +49,9 @@ public:
 
     // Set while the walk runs, until the end has been shown.
     bool Running() const;
+    // Set once the walk has gone through the whole world (before its end is shown): what
+    // Found gives then is complete.
+    bool Ended() const;
     // Set while the worker waits for the window to show its rows.
     bool WaitingForDisplay() const;
     // The window has shown the rows: the worker goes on.
@@ -75,6 +78,7 @@ private:
     std::vector<SearchMatch> found_;
     bool cancel_ = false;
     bool running_ = false;
+    bool ended_ = false;
     bool waiting_ = false;
     bool timed_ = false; // the time of the last display is set
     Clock::time_point lastDisplay_{};

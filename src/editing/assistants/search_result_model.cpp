@@ -56,7 +56,7 @@ void SearchResultModel::Stop() {
 }
 
 bool SearchResultModel::Running() const {
-    return worker_->Running();
+    return worker_->Running() && !worker_->Ended();
 }
 
 void SearchResultModel::TakeFound() {

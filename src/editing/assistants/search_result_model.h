@@ -61,6 +61,8 @@ public:
     void Start();
     // Ends a running search and waits for its thread (the window's closing).
     void Stop();
+    // True while the walk goes on: from Start until the whole world has been walked (its end
+    // may still be on its way to the window) or the search is stopped.
     bool Running() const;
     // Takes the entries found so far and puts them into the current order.
     void TakeFound();
