@@ -29,6 +29,7 @@ void RegisterCommands(CLI::App& app) {
     RegisterLeagueSystemCommand(app);
     RegisterAdminCommand(app);
     RegisterRankingCommand(app);
+    RegisterSearchCommand(app);
     RegisterDoublesCommand(app);
 }
 

@@ -24,6 +24,7 @@ void RegisterPackCommands(CLI::App& app);    // command_pack.cpp: pack and unpac
 void RegisterLeagueSystemCommand(CLI::App& app); // command_league_system.cpp
 void RegisterAdminCommand(CLI::App& app);        // command_admin.cpp
 void RegisterRankingCommand(CLI::App& app);      // command_ranking.cpp
+void RegisterSearchCommand(CLI::App& app);       // command_search.cpp
 void RegisterDoublesCommand(CLI::App& app);      // command_doubles.cpp
 
 void SetExitStatus(int status);
