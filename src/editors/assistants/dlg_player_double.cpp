@@ -4,11 +4,14 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "editors/assistants/list_print.h"
 #include "editors/assistants/list_save.h"
@@ -103,7 +106,7 @@ CPlayerDouble::CPlayerDouble(QWidget* parent, CWorld& world, int languageSlot, i
     layout->addWidget(list_, 1);
     layout->addWidget(count_);
     layout->addLayout(buttons);
-    resize(820, 520);
+    resize(1000, 540);
 
     connect(radios, &QButtonGroup::idClicked, this, [this](int id) {
         model_->SetScope(static_cast<DoublesScope>(id));
@@ -148,6 +151,15 @@ QString CPlayerDouble::ListTitle() {
 
 void CPlayerDouble::ShowRows() {
     list_->SetRows(model_->Rows(), model_->Order());
+    // The given widths are the least: a column grows to show its heading and cells whole.
+    for (int column = 0; column < list_->columnCount(); ++column) {
+        const QAbstractItemView& view = *list_;
+        const int wanted = std::max(view.sizeHintForColumn(column),
+                                    list_->horizontalHeader()->sectionSizeHint(column));
+        if (list_->columnWidth(column) < wanted) {
+            list_->setColumnWidth(column, wanted);
+        }
+    }
     count_->setText(ToQString(
         FormatDialogText("doubles.count", static_cast<int>(model_->Pairs().size()))));
     UpdateButtons();

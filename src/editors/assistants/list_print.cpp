@@ -72,26 +72,50 @@ ListPrintLayout LayoutPrintedList(const PrintedList& list, QPaintDevice& device,
     const QFontMetrics metrics(layout.font, &device);
     const QFontMetrics headingMetrics(layout.headingFont, &device);
     const QFontMetrics titleMetrics(layout.titleFont, &device);
-    layout.gap = std::max(1, metrics.averageCharWidth());
+    layout.gap = std::max(1, metrics.averageCharWidth() / 2);
     layout.lineHeight = std::max(metrics.lineSpacing(), headingMetrics.lineSpacing());
     layout.titleHeight = titleMetrics.lineSpacing();
 
-    // Each column as wide as its widest printed text.
+    // Each column as wide as its widest printed text, heading or cell.
     const size_t columns = static_cast<size_t>(list.headings.size());
     layout.columnWidths.assign(columns, 0);
+    std::vector<int> cellWidths(columns, 0);
     for (size_t column = 0; column < columns; ++column) {
-        int width = headingMetrics.horizontalAdvance(list.headings[static_cast<qsizetype>(column)]);
         for (const QStringList& row : list.rows) {
-            width = std::max(width, metrics.horizontalAdvance(Cell(row, column)));
+            cellWidths[column] =
+                std::max(cellWidths[column], metrics.horizontalAdvance(Cell(row, column)));
         }
-        layout.columnWidths[column] = width + 2 * layout.gap;
+        cellWidths[column] += 2 * layout.gap;
+        const int heading =
+            headingMetrics.horizontalAdvance(list.headings[static_cast<qsizetype>(column)]);
+        layout.columnWidths[column] = std::max(cellWidths[column], heading + 2 * layout.gap);
     }
-    int total = 0;
-    for (int width : layout.columnWidths) {
-        total += width;
+    const auto total = [&layout] {
+        int sum = 0;
+        for (int width : layout.columnWidths) {
+            sum += width;
+        }
+        return sum;
+    };
+    // Too wide for the page: first the headings give up what they need beyond their cells
+    // (they end in an ellipsis), then every column shrinks in proportion.
+    int excess = total() - page.width();
+    if (excess > 0) {
+        int slack = 0;
+        for (size_t column = 0; column < columns; ++column) {
+            slack += layout.columnWidths[column] - cellWidths[column];
+        }
+        if (slack > 0) {
+            const double share = std::min(1.0, static_cast<double>(excess) / slack);
+            for (size_t column = 0; column < columns; ++column) {
+                const int spare = layout.columnWidths[column] - cellWidths[column];
+                layout.columnWidths[column] -= static_cast<int>(std::ceil(spare * share));
+            }
+        }
     }
-    if (total > page.width() && total > 0) {
-        const double shrink = static_cast<double>(page.width()) / total;
+    const int wide = total();
+    if (wide > page.width() && wide > 0) {
+        const double shrink = static_cast<double>(page.width()) / wide;
         for (int& width : layout.columnWidths) {
             width = static_cast<int>(std::floor(width * shrink));
         }

@@ -37,9 +37,10 @@ struct PrintedList {
 // title, which is printed at 7 / 0.75 = 9.33 pt in bold. Sizes are points of the device, so a
 // printer, a PDF file and a picture give the same page.
 //
-// Column widths come from the printed text extents: the widest of heading and cells, plus a gap
-// of one average character. When the columns are wider than the page, all of them shrink in
-// proportion and texts that no longer fit end in an ellipsis. The title and the headings stand
+// Column widths come from the printed text extents: the widest of heading and cells, plus half
+// an average character at each side. When the columns are wider than the page, the headings
+// first give up the room they take beyond their cells, then all columns shrink in proportion;
+// texts that no longer fit end in an ellipsis. The title and the headings stand
 // on every page, the page number line "%i / %i" at its foot.
 struct ListPrintLayout {
     QFont font;
