@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -12,6 +13,8 @@
 #include "editors/assistants/report_list.h"
 #include "editors/framework/qt_text.h"
 #include "formats/dialog_text.h"
+
+#include <algorithm>
 
 namespace tallo {
 
@@ -33,6 +36,8 @@ constexpr ColumnSpec kColumns[] = {
     {894, 100, Qt::AlignLeft},    // country
 };
 
+constexpr int kBirthDateHeading = 852;
+
 } // namespace
 
 CDlgSearchResult::CDlgSearchResult(SearchResultModel& model, QWidget* parent)
@@ -42,9 +47,18 @@ CDlgSearchResult::CDlgSearchResult(SearchResultModel& model, QWidget* parent)
     list_ = new CReportList(this);
     std::vector<ReportColumn> columns;
     int width = 0;
+    // The widths given are the least; a column is widened where the skin's font needs more
+    // room for its heading or, for the birth date, for a date.
+    const QFontMetrics headingMetrics = list_->horizontalHeader()->fontMetrics();
+    const QFontMetrics cellMetrics = list_->fontMetrics();
     for (const ColumnSpec& column : kColumns) {
-        columns.push_back({NumberedText(column.heading), column.width, column.alignment});
-        width += column.width;
+        const QString heading = NumberedText(column.heading);
+        int columnWidth = std::max(column.width, headingMetrics.horizontalAdvance(heading) + 16);
+        if (column.heading == kBirthDateHeading) {
+            columnWidth = std::max(columnWidth, cellMetrics.horizontalAdvance("28.12.1999") + 12);
+        }
+        columns.push_back({heading, columnWidth, column.alignment});
+        width += columnWidth;
     }
     list_->SetColumns(columns);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
