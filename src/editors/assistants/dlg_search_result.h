@@ -26,6 +26,7 @@ public:
     explicit CDlgSearchResult(SearchResultModel& model, QWidget* parent = nullptr);
     ~CDlgSearchResult() override;
 
+    SearchResultModel& Model() const { return model_; }
     CReportList& List() const { return *list_; }
     QPushButton* ShowClubButton() const { return showClub_; }
     // The context menu of the list (null when it is not available now).

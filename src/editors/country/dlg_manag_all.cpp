@@ -164,7 +164,7 @@ bool CDlgManagAll::CanLeaveTabPage(CMyTabCtrl& tabs, int index) {
     return true;
 }
 
-void CDlgManagAll::TabPageShown(CMyTabCtrl& tabs, int index) {
+void CDlgManagAll::TabPageShown(CMyTabCtrl& tabs, int) {
     if (built_ && &tabs == rightTabs_) {
         ShowPerson(shownPerson_);
     }

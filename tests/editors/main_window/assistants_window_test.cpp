@@ -4,17 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QPushButton>
 
+#include "editing/assistants/search_result_model.h"
 #include "editing/editing_test_support.h"
 #include "editing/main_window/command_ids.h"
 #include "editing/player/squad_list_model.h"
 #include "editors/assistants/dlg_fast_transfer.h"
 #include "editors/assistants/dlg_player_compare.h"
 #include "editors/assistants/dlg_player_double.h"
+#include "editors/assistants/dlg_player_search.h"
 #include "editors/assistants/dlg_player_without_club.h"
+#include "editors/assistants/dlg_search_result.h"
 #include "editors/assistants/report_list.h"
 #include "editors/framework/my_list_box.h"
 #include "editors/framework/when_shown.h"
@@ -222,6 +228,132 @@ TEST_F(AssistantsWindowTest, ADoubleDeletedFromTheSquadListJoinsItsChange) {
     window_->RunCommand(Command::kUndo);
     EXPECT_FALSE(session_->Journal().CanUndo());
     EXPECT_EQ(test::SavedBytes(session_->World()), before);
+}
+
+TEST_F(AssistantsWindowTest, APlayerTakenByTheSquadListsSearchIsPartOfItsChange) {
+    const int country = CountryWithClubs();
+    ASSERT_NE(country, 0);
+    const uint32_t firstClub = ClubsOf(country).front()->Id();
+    test::MakeSquadValid(session_->World(), *session_->World().FindClub(firstClub), 15);
+    const uint32_t twin = MakeDouble(country);
+    ASSERT_NE(twin, 0u);
+    const auto before = test::SavedBytes(session_->World());
+
+    bool squadRan = false;
+    bool searchRan = false;
+    bool resultRan = false;
+    bool againRan = false;
+    WhenShown<CDlgPlayerlistClub>(
+        [&](CDlgPlayerlistClub& squad) {
+            WhenShown<CDlgPlayerSearch>(
+                [&](CDlgPlayerSearch& search) {
+                    search.FirstNameEdit().clear();
+                    search.NicknameEdit().clear();
+                    search.SurnameEdit().setText("zwill*");
+                    WhenShown<CDlgSearchResult>(
+                        [&](CDlgSearchResult& result) {
+                            QElapsedTimer waited;
+                            waited.start();
+                            while ((result.Model().Running() ||
+                                    result.List().rowCount() < 2) &&
+                                   waited.elapsed() < 5000) {
+                                QApplication::processEvents(QEventLoop::AllEvents, 10);
+                            }
+                            // Both Zwillings are found; the one of the other club is taken.
+                            EXPECT_EQ(result.List().rowCount(), 2);
+                            for (int row = 0; row < result.List().rowCount(); ++row) {
+                                const int entry = result.List().RowData(row);
+                                if (result.Model().Entries().at(static_cast<size_t>(entry))
+                                        .player == twin) {
+                                    result.List().selectRow(row);
+                                }
+                            }
+                            result.Take();
+                            // OK closes the list without a club: the loop asks for new
+                            // criteria, and cancelling that ends it.
+                            WhenShown<CDlgPlayerSearch>(
+                                [](CDlgPlayerSearch& again) { again.reject(); }, &againRan);
+                            result.accept();
+                        },
+                        &resultRan);
+                    search.accept();
+                },
+                &searchRan);
+            squad.SearchButton().click();
+            squad.accept();
+        },
+        &squadRan);
+    ASSERT_TRUE(SelectClub(firstClub));
+    window_->RunCommand(Command::kSquadList);
+    ASSERT_TRUE(squadRan);
+    ASSERT_TRUE(searchRan);
+    ASSERT_TRUE(resultRan);
+    ASSERT_TRUE(againRan);
+
+    const CClub* club = session_->World().FindClub(firstClub);
+    ASSERT_NE(club, nullptr);
+    bool listed = false;
+    for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
+        listed = listed || club->PlayerId(i) == twin;
+    }
+    EXPECT_TRUE(listed);
+    // One entry, the squad list's; undo gives the twin back to his club.
+    ASSERT_TRUE(session_->Journal().CanUndo());
+    window_->RunCommand(Command::kUndo);
+    EXPECT_FALSE(session_->Journal().CanUndo());
+    EXPECT_EQ(test::SavedBytes(session_->World()), before);
+}
+
+TEST_F(AssistantsWindowTest, AClubChosenFromTheWindowsSearchOpensItsSquadList) {
+    const int country = CountryWithClubs();
+    ASSERT_NE(country, 0);
+    const uint32_t twin = MakeDouble(country);
+    ASSERT_NE(twin, 0u);
+    const uint32_t twinClub = ClubsOf(country).at(1)->Id();
+    bool searchRan = false;
+    bool resultRan = false;
+    bool squadRan = false;
+    uint32_t opened = 0;
+    WhenShown<CDlgPlayerSearch>(
+        [&](CDlgPlayerSearch& search) {
+            search.FirstNameEdit().setText("Zebedeus");
+            search.SurnameEdit().clear();
+            search.NicknameEdit().clear();
+            WhenShown<CDlgSearchResult>(
+                [&](CDlgSearchResult& result) {
+                    QElapsedTimer waited;
+                    waited.start();
+                    // The two Zebedeus are shown once the search has ended.
+                    while ((result.Model().Running() || result.List().rowCount() < 2) &&
+                           waited.elapsed() < 5000) {
+                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                    }
+                    for (int row = 0; row < result.List().rowCount(); ++row) {
+                        const int entry = result.List().RowData(row);
+                        if (result.Model().Entries().at(static_cast<size_t>(entry)).player ==
+                            twin) {
+                            result.List().selectRow(row);
+                        }
+                    }
+                    WhenShown<CDlgPlayerlistClub>(
+                        [&](CDlgPlayerlistClub& squad) {
+                            opened = squad.Model().ClubId();
+                            squad.reject();
+                        },
+                        &squadRan);
+                    ASSERT_GE(result.List().CurrentData(), 0);
+                    result.ShowClub();
+                },
+                &resultRan);
+            search.accept();
+        },
+        &searchRan);
+    window_->RunCommand(Command::kPlayerSearch);
+    ASSERT_TRUE(searchRan);
+    ASSERT_TRUE(resultRan);
+    ASSERT_TRUE(squadRan);
+    EXPECT_EQ(opened, twinClub);
+    EXPECT_FALSE(session_->Journal().CanUndo());
 }
 
 } // namespace
