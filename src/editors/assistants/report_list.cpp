@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <algorithm>
+
 #include "editors/framework/qt_text.h"
 
 namespace tallo {
@@ -35,7 +37,10 @@ void CReportList::SetColumns(const std::vector<ReportColumn>& columns) {
         auto* heading = new QTableWidgetItem(columns[i].heading);
         heading->setTextAlignment(columns[i].alignment | Qt::AlignVCenter);
         setHorizontalHeaderItem(static_cast<int>(i), heading);
-        setColumnWidth(static_cast<int>(i), columns[i].width);
+        // The given width, or the heading's when a translation needs more room.
+        const int headingWidth =
+            horizontalHeader()->fontMetrics().horizontalAdvance(columns[i].heading) + 12;
+        setColumnWidth(static_cast<int>(i), std::max(columns[i].width, headingWidth));
     }
 }
 

@@ -7,7 +7,8 @@
 
 namespace tallo {
 
-// One column of a report list: its heading, width in pixels and alignment.
+// One column of a report list: its heading, width in pixels (widened to show the heading
+// whole) and alignment.
 struct ReportColumn {
     QString heading;
     int width = 100;
