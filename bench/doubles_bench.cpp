@@ -13,20 +13,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/database_folders.h"
+#include "bench_installation.h"
 #include "editing/assistants/player_doubles_model.h"
 #include "editing/session/database_session.h"
-#include "editing/session/installation_tables.h"
-#include "editing/session/open_databases.h"
-#include "formats/per_language_tables.h"
-#include "mapping/global_tools.h"
-#include "platform/environment.h"
-#include "platform/scripted_prompt.h"
 #include "world/club.h"
 #include "world/country.h"
 #include "world/player.h"
@@ -34,41 +26,12 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace tallo;
 
-struct Editor {
-    ScriptedPrompt prompt{false};
-    MapEnvironment environment;
-    std::unique_ptr<DatabaseFolders> folders;
-    std::unique_ptr<OpenDatabases> databases;
-    DatabaseSession* session = nullptr;
-    bool tried = false;
-};
-
-// The game database of the installation, loaded once and kept to the end of the process (its
-// worlds must not be torn down after the process-wide tables they refer to).
+// The game database of the installation, loaded once.
 CWorld* TheWorld() {
-    static Editor& editor = *new Editor;
-    if (!editor.tried) {
-        editor.tried = true;
-        const char* install = std::getenv("TALLO_BENCH_INSTALL");
-        if (install == nullptr || !fs::is_directory(install)) {
-            return nullptr;
-        }
-        LoadInstallationTables(install, nullptr);
-        editor.environment.Set("TALLO_DOCUMENTS_DIR", fs::temp_directory_path().string());
-        editor.folders = std::make_unique<DatabaseFolders>(editor.environment);
-        EditorContext context;
-        context.installFolder = install;
-        context.userDatabases = editor.folders.get();
-        context.prompt = &editor.prompt;
-        context.tools = &GlobalTools();
-        context.languageTables = &GlobalLanguageTables();
-        editor.databases = std::make_unique<OpenDatabases>(std::move(context));
-        editor.session = editor.databases->OpenGameDatabase();
-    }
-    return editor.session != nullptr ? &editor.session->World() : nullptr;
+    DatabaseSession* session = bench::TheInstallation().session;
+    return session != nullptr ? &session->World() : nullptr;
 }
 
 void BM_PlainWalk(benchmark::State& state) {

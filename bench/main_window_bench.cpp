@@ -15,36 +15,24 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/database_folders.h"
+#include "bench_installation.h"
 #include "editing/journal/change_scope.h"
 #include "editing/main_window/database_statistics.h"
 #include "editing/main_window/main_window_model.h"
 #include "editing/session/database_session.h"
-#include "editing/session/installation_tables.h"
 #include "editing/session/open_databases.h"
-#include "formats/per_language_tables.h"
-#include "mapping/global_tools.h"
-#include "platform/environment.h"
-#include "platform/scripted_prompt.h"
 #include "world/country.h"
 #include "world/world.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace tallo;
 
 // The editor on the installation, made once.
 struct Editor {
-    ScriptedPrompt prompt{false};
-    MapEnvironment environment;
-    std::unique_ptr<DatabaseFolders> folders;
-    std::unique_ptr<OpenDatabases> databases;
     std::unique_ptr<MainWindowModel> model;
     DatabaseSession* session = nullptr;
     int biggest = 0;
@@ -52,31 +40,18 @@ struct Editor {
 };
 
 Editor& TheEditor() {
-    // Made once and kept to the end of the process: its worlds must not be torn down after the
-    // process-wide tables (cup schemes, tool object) that their competitions refer to.
+    // Kept to the end of the process, as the installation's world is.
     static Editor& editor = *new Editor;
     if (editor.ready) {
         return editor;
     }
-    const char* install = std::getenv("TALLO_BENCH_INSTALL");
-    if (install == nullptr || !fs::is_directory(install)) {
-        return editor;
-    }
-    LoadInstallationTables(install, nullptr);
-    // User databases are never touched here; they would go below the temporary folder.
-    editor.environment.Set("TALLO_DOCUMENTS_DIR", fs::temp_directory_path().string());
-    editor.folders = std::make_unique<DatabaseFolders>(editor.environment);
-    EditorContext context;
-    context.installFolder = install;
-    context.userDatabases = editor.folders.get();
-    context.prompt = &editor.prompt;
-    context.tools = &GlobalTools();
-    context.languageTables = &GlobalLanguageTables();
-    editor.databases = std::make_unique<OpenDatabases>(std::move(context));
-    editor.session = editor.databases->OpenGameDatabase();
-    editor.model = std::make_unique<MainWindowModel>(*editor.databases, nullptr, nullptr);
+    bench::BenchInstallation& installation = bench::TheInstallation();
+    editor.session = installation.session;
     if (editor.session == nullptr) {
         return editor;
+    }
+    if (!editor.model) {
+        editor.model = std::make_unique<MainWindowModel>(*installation.databases, nullptr, nullptr);
     }
     CWorld& world = editor.session->World();
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {

@@ -14,21 +14,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/database_folders.h"
+#include "bench_installation.h"
 #include "editing/assistants/player_search_walk.h"
 #include "editing/assistants/search_criteria.h"
 #include "editing/session/database_session.h"
-#include "editing/session/installation_tables.h"
-#include "editing/session/open_databases.h"
-#include "formats/per_language_tables.h"
-#include "mapping/global_tools.h"
-#include "platform/environment.h"
-#include "platform/scripted_prompt.h"
 #include "world/club.h"
 #include "world/country.h"
 #include "world/player.h"
@@ -36,41 +28,17 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace tallo;
 
 // The editor on the installation, made once.
 struct Editor {
-    ScriptedPrompt prompt{false};
-    MapEnvironment environment;
-    std::unique_ptr<DatabaseFolders> folders;
-    std::unique_ptr<OpenDatabases> databases;
     DatabaseSession* session = nullptr;
     bool ready = false;
 };
 
 Editor& TheEditor() {
-    // Kept to the end of the process: its world must not be torn down after the process-wide
-    // tables that its competitions refer to.
-    static Editor& editor = *new Editor;
-    if (editor.ready) {
-        return editor;
-    }
-    const char* install = std::getenv("TALLO_BENCH_INSTALL");
-    if (install == nullptr || !fs::is_directory(install)) {
-        return editor;
-    }
-    LoadInstallationTables(install, nullptr);
-    editor.environment.Set("TALLO_DOCUMENTS_DIR", fs::temp_directory_path().string());
-    editor.folders = std::make_unique<DatabaseFolders>(editor.environment);
-    EditorContext context;
-    context.installFolder = install;
-    context.userDatabases = editor.folders.get();
-    context.prompt = &editor.prompt;
-    context.tools = &GlobalTools();
-    context.languageTables = &GlobalLanguageTables();
-    editor.databases = std::make_unique<OpenDatabases>(std::move(context));
-    editor.session = editor.databases->OpenGameDatabase();
+    static Editor editor;
+    editor.session = bench::TheInstallation().session;
     editor.ready = editor.session != nullptr;
     return editor;
 }
