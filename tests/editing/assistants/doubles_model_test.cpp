@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/assistants/doubles_test_world.h"
 #include "editing/assistants/world_changes.h"
 #include "editing/journal/change_journal.h"
 #include "editing/journal/journal_target.h"
@@ -22,41 +23,7 @@
 namespace tallo {
 namespace {
 
-// A world of a few clubs with a journal of its own.
-class DoublesWorld : public JournalTarget {
-public:
-    DoublesWorld() : journal_(*this) {}
-
-    CWorld& World() override { return world_; }
-    DatabaseContents ExchangeContents(DatabaseContents replacement) override {
-        return replacement;
-    }
-    void Changed(const ChangeScope*) override {}
-    ChangeJournal& Journal() { return journal_; }
-
-    CClub& Club(int country, const std::string& countryName, const std::string& name) {
-        CCountry& owner = *world_.GetCountry(country);
-        for (int slot = 0; slot < CCountry::kLanguageSlots; ++slot) {
-            owner.SetName(slot, countryName);
-        }
-        return *owner.CreateClub(name);
-    }
-
-    CPlayer& Player(CClub& club, const std::string& first, const std::string& surname,
-                    int birthYear = 1980, uint8_t position = 1) {
-        CPlayer& player = *world_.CreatePlayer(0, true);
-        player.SetFirstName(first);
-        player.SetSurname(surname);
-        player.SetBirthDate(GameDate::FromDate(birthYear, 3, 14));
-        player.SetMainPosition(position);
-        club.AddPlayer(player.Id());
-        return player;
-    }
-
-private:
-    CWorld world_;
-    ChangeJournal journal_;
-};
+using DoublesWorld = test::DoublesTestWorld;
 
 class DoublesModelTest : public ::testing::Test {
 protected:

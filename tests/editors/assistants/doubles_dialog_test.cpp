@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "doubles_test_world.h"
+#include "editing/assistants/doubles_test_world.h"
 #include "editing/assistants/world_changes.h"
 #include "editors/assistants/list_save.h"
 #include "editors/assistants/report_list.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "doubles_test_world.h"
+#include "editing/assistants/doubles_test_world.h"
 #include "editing/assistants/world_changes.h"
 #include "editors/assistants/dlg_player_double.h"
 #include "editors/assistants/report_list.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "editing/journal/change_journal.h"
@@ -12,7 +13,8 @@
 
 namespace tallo::test {
 
-// A world of a few clubs made in memory for the doubles window's tests, with its own journal.
+// A world of a few clubs made in memory for the doubles list's tests (model and window), with
+// its own journal.
 class DoublesTestWorld : public JournalTarget {
 public:
     DoublesTestWorld() : journal_(*this) {}
@@ -33,12 +35,12 @@ public:
     }
 
     CPlayer& Player(CClub& club, const std::string& first, const std::string& surname,
-                    int birthYear = 1980) {
+                    int birthYear = 1980, uint8_t position = 1) {
         CPlayer& player = *world_.CreatePlayer(0, true);
         player.SetFirstName(first);
         player.SetSurname(surname);
-        player.SetBirthDate(GameDate::FromDate(birthYear, 5, 2));
-        player.SetMainPosition(1);
+        player.SetBirthDate(GameDate::FromDate(birthYear, 3, 14));
+        player.SetMainPosition(position);
         club.AddPlayer(player.Id());
         return player;
     }
