@@ -16,6 +16,7 @@
 #include "editors/main_window/dlg_copy_parts.h"
 #include "editors/main_window/dlg_database_copy.h"
 #include "editors/main_window/dlg_main_menu.h"
+#include "editors/main_window/editor_dialogs.h"
 #include "editors/main_window/dlg_user_database.h"
 #include "editors/render/render_manager.h"
 #include "editors/render/render_preview.h"
@@ -47,7 +48,10 @@ struct Editor : ScreenEditor {
 class MainWindowScreen : public QWidget {
 public:
     explicit MainWindowScreen(const ScreenContext& screen) : editor_(screen) {
-        window_ = std::make_unique<DlgMainMenu>(*editor_.databases, nullptr, false);
+        // The window with the editors it starts, so that their buttons show as a user sees them.
+        editors_ = std::make_unique<EditorDialogs>(nullptr, editor_.databases->Context());
+        window_ = std::make_unique<DlgMainMenu>(*editor_.databases, editors_.get(), false);
+        editors_->SetOwner(window_.get());
         window_->resize(1180, 760);
         window_->Start(true);
         SelectBusiestCountry();
@@ -77,6 +81,7 @@ private:
     }
 
     Editor editor_;
+    std::unique_ptr<EditorDialogs> editors_;
     std::unique_ptr<DlgMainMenu> window_;
 };
 
