@@ -222,8 +222,10 @@ TEST_F(DoublesModelTest, ADeleteLeavesEveryListIsOneJournalEntryAndComesBack) {
     EXPECT_EQ(world_.Journal().UndoName(InterfaceLanguage::Russian),
               "Удаление игрока-двойника");
 
+    // Undo puts back copies of the countries: the club is found again by its ID.
+    const uint32_t southClub = south.Id();
     ASSERT_TRUE(world_.Journal().Undo());
-    CClub* restored = world_.World().FindClub(south.Id());
+    CClub* restored = world_.World().FindClub(southClub);
     ASSERT_NE(restored, nullptr);
     EXPECT_TRUE(restored->HasPlayer(southId));
     EXPECT_EQ(world_.World().PlayersWithoutClub(), std::vector<uint32_t>{southId});

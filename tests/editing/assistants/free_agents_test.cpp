@@ -131,8 +131,12 @@ TEST_F(FreeAgentsTest, AMoveByAReserveKeyLandsInTheReservesAndTheSelectionMovesU
     const uint32_t dmitriev = model.Rows()[1].player;
     EXPECT_EQ(model.MoveToClub({1}, 1, choosers_, changes), 0);
     EXPECT_TRUE(sample_.World().FindPlayer(dmitriev)->IsFirstTeam());
+    // Undo puts back a copy of the country: the club is found again by its ID.
+    const uint32_t clubId = club_->Id();
     ASSERT_TRUE(sample_.Journal().Undo());
-    EXPECT_FALSE(club_->HasPlayer(dmitriev));
+    const CClub* restored = sample_.World().FindClub(clubId);
+    ASSERT_NE(restored, nullptr);
+    EXPECT_FALSE(restored->HasPlayer(dmitriev));
     EXPECT_EQ(sample_.World().PlayersWithoutClub().size(), 2u);
 }
 
