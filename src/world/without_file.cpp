@@ -97,4 +97,18 @@ bool CWorld::LoadWithout() {
     return true;
 }
 
+bool CWorld::IsWithoutClub(uint32_t id) const {
+    return std::find(withoutClub_.begin(), withoutClub_.end(), id) != withoutClub_.end();
+}
+
+void CWorld::AddWithoutClub(uint32_t id) {
+    if (!IsWithoutClub(id)) {
+        withoutClub_.push_back(id);
+    }
+}
+
+bool CWorld::TakeOutOfWithoutClub(uint32_t id) {
+    return std::erase(withoutClub_, id) > 0;
+}
+
 } // namespace tallo

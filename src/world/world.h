@@ -162,6 +162,11 @@ public:
     // Players without a club (Without.sav), by player ID.
     std::vector<uint32_t>& PlayersWithoutClub() { return withoutClub_; }
     const std::vector<uint32_t>& PlayersWithoutClub() const { return withoutClub_; }
+    bool IsWithoutClub(uint32_t id) const;
+    // Lists a player without a club, once (an ID already listed stays where it is).
+    void AddWithoutClub(uint32_t id);
+    // Takes a player's ID out of that list; false when it was not listed.
+    bool TakeOutOfWithoutClub(uint32_t id);
     // Writes "<folder>/Without.sav": section WITHOUT with the number of listed players that
     // exist and their PLAYER sections. True on success.
     bool SaveWithout() const;

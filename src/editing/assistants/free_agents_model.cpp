@@ -154,14 +154,13 @@ int FreeAgentsModel::MoveToClub(const std::vector<int>& selected, int current,
     std::vector<int> moved;
     changes.Run("freeagents.journal.move", scope, [&] {
         CClub* club = world_.FindClub(key);
-        std::vector<uint32_t>& list = world_.PlayersWithoutClub();
         for (int row : rows) {
             const uint32_t id = rows_[static_cast<size_t>(row)].player;
             CPlayer* player = world_.FindPlayer(id);
             if (player == nullptr || !club->AddPlayer(id)) {
                 continue;
             }
-            std::erase(list, id);
+            world_.TakeOutOfWithoutClub(id);
             player->SetReserve(reserve);
             moved.push_back(row);
         }
@@ -183,10 +182,9 @@ int FreeAgentsModel::Delete(const std::vector<int>& selected, int current,
     ChangeScope scope;
     scope.playersWithoutClub = true;
     changes.Run("freeagents.journal.delete", scope, [&] {
-        std::vector<uint32_t>& list = world_.PlayersWithoutClub();
         for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
             const uint32_t id = rows_[static_cast<size_t>(*row)].player;
-            std::erase(list, id);
+            world_.TakeOutOfWithoutClub(id);
             world_.RemovePlayer(id);
         }
         return true;

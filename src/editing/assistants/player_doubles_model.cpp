@@ -329,20 +329,16 @@ bool PlayerDoublesModel::DeletePlayer(int pair, int which, const WorldChanges& c
         return false;
     }
     const DoubleCandidate target = *side;
-    const std::vector<uint32_t>& without = world_.PlayersWithoutClub();
     ChangeScope scope = ChangeScope::Country(target.country);
-    scope.playersWithoutClub =
-        std::find(without.begin(), without.end(), target.player) != without.end();
+    scope.playersWithoutClub = world_.IsWithoutClub(target.player);
     const bool deleted = changes.Run("doubles.delete", scope, [&] {
         bool altered = false;
         if (CClub* club = world_.FindClub(target.club)) {
             altered = club->RemovePlayer(target.player);
         }
-        std::vector<uint32_t>& list = world_.PlayersWithoutClub();
-        const auto kept = std::remove(list.begin(), list.end(), target.player);
-        altered = altered || kept != list.end();
-        list.erase(kept, list.end());
-        return altered;
+        // Both, even when the first one found it.
+        const bool listed = world_.TakeOutOfWithoutClub(target.player);
+        return altered || listed;
     });
     Rebuild();
     return deleted;

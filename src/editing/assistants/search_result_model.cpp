@@ -143,10 +143,7 @@ bool SearchResultModel::Release(int row) {
             !club->RemovePlayer(moved.player)) {
             return false;
         }
-        std::vector<uint32_t>& without = world_.PlayersWithoutClub();
-        if (std::find(without.begin(), without.end(), moved.player) == without.end()) {
-            without.push_back(moved.player);
-        }
+        world_.AddWithoutClub(moved.player);
         return true;
     });
     if (released) {
@@ -189,9 +186,7 @@ bool SearchResultModel::MoveTo(int row, uint32_t clubKey, const std::string& nam
                 old->RemovePlayer(moved.player);
             }
         } else {
-            std::vector<uint32_t>& without = world_.PlayersWithoutClub();
-            without.erase(std::remove(without.begin(), without.end(), moved.player),
-                          without.end());
+            world_.TakeOutOfWithoutClub(moved.player);
         }
         return true;
     });
