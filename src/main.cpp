@@ -18,6 +18,7 @@
 #include "formats/dialog_text.h"
 #include "formats/string_table.h"
 #include "platform/console_prompt.h"
+#include "tallo_build_config.h"
 
 namespace {
 
@@ -45,6 +46,12 @@ int main(int argc, char* argv[]) {
     bool buildMode = false;
     for (const std::string& argument : arguments) {
         buildMode = buildMode || argument == "-master";
+        // Asked for the version, the editor only says it (and, unlike every other road, ends
+        // with 0: scripts and package tools read it).
+        if (argument == "--version") {
+            std::cout << "tallo-editor " TALLO_VERSION "\n";
+            return 0;
+        }
     }
 
     // Build mode and a machine without a display print their messages; the editor shows them

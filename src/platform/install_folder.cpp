@@ -3,6 +3,9 @@
 #include "platform/atomic_file.h"
 #include "platform/path_resolver.h"
 
+#include "tallo_build_config.h"
+
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -122,6 +125,20 @@ std::optional<std::string> LookUpInstallDir(const std::string& product, const En
 bool WriteInstallDirSetting(const std::string& product, const std::string& dir,
                             const Environment& env) {
     return WriteSetting(product, kInstallDirKey, dir, env);
+}
+
+std::string InstalledPluginFolder(const std::string& programFolder) {
+    if (programFolder.empty()) {
+        return "";
+    }
+    std::string folder =
+        (std::filesystem::path(programFolder) / TALLO_PLUGIN_FOLDER_FROM_PROGRAMS)
+            .lexically_normal()
+            .string();
+    if (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder;
 }
 
 } // namespace tallo

@@ -33,4 +33,9 @@ std::optional<std::string> ReadSetting(const std::string& product, std::string_v
 bool WriteSetting(const std::string& product, std::string_view key, const std::string& value,
                   const Environment& env);
 
+// Where an installed copy of the programs keeps our renderer plug-in, given the folder of the
+// running program: the library folder beside it ("/usr/lib/tallo" for "/usr/bin"), as the
+// install rules lay it out. "" for an empty program folder.
+std::string InstalledPluginFolder(const std::string& programFolder);
+
 } // namespace tallo

@@ -6,11 +6,12 @@
 
 #include "command_words.h"
 #include "commands.h"
+#include "tallo_build_config.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"tallo-db: inspect, check and convert the databases of the Tallo editor"};
     app.set_help_all_flag("--help-all", "Print the help of every subcommand");
-    app.set_version_flag("--version", "tallo-db 0.1");
+    app.set_version_flag("--version", "tallo-db " TALLO_VERSION, "Print the version and exit");
     tallo::db::RegisterCommands(app);
     if (app.get_subcommands({}).empty()) {
         app.footer("No subcommands in this version yet.");

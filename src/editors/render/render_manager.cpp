@@ -1,6 +1,7 @@
 #include "editors/render/render_manager.h"
 
 #include "formats/dialog_text.h"
+#include "platform/install_folder.h"
 #include "platform/path_resolver.h"
 
 #include <QCoreApplication>
@@ -86,6 +87,8 @@ std::vector<std::string> DefaultRendererCandidates(const std::string& installFol
     }
     if (!programFolder.empty()) {
         candidates.push_back(programFolder + "/libtallo-renderer.so");
+        // An installed copy keeps it in its library folder (bin/../lib/tallo).
+        candidates.push_back(InstalledPluginFolder(programFolder) + "/libtallo-renderer.so");
     }
     return candidates;
 }

@@ -27,7 +27,8 @@ struct RenderManagerSetup {
     std::function<void(const std::string& text, const std::string& caption)> reportLoadFailure;
 };
 
-// "Renderer.so" in the installation folder, then our own plug-in beside the program.
+// "Renderer.so" in the installation folder, then our own plug-in beside the program, then in the
+// library folder of an installed copy (InstalledPluginFolder).
 std::vector<std::string> DefaultRendererCandidates(const std::string& installFolder,
                                                    const std::string& programFolder);
 
