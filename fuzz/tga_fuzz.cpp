@@ -9,6 +9,7 @@
 #include "assets/dib_image.h"
 #include "assets/tga_to_bmp.h"
 #include "fuzz_support.h"
+#include "platform/byte_order.h"
 
 #include <cstring>
 #include <memory>
@@ -24,14 +25,6 @@ constexpr size_t kRoundTripBytes = size_t{64} << 10;
 // would cost tens of megabytes of zeroing for nothing the smaller pictures do not reach. The
 // cap itself is still tried (its refusal costs nothing).
 constexpr uint64_t kLargestDecoded = uint64_t{1} << 20;
-
-uint16_t Little16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-uint32_t Little32(const uint8_t* p) {
-    return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (uint32_t{p[3]} << 24);
-}
 
 struct TgaForm {
     uint8_t type = 2; // 2 uncompressed, 10 run-length
@@ -118,10 +111,10 @@ void CheckBmp(const DibImage& image, uint16_t width, uint16_t height) {
     TALLO_FUZZ_CHECK(image.bytes.size() == DibImage::FileSize(width, height));
     const uint8_t* b = image.bytes.data();
     TALLO_FUZZ_CHECK(b[0] == 'B' && b[1] == 'M');
-    TALLO_FUZZ_CHECK(Little32(b + 2) == image.bytes.size());
-    TALLO_FUZZ_CHECK(Little32(b + 10) == DibImage::kHeaderSize);
-    TALLO_FUZZ_CHECK(Little32(b + 18) == width && Little32(b + 22) == height);
-    TALLO_FUZZ_CHECK(Little16(b + 28) == 24);
+    TALLO_FUZZ_CHECK(GetLittle32(b + 2) == image.bytes.size());
+    TALLO_FUZZ_CHECK(GetLittle32(b + 10) == DibImage::kHeaderSize);
+    TALLO_FUZZ_CHECK(GetLittle32(b + 18) == width && GetLittle32(b + 22) == height);
+    TALLO_FUZZ_CHECK(GetLittle16(b + 28) == 24);
     // The padding at the end of every row stays zero.
     const uint64_t stride = DibImage::RowStride(width);
     const uint64_t used = uint64_t{width} * DibImage::kBytesPerPixel;
@@ -155,7 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::memcpy(input.get(), data, size);
     }
     if (size >= 18) {
-        const uint64_t bmpBytes = DibImage::FileSize(Little16(data + 12), Little16(data + 14));
+        const uint64_t bmpBytes =
+            DibImage::FileSize(GetLittle16(data + 12), GetLittle16(data + 14));
         if (bmpBytes > kLargestDecoded && bmpBytes <= kMaxTgaBmpBytes) {
             return 0;
         }
@@ -164,11 +158,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!TgaToBmp(input.get(), size, image)) {
         TALLO_FUZZ_CHECK(image.Empty());
         // Only a short header or a picture above the cap is refused.
-        TALLO_FUZZ_CHECK(size < 18 || DibImage::FileSize(Little16(data + 12), Little16(data + 14)) >
-                                          kMaxTgaBmpBytes);
+        TALLO_FUZZ_CHECK(size < 18 ||
+                         DibImage::FileSize(GetLittle16(data + 12), GetLittle16(data + 14)) >
+                             kMaxTgaBmpBytes);
         return 0;
     }
-    CheckBmp(image, Little16(data + 12), Little16(data + 14));
+    CheckBmp(image, GetLittle16(data + 12), GetLittle16(data + 14));
     if (image.bytes.size() > kRoundTripBytes) {
         return 0;
     }

@@ -10,6 +10,7 @@
 
 #include "assets/big_file_io.h"
 #include "assets/packed_block.h"
+#include "platform/byte_order.h"
 #include "platform/output_target.h"
 #include "platform/path_resolver.h"
 #include "platform/temp_file.h"
@@ -17,18 +18,6 @@
 namespace tallo {
 
 namespace {
-
-void PutLittle32(uint8_t* out, uint32_t value) {
-    out[0] = static_cast<uint8_t>(value);
-    out[1] = static_cast<uint8_t>(value >> 8);
-    out[2] = static_cast<uint8_t>(value >> 16);
-    out[3] = static_cast<uint8_t>(value >> 24);
-}
-
-uint32_t GetLittle32(const uint8_t* in) {
-    return static_cast<uint32_t>(in[0]) | (static_cast<uint32_t>(in[1]) << 8) |
-           (static_cast<uint32_t>(in[2]) << 16) | (static_cast<uint32_t>(in[3]) << 24);
-}
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');

@@ -3,28 +3,11 @@
 #include "assets/packed_block.h"
 #include "assets/vantor_big.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 
 #include <algorithm>
 
 namespace tallo {
-
-namespace {
-
-void PutBigEndian(uint8_t* p, uint32_t value) {
-    p[0] = static_cast<uint8_t>(value >> 24);
-    p[1] = static_cast<uint8_t>(value >> 16);
-    p[2] = static_cast<uint8_t>(value >> 8);
-    p[3] = static_cast<uint8_t>(value);
-}
-
-void PutLittleEndian(uint8_t* p, uint32_t value) {
-    p[0] = static_cast<uint8_t>(value);
-    p[1] = static_cast<uint8_t>(value >> 8);
-    p[2] = static_cast<uint8_t>(value >> 16);
-    p[3] = static_cast<uint8_t>(value >> 24);
-}
-
-} // namespace
 
 bool BigWriter::AddEntry(std::string_view name, const uint8_t* data, size_t size, bool pack) {
     if (name.empty() || name.size() > CVantorBig::kMaxNameLength ||
@@ -64,17 +47,17 @@ bool BigWriter::Build(std::vector<uint8_t>& out) const {
     uint8_t* p = out.data();
     std::copy_n("BIGF", 4, p);
     if (order_ == SizeOrder::LittleEndian) {
-        PutLittleEndian(p + 4, static_cast<uint32_t>(total));
+        PutLittle32(p + 4, static_cast<uint32_t>(total));
     } else {
-        PutBigEndian(p + 4, static_cast<uint32_t>(total));
+        PutBig32(p + 4, static_cast<uint32_t>(total));
     }
-    PutBigEndian(p + 8, static_cast<uint32_t>(entries_.size()));
-    PutBigEndian(p + 12, static_cast<uint32_t>(headerSize));
+    PutBig32(p + 8, static_cast<uint32_t>(entries_.size()));
+    PutBig32(p + 12, static_cast<uint32_t>(headerSize));
     size_t directory = 16;
     uint64_t offset = headerSize;
     for (const Entry& entry : entries_) {
-        PutBigEndian(p + directory, static_cast<uint32_t>(offset));
-        PutBigEndian(p + directory + 4, static_cast<uint32_t>(entry.data.size()));
+        PutBig32(p + directory, static_cast<uint32_t>(offset));
+        PutBig32(p + directory + 4, static_cast<uint32_t>(entry.data.size()));
         std::copy(entry.name.begin(), entry.name.end(), p + directory + 8);
         p[directory + 8 + entry.name.size()] = 0;
         directory += 8 + entry.name.size() + 1;

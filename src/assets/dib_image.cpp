@@ -1,21 +1,8 @@
 #include "assets/dib_image.h"
 
+#include "platform/byte_order.h"
+
 namespace tallo {
-
-namespace {
-
-void PutLittle16(std::vector<uint8_t>& out, size_t at, uint16_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-void PutLittle32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
-
-} // namespace
 
 uint64_t DibImage::RowStride(uint64_t width) {
     return (kBytesPerPixel * width + 3) & ~uint64_t{3};
@@ -37,15 +24,15 @@ bool DibImage::Create(uint32_t newWidth, uint32_t newHeight, uint64_t maxBytes) 
     bytes.assign(static_cast<size_t>(total), 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
-    PutLittle32(bytes, 2, static_cast<uint32_t>(total));
-    PutLittle32(bytes, 10, static_cast<uint32_t>(kHeaderSize));
-    PutLittle32(bytes, 14, 40);
-    PutLittle32(bytes, 18, newWidth);
-    PutLittle32(bytes, 22, newHeight);
-    PutLittle16(bytes, 26, 1);
-    PutLittle16(bytes, 28, 24);
-    PutLittle32(bytes, 30, 0);
-    PutLittle32(bytes, 34, static_cast<uint32_t>(total - kHeaderSize));
+    PutLittle32(bytes.data() + 2, static_cast<uint32_t>(total));
+    PutLittle32(bytes.data() + 10, static_cast<uint32_t>(kHeaderSize));
+    PutLittle32(bytes.data() + 14, 40);
+    PutLittle32(bytes.data() + 18, newWidth);
+    PutLittle32(bytes.data() + 22, newHeight);
+    PutLittle16(bytes.data() + 26, 1);
+    PutLittle16(bytes.data() + 28, 24);
+    PutLittle32(bytes.data() + 30, 0);
+    PutLittle32(bytes.data() + 34, static_cast<uint32_t>(total - kHeaderSize));
     width = newWidth;
     height = newHeight;
     return true;

@@ -1,5 +1,7 @@
 #include "assets/tga_to_bmp.h"
 
+#include "platform/byte_order.h"
+
 namespace tallo {
 
 namespace {
@@ -8,10 +10,6 @@ constexpr size_t kTgaHeaderSize = 18;
 constexpr uint8_t kTypeUncompressed = 2;
 constexpr uint8_t kTypeRunLength = 10;
 constexpr uint8_t kTopDownBit = 0x20;
-
-uint16_t Little16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
 
 // Places decoded pixels one after another in file order.
 class PixelSink {
@@ -31,7 +29,7 @@ public:
         }
         uint8_t* out = image_.bytes.data() + rowStart_ + column_ * DibImage::kBytesPerPixel;
         if (depth == 2) {
-            const uint16_t p = Little16(pixel);
+            const uint16_t p = GetLittle16(pixel);
             out[0] = static_cast<uint8_t>((p & 31) * 8);
             out[1] = static_cast<uint8_t>(((p >> 5) & 31) * 8);
             out[2] = static_cast<uint8_t>(((p >> 10) & 31) * 8);
@@ -114,10 +112,10 @@ bool TgaToBmp(const uint8_t* data, size_t length, DibImage& image) {
     const uint8_t idLength = data[0];
     const uint8_t colourMapType = data[1];
     const uint8_t type = data[2];
-    const uint16_t colourMapLength = Little16(data + 5);
+    const uint16_t colourMapLength = GetLittle16(data + 5);
     const uint8_t colourMapBits = data[7];
-    const uint16_t width = Little16(data + 12);
-    const uint16_t height = Little16(data + 14);
+    const uint16_t width = GetLittle16(data + 12);
+    const uint16_t height = GetLittle16(data + 14);
     const uint8_t bits = data[16];
     const bool topDown = (data[17] & kTopDownBit) != 0;
 

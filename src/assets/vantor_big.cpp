@@ -3,6 +3,7 @@
 #include "assets/big_file_io.h"
 #include "assets/packed_block.h"
 #include "formats/string_table.h"
+#include "platform/byte_order.h"
 #include "platform/code_page.h"
 #include "platform/path_resolver.h"
 #include "platform/prompt.h"
@@ -27,14 +28,6 @@ constexpr int kCaptionString = 899;
 constexpr size_t kHeaderSize = 16;
 // Offset, size and at least the zero byte of a name.
 constexpr uint64_t kSmallestRecord = 9;
-
-uint32_t BigEndian32(const uint8_t* p) {
-    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
-}
-
-uint32_t LittleEndian32(const uint8_t* p) {
-    return (uint32_t{p[3]} << 24) | (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
-}
 
 std::string FoldAscii(std::string_view name) {
     std::string folded(name);
@@ -126,10 +119,10 @@ bool CVantorBig::Open(const std::string& path, bool readOnly) {
         }
     }
 
-    const uint32_t storedSize = LittleEndian32(header + 4);
-    const uint64_t archiveSize = storedSize == length ? storedSize : BigEndian32(header + 4);
-    const uint32_t count = BigEndian32(header + 8);
-    const uint64_t headerSize = BigEndian32(header + 12);
+    const uint32_t storedSize = GetLittle32(header + 4);
+    const uint64_t archiveSize = storedSize == length ? storedSize : GetBig32(header + 4);
+    const uint32_t count = GetBig32(header + 8);
+    const uint64_t headerSize = GetBig32(header + 12);
     if (std::memcmp(header, "BIGF", 4) != 0 || archiveSize > length || headerSize > length) {
         std::fclose(file);
         Close();
@@ -223,8 +216,8 @@ bool CVantorBig::ReadDirectory(std::FILE* file, uint64_t length, uint32_t count,
             return false;
         }
         BigEntry entry;
-        entry.offset = BigEndian32(numbers);
-        entry.size = BigEndian32(numbers + 4);
+        entry.offset = GetBig32(numbers);
+        entry.size = GetBig32(numbers + 4);
         bool terminated = false;
         for (size_t n = 0; n <= kMaxNameLength; ++n) {
             const int c = std::fgetc(file);

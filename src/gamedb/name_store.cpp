@@ -2,6 +2,7 @@
 
 #include "formats/name_pool_line.h"
 #include "platform/atomic_file.h"
+#include "platform/byte_order.h"
 #include "platform/path_resolver.h"
 
 namespace tallo {
@@ -10,13 +11,6 @@ namespace {
 
 // Name files larger than this are not read (a real one holds a few hundred kilobytes).
 constexpr size_t kMaxNameFileSize = 64u * 1024u * 1024u;
-
-void PutU32(std::string& out, uint32_t value) {
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
-    out.push_back(static_cast<char>((value >> 16) & 0xFF));
-    out.push_back(static_cast<char>((value >> 24) & 0xFF));
-}
 
 } // namespace
 
@@ -99,14 +93,14 @@ uint64_t NameList::TableSize() const {
 std::string NameList::TableImage() const {
     std::string out;
     out.reserve(static_cast<size_t>(TableSize()));
-    PutU32(out, static_cast<uint32_t>(entries_.size()));
-    PutU32(out, fileCount_);
-    PutU32(out, 0);
+    AppendLittle32(out, static_cast<uint32_t>(entries_.size()));
+    AppendLittle32(out, fileCount_);
+    AppendLittle32(out, 0);
     for (size_t i = 0; i < entries_.size(); ++i) {
-        PutU32(out, static_cast<uint32_t>(i));
+        AppendLittle32(out, static_cast<uint32_t>(i));
         out.append(entries_[i].name);
         out.push_back('\0');
-        PutU32(out, entries_[i].count);
+        AppendLittle32(out, entries_[i].count);
     }
     return out;
 }
