@@ -9,6 +9,7 @@
 #include "world/country.h"
 #include "world/country_club_context.h"
 #include "world/player.h"
+#include "world/player_copy.h"
 #include "world/world.h"
 
 namespace tallo {
@@ -17,24 +18,6 @@ namespace {
 
 template <class T, size_t N> void CopyArray(T (&to)[N], const T (&from)[N]) {
     std::copy(std::begin(from), std::end(from), std::begin(to));
-}
-
-// A copy of a player of another world, registered in `world` under its own ID when that is
-// free there and under a new one otherwise. The ID used, 0 when nothing was copied.
-uint32_t CopyPlayer(CWorld& world, const CWorld* sourceWorld, uint32_t sourceId) {
-    const CPlayer* source = sourceWorld != nullptr ? sourceWorld->FindPlayer(sourceId) : nullptr;
-    if (source == nullptr) {
-        return 0;
-    }
-    CPlayer* copy = world.CreatePlayer(sourceId, true);
-    if (copy == nullptr) {
-        return 0;
-    }
-    const uint32_t id = copy->Id();
-    *copy = *source;
-    copy->SetWorld(&world);
-    copy->SetId(id);
-    return id;
 }
 
 void ReleasePlayers(CWorld* world, CClub& club) {
@@ -102,7 +85,7 @@ void CopyAdditionalManagers(CCountry& target, const CCountry& source) {
     }
     target.AdditionalManagers().clear();
     for (uint32_t id : source.AdditionalManagers()) {
-        if (uint32_t copied = CopyPlayer(*world, source.World(), id)) {
+        if (uint32_t copied = CopyPlayerInto(*world, source.World(), id)) {
             target.AdditionalManagers().insert(copied);
         }
     }
@@ -130,16 +113,7 @@ void CopyClubs(CCountry& target, CCountry& source) {
             }
             continue;
         }
-        auto copy = std::make_unique<CClub>(*club);
-        copy->ClearPlayers();
-        if (world != nullptr) {
-            for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
-                if (uint32_t copied = CopyPlayer(*world, source.World(), club->PlayerId(i))) {
-                    copy->AddPlayer(copied);
-                }
-            }
-        }
-        target.AddClub(std::move(copy), ClubId::NumberOf(id));
+        target.AddClub(CopyClubWithPlayers(*club, world, source.World()), ClubId::NumberOf(id));
     }
     target.SetCompetitions(
         source.Competitions() != nullptr ? source.Competitions()->CloneFor(target) : nullptr);

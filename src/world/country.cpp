@@ -6,6 +6,7 @@
 #include "world/club.h"
 #include "world/country_club_context.h"
 #include "world/player.h"
+#include "world/player_copy.h"
 #include "world/world.h"
 
 namespace tallo {
@@ -263,28 +264,6 @@ void CCountry::ClearFileContents() {
     detailTotal_ = 0;
 }
 
-namespace {
-
-// A copy of a player of another world, registered in `world` under its own ID when that is
-// free there and under a new one otherwise. Returns the ID used, 0 when nothing was copied.
-uint32_t CopyPlayerInto(CWorld& world, const CWorld* sourceWorld, uint32_t sourceId) {
-    const CPlayer* source = sourceWorld != nullptr ? sourceWorld->FindPlayer(sourceId) : nullptr;
-    if (source == nullptr) {
-        return 0;
-    }
-    CPlayer* copy = world.CreatePlayer(sourceId, true);
-    if (copy == nullptr) {
-        return 0;
-    }
-    uint32_t id = copy->Id();
-    *copy = *source;
-    copy->SetWorld(&world);
-    copy->SetId(id);
-    return id;
-}
-
-} // namespace
-
 void CCountry::CopyFrom(const CCountry& other) {
     if (&other == this) {
         return;
@@ -302,17 +281,7 @@ void CCountry::CopyFrom(const CCountry& other) {
     detailTotal_ = other.detailTotal_;
 
     for (const auto& [id, source] : other.clubs_) {
-        auto club = std::make_unique<CClub>(*source);
-        club->ClearPlayers();
-        if (world_ != nullptr) {
-            for (uint32_t i = 0; i < source->PlayerCount(); ++i) {
-                uint32_t copied = CopyPlayerInto(*world_, other.world_, source->PlayerId(i));
-                if (copied != 0) {
-                    club->AddPlayer(copied);
-                }
-            }
-        }
-        AddClub(std::move(club), ClubId::NumberOf(id));
+        AddClub(CopyClubWithPlayers(*source, world_, other.world_), ClubId::NumberOf(id));
     }
     if (world_ != nullptr) {
         for (uint32_t id : other.additionalManagers_) {
