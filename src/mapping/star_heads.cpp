@@ -27,20 +27,11 @@ bool HasKeeperMark(std::string_view name) {
 
 bool CStarHeads::Load(const std::string& path) {
     records_.clear();
-    std::string text;
-    if (!ReadTableFile(path, text)) {
-        return false;
-    }
-    LoadText(text);
-    return true;
+    return LoadTableLines(path, kMaxLineLength, [this](std::string_view line) { LoadLine(line); });
 }
 
 void CStarHeads::LoadText(std::string_view text) {
-    TextLines lines(text, kMaxLineLength);
-    std::string_view line;
-    while (lines.Next(line)) {
-        LoadLine(line);
-    }
+    ForEachTableLine(text, kMaxLineLength, [this](std::string_view line) { LoadLine(line); });
 }
 
 void CStarHeads::LoadLine(std::string_view line) {

@@ -35,6 +35,28 @@ private:
     bool lastWasCut_ = false;
 };
 
+// Calls `onLine` with each line of `text` as TextLines gives them.
+template <typename OnLine> void ForEachTableLine(std::string_view text, size_t maxLength,
+                                                 OnLine&& onLine) {
+    TextLines lines(text, maxLength);
+    std::string_view line;
+    while (lines.Next(line)) {
+        onLine(line);
+    }
+}
+
+// Reads the table file at `path` (see ReadTableFile) and calls `onLine` with each of its lines.
+// False, and no call, when the file cannot be read.
+template <typename OnLine> bool LoadTableLines(const std::string& path, size_t maxLength,
+                                               OnLine&& onLine) {
+    std::string text;
+    if (!ReadTableFile(path, text)) {
+        return false;
+    }
+    ForEachTableLine(text, maxLength, onLine);
+    return true;
+}
+
 // The decimal value at the start of a text as the tables write numbers: leading blanks and
 // tabs skipped, an optional sign, then digits; anything else ends the number. No digits give
 // 0; values beyond the 32-bit range are held to its ends.

@@ -31,20 +31,11 @@ void SortByDescription(std::vector<const RecordEntry*>& list) {
 
 bool CZeloClubMapping::Load(const std::string& path) {
     records_.clear();
-    std::string text;
-    if (!ReadTableFile(path, text)) {
-        return false;
-    }
-    LoadText(text);
-    return true;
+    return LoadTableLines(path, kMaxLineLength, [this](std::string_view line) { LoadLine(line); });
 }
 
 void CZeloClubMapping::LoadText(std::string_view text) {
-    TextLines lines(text, kMaxLineLength);
-    std::string_view line;
-    while (lines.Next(line)) {
-        LoadLine(line);
-    }
+    ForEachTableLine(text, kMaxLineLength, [this](std::string_view line) { LoadLine(line); });
 }
 
 void CZeloClubMapping::LoadLine(std::string_view line) {

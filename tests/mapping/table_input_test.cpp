@@ -7,11 +7,14 @@
 #include "mapping/zelo_club_mapping.h"
 #include "mapping/zelo_player_mapping.h"
 #include "mapping_test_support.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace tallo {
 namespace {
@@ -107,6 +110,20 @@ TEST(TableInput, NumbersAreHeldToTheirRange) {
     ASSERT_TRUE(lines.Next(line));
     EXPECT_EQ(line, "two");
     EXPECT_FALSE(lines.Next(line));
+}
+
+TEST(TableInput, TheLineLoaderGivesEachLineCutAndNothingForAMissingFile) {
+    test::TempDir dir;
+    test::WriteFile(dir / "table.txt", "first\tline\r\nover-long line\n\nlast");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(LoadTableLines(dir / "TABLE.TXT", 9,
+                               [&](std::string_view line) { lines.emplace_back(line); }));
+    EXPECT_EQ(lines, (std::vector<std::string>{"first\tlin", "over-long", "", "last"}));
+
+    lines.clear();
+    EXPECT_FALSE(LoadTableLines(dir / "missing.txt", 9,
+                                [&](std::string_view line) { lines.emplace_back(line); }));
+    EXPECT_TRUE(lines.empty());
 }
 
 } // namespace
