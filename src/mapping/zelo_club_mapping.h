@@ -12,7 +12,8 @@ class CWorld;
 
 // One line of the club ID file.
 struct ClubIdRecord {
-    int32_t column1 = 0;     // a number of the other game; lines with 0 or 400 are not kept
+    // Column 1: a number of the other game, otherwise not known; lines with 0 or 400 are not kept.
+    int32_t column1 = 0;
     int32_t zeloId = 0;      // column 3: the identifier a club of this name is given
     int32_t usageCount = 0;  // clubs given this record by the last mapping
     std::string description; // column 2, at most kDescriptionLength characters

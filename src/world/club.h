@@ -229,8 +229,12 @@ public:
 
     uint16_t ColourEntry() const { return colourEntry_; }
     void SetColourEntry(uint16_t entry) { colourEntry_ = entry; }
+    // Not known; kept as read (files of major 0x2004 minor 4 on). The game database build
+    // writes the club's league code in its place.
     uint16_t ClubValueA() const { return clubValueA_; }
     void SetClubValueA(uint16_t value) { clubValueA_ = value; }
+    // Three values (index 0-2) not known; kept as read (files of major 0x2004 on) and written
+    // into the game database as they are.
     uint8_t ClubValueB(int index) const;
     bool SetClubValueB(int index, uint8_t value);
 

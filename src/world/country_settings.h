@@ -25,6 +25,8 @@ struct CountrySettings {
     uint8_t languageShares[kLanguages] = {}; // percent
     // First league level (0 = top) admitting second teams; 6: none does.
     uint8_t firstReserveLevel = 0;
+    // Not known beyond being a two-way option of the league system page; kept as read, and
+    // written into the game database with the first reserve level.
     uint8_t settingB = 0;
     char associationName[9] = {};
     char presidentFirstName[16] = {};
@@ -37,6 +39,7 @@ struct CountrySettings {
     char studioReporterFirstName[16] = {};
     char studioReporterSurname[20] = {};
     uint8_t winterBreak = 0; // 0 or 1
+    // Not known; kept as read, and written into the game database after the winter break.
     uint8_t settingD = 0;
     uint8_t climate = 0; // 0 cold, 1 cool, 2 moderate, 3 warm, 4 hot
     // Per league level: 0 goal difference before goals scored, 1 the other way round.
@@ -45,7 +48,9 @@ struct CountrySettings {
     uint8_t foreignPlayerRules[kLeagueLevels] = {};
     // 0 Europe, 1 South America, 2 North and Central America, 3 Africa, 4 Asia, 5 Oceania.
     uint32_t continent = 0;
-    uint8_t worldValueG = 0; // from countries.sav, not stored in the country file
+    // Not known: line 6 of the country's entry in countries.sav, written into the game
+    // database after the continent; never stored in the country file.
+    uint8_t worldValueG = 0;
     // Per league level: the relegation rule (REL_RULE value) between it and the next level.
     uint8_t relegationRules[kLeagueLevels] = {};
     // Bits 0-6 yellow-card schedule, bit 7 a yellow still counts after a yellow-red card.
@@ -59,6 +64,7 @@ struct CountrySettings {
     uint8_t cupFlags = 0; // bit 0 lower league at home, bit 1 one club per competition
     uint8_t transferAbroadProbability = 0; // 0-100
     uint32_t nationalStadium = 0;          // stadium key, 0 for none
+    // Not known; kept as read and written into the game database as six 16-bit values.
     uint16_t valuesM[6] = {};
     RefereeMap referees;
     SponsorMap sponsors;
@@ -69,6 +75,8 @@ struct CountrySettings {
     // Per league level the range [first, end) of its leagues in the league table.
     uint8_t firstLeagueIndex[kLeagueLevels] = {};
     uint8_t endLeagueIndex[kLeagueLevels] = {};
+    // Per league level two values not known beyond their place (after the league range of the
+    // level in the file); kept as read and copied with the league system.
     uint8_t leagueValuesP[kLeagueLevels] = {};
     uint8_t leagueValuesQ[kLeagueLevels] = {};
     // Cup schemes: 1 German, 2 English FA, 3 French, 4 Spanish, 5 Italian cup, 0 none.

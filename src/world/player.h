@@ -238,7 +238,8 @@ public:
 
     uint8_t HairColour() const { return hairColour_; }
     void SetHairColour(uint8_t value) { hairColour_ = value; }
-    uint8_t LookValueD() const { return lookValueD_; } // kept as stored
+    // Not known; kept as read, written after the hair colour; the look page sets it to 0.
+    uint8_t LookValueD() const { return lookValueD_; }
     void SetLookValueD(uint8_t value) { lookValueD_ = value; }
     uint8_t FaceType() const { return faceType_; } // face and skin type
     void SetFaceType(uint8_t value) { faceType_ = value; }
@@ -274,7 +275,8 @@ public:
     void SetPreviousClub(uint32_t reference) { previousClub_ = reference; }
     uint32_t FavouriteClub() const { return favouriteClub_; }
     void SetFavouriteClub(uint32_t reference) { favouriteClub_ = reference; }
-    uint32_t ClubReferenceE() const { return clubReferenceE_; } // kept as stored
+    // A club reference of unknown meaning; kept as read, but set to 0 when its club is gone.
+    uint32_t ClubReferenceE() const { return clubReferenceE_; }
     void SetClubReferenceE(uint32_t reference) { clubReferenceE_ = reference; }
     uint32_t LoanClub() const { return loanClub_; }
     void SetLoanClub(uint32_t reference) { loanClub_ = reference; }
@@ -306,12 +308,13 @@ public:
     uint32_t RelatedPlayer() const { return relatedPlayer_; }
     void SetRelatedPlayer(uint32_t playerId) { relatedPlayer_ = playerId; }
 
-    // Values kept and written back as stored.
+    // Two values not known; kept as read (new records: A 0, B 2) and written into the game
+    // database (value A for roles 1 and 2 only).
     uint8_t ValueA() const { return valueA_; }
     void SetValueA(uint8_t value) { valueA_ = value; }
     uint8_t ValueB() const { return valueB_; }
     void SetValueB(uint8_t value) { valueB_ = value; }
-    // Held in memory only (not part of the PLAYER section); 0 for a new record.
+    // Not known; held in memory only (not part of the PLAYER section); 0 for a new record.
     uint8_t ValueG() const { return valueG_; }
     void SetValueG(uint8_t value) { valueG_ = value; }
 

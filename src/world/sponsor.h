@@ -21,8 +21,8 @@ struct Sponsor {
 
     char name[32] = {};
     int32_t value = 1;
-    char text2[33] = {};
-    char text3[32] = {};
+    char text2[33] = {}; // not known what the game shows of it; kept as read
+    char text3[32] = {}; // not known what the game shows of it; kept as read
 
     std::string_view Name() const { return FixedText(name); }
     std::string_view Text2() const { return FixedText(text2); }
