@@ -103,7 +103,7 @@ grep -qE '(^| )tallo-editor -master ' <<<"$editor_page" || fail "tallo-editor.1 
 # The version, in the programs and the pages.
 [ "$("$tool" --version)" = "tallo-db $version" ] || fail "tallo-db --version: $("$tool" --version)"
 if [ -n "$editor" ]; then
-    out=$("$editor" --version)
+    out=$(timeout 20 "$editor" --version)
     status=$?
     [ "$out" = "tallo-editor $version" ] && [ $status -eq 0 ] ||
         fail "tallo-editor --version: '$out' with status $status"
