@@ -3,43 +3,21 @@
 // A small world for the player and club targets: a player registry, no other clubs, no
 // stadiums. Club references are kept as they stand when written.
 
+#include "../tests/support/fake_player_registry.h"
 #include "world/club.h"
 #include "world/club_io_context.h"
 #include "world/player.h"
-#include "world/player_world.h"
-
-#include <map>
-#include <memory>
 
 namespace tallo::fuzz {
 
-class FakeWorld : public ClubIoContext, public IPlayerWorld {
+class FakeWorld : public ClubIoContext, public test::FakePlayerRegistry {
 public:
     // No load may make more players than this; a file cannot make the world grow without end.
     static constexpr size_t kMaxPlayers = 4096;
 
-    std::map<uint32_t, std::unique_ptr<CPlayer>> players;
-
-    size_t PlayerCount() const override { return players.size(); }
-    CPlayer* FindPlayer(uint32_t id) override {
-        auto found = players.find(id);
-        return found != players.end() ? found->second.get() : nullptr;
-    }
+    CPlayer* FindPlayer(uint32_t id) override { return FakePlayerRegistry::FindPlayer(id); }
     CPlayer* CreatePlayer(uint32_t id, bool registerId) override {
-        if (players.size() >= kMaxPlayers) {
-            return nullptr;
-        }
-        if (registerId && (id == 0 || players.count(id) > 0)) {
-            id = static_cast<uint32_t>(players.size()) + 1;
-            while (players.count(id) > 0) {
-                ++id;
-            }
-        }
-        auto player = std::make_unique<CPlayer>(this, 0, 1);
-        player->SetId(id);
-        CPlayer* raw = player.get();
-        players[id] = std::move(player);
-        return raw;
+        return players.size() < kMaxPlayers ? AddPlayer(id, registerId) : nullptr;
     }
     CPlayer* CreatePlayer(uint32_t fileId) override { return CreatePlayer(fileId, true); }
     void DiscardPlayer(uint32_t id) override { players.erase(id); }

@@ -4,6 +4,7 @@
 #include "competitions/competition_keywords.h"
 #include "competitions/scheme_services.h"
 #include "formats/kl_file.h"
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -27,12 +28,7 @@ CupAllocFile ReadText(const std::string& text) {
 }
 
 std::string WriteText(const CupAllocFile& data) {
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite("unused"));
-    EXPECT_TRUE(WriteCupAlloc(file, data));
-    std::string text = file.WrittenText();
-    file.AbandonWrite();
-    return text;
+    return test::TextWrittenBy([&](CKLFile& file) { return WriteCupAlloc(file, data); });
 }
 
 class CupAllocTest : public testing::Test {

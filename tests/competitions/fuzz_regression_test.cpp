@@ -14,6 +14,7 @@
 #include "world/world.h"
 
 #include "competitions/tree_test_support.h"
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -52,10 +53,7 @@ protected:
         CWorld world;
         world.LoadCountryList(dir_ / "countries.sav");
         EXPECT_TRUE(world.LoadAll(folder));
-        CKLFile file;
-        file.OpenForWrite("unused.sav"); // never committed
-        world.GetCountry(number)->Save(file);
-        return file.WrittenText();
+        return test::TextWrittenBy([&](CKLFile& file) { world.GetCountry(number)->Save(file); });
     }
 
     TempDir dir_;

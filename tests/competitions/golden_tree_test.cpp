@@ -11,8 +11,9 @@
 #include "competitions/node_loader.h"
 #include "competitions/tree_test_support.h"
 #include "formats/kl_file.h"
-#include "world/file_version.h"
+#include "support/record_text.h"
 #include "support/temp_dir.h"
+#include "world/file_version.h"
 
 namespace tallo {
 namespace {
@@ -67,13 +68,12 @@ protected:
     }
 
     std::string SaveTree(int country) {
-        CKLFile file;
-        EXPECT_TRUE(file.OpenForWrite(dir_ / "unused"));
         world_.BuildClubRenumbering();
-        file.WriteSectionBegin("COMPETITION");
-        EXPECT_TRUE(test::TreeOf(world_, country).Save(file));
-        file.WriteSectionEnd("COMPETITION");
-        return file.WrittenText();
+        return test::TextWrittenBy([&](CKLFile& file) {
+            file.WriteSectionBegin("COMPETITION");
+            EXPECT_TRUE(test::TreeOf(world_, country).Save(file));
+            file.WriteSectionEnd("COMPETITION");
+        });
     }
 
     test::CompetitionScope scope_;

@@ -3,6 +3,7 @@
 #include "competitions/competition_id.h"
 #include "competitions/competition_keywords.h"
 #include "formats/kl_file.h"
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -34,12 +35,8 @@ DefinitionFile ReadText(const std::string& text, std::string_view prefix) {
 }
 
 std::string WriteText(const DefinitionFile& data, std::string_view prefix) {
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite("unused"));
-    EXPECT_TRUE(WriteDefinitionFile(file, prefix, data, TestSchemes));
-    std::string text = file.WrittenText();
-    file.AbandonWrite();
-    return text;
+    return test::TextWrittenBy(
+        [&](CKLFile& file) { return WriteDefinitionFile(file, prefix, data, TestSchemes); });
 }
 
 TEST(InternationalDefinitionsTest, EveryDefinitionFileWritesBackByteForByte) {

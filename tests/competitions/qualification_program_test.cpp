@@ -2,6 +2,7 @@
 
 #include "competitions/competition_id.h"
 #include "formats/kl_file.h"
+#include "support/record_text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +19,12 @@ std::vector<ProgramEntry> ReadFromText(const std::string& text) {
 }
 
 std::string WrittenText(const std::vector<ProgramEntry>& entries, bool* ok = nullptr) {
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite("unused"));
-    const bool written = WriteProgramEntries(file, entries);
+    bool written = false;
+    std::string text =
+        test::TextWrittenBy([&](CKLFile& file) { written = WriteProgramEntries(file, entries); });
     if (ok != nullptr) {
         *ok = written;
     }
-    std::string text = file.WrittenText();
-    file.AbandonWrite();
     return text;
 }
 

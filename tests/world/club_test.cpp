@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formats/kl_file.h"
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 #include "world/club_test_world.h"
 #include "world/file_version.h"
@@ -118,11 +119,7 @@ void SetUpGoldenWorld(ClubTestWorld& world) {
 }
 
 std::string SaveToText(const CClub& club, ClubTestWorld& world, uint32_t section = 0) {
-    test::TempDir dir;
-    CKLFile file;
-    EXPECT_TRUE(file.OpenForWrite(dir / "club.clb"));
-    EXPECT_TRUE(club.Save(file, section, world));
-    return file.WrittenText();
+    return test::TextWrittenBy([&](CKLFile& file) { return club.Save(file, section, world); });
 }
 
 bool LoadFromText(CClub& club, const std::string& text, ClubTestWorld& world, uint32_t section = 0,

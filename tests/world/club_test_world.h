@@ -6,18 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "support/fake_player_registry.h"
 #include "world/club.h"
 #include "world/club_io_context.h"
 #include "world/player.h"
-#include "world/player_world.h"
 
 namespace tallo::test {
 
 // A small world for the club tests: a player registry, a club renumbering, the stadium keys
 // of the club's country and a team colour table.
-class ClubTestWorld : public ClubIoContext, public IPlayerWorld {
+class ClubTestWorld : public ClubIoContext, public FakePlayerRegistry {
 public:
-    std::map<uint32_t, std::unique_ptr<CPlayer>> players;
     std::map<uint32_t, uint32_t> renumbering; // club ID -> number in the file
     std::set<uint32_t> stadiumKeys;
     std::map<std::string, uint16_t> colours;
@@ -33,26 +32,9 @@ public:
         return *player;
     }
 
-    size_t PlayerCount() const override { return players.size(); }
-    CPlayer* FindPlayer(uint32_t id) override {
-        auto found = players.find(id);
-        return found != players.end() ? found->second.get() : nullptr;
-    }
+    CPlayer* FindPlayer(uint32_t id) override { return FakePlayerRegistry::FindPlayer(id); }
     CPlayer* CreatePlayer(uint32_t id, bool registerId) override {
-        if (refuseNewPlayers) {
-            return nullptr;
-        }
-        if (registerId && (id == 0 || players.count(id) > 0)) {
-            id = static_cast<uint32_t>(players.size()) + 1;
-            while (players.count(id) > 0) {
-                ++id;
-            }
-        }
-        auto player = std::make_unique<CPlayer>(this, 0, 1);
-        player->SetId(id);
-        CPlayer* raw = player.get();
-        players[id] = std::move(player);
-        return raw;
+        return refuseNewPlayers ? nullptr : AddPlayer(id, registerId);
     }
     CPlayer* CreatePlayer(uint32_t fileId) override { return CreatePlayer(fileId, true); }
     void DiscardPlayer(uint32_t id) override {

@@ -5,6 +5,7 @@
 #include "formats/kl_file.h"
 #include "formats/string_table.h"
 #include "platform/code_page.h"
+#include "support/record_text.h"
 #include "world/club.h"
 #include "world/country.h"
 #include "world/player.h"
@@ -28,11 +29,8 @@ protected:
     // The COUNTRY section of a country as the save writes it.
     std::string SaveText(int number) {
         world_.BuildClubRenumbering();
-        CKLFile file;
-        file.OpenForWrite(dir_ / "unused.sav");
-        EXPECT_TRUE(Country(number).Save(file));
-        std::string text = file.WrittenText();
-        file.AbandonWrite();
+        std::string text =
+            test::TextWrittenBy([&](CKLFile& file) { return Country(number).Save(file); });
         world_.ClearClubRenumbering();
         return text;
     }

@@ -11,6 +11,7 @@
 #include "world/world.h"
 #include "world/world_test_support.h"
 
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -104,10 +105,7 @@ PlayerInput ReadPlayerInput(const std::string& path) {
 }
 
 std::string SavedText(const CPlayer& player) {
-    CKLFile file;
-    file.OpenForWrite("unused.sav"); // never committed
-    player.Save(file);
-    return file.WrittenText();
+    return test::TextWrittenBy([&](CKLFile& file) { player.Save(file); });
 }
 
 // A player read from a file, saved and read again, saves the same text. The fuzz target found
@@ -144,10 +142,7 @@ TEST(FuzzRegressionTest, PlayersSurviveASaveAsTheyWereLoaded) {
 }
 
 std::string SavedText(const CClub& club, test::ClubTestWorld& world) {
-    CKLFile file;
-    file.OpenForWrite("unused.clb"); // never committed
-    club.Save(file, 0, world);
-    return file.WrittenText();
+    return test::TextWrittenBy([&](CKLFile& file) { club.Save(file, 0, world); });
 }
 
 // The same for a club file with its players (the inputs of the club target end in two bytes
@@ -178,10 +173,7 @@ TEST(FuzzRegressionTest, ClubsSurviveASaveAsTheyWereLoaded) {
 
 std::string SavedCountryText(CWorld& world, int number) {
     world.BuildClubRenumbering();
-    CKLFile file;
-    file.OpenForWrite("unused.sav"); // never committed
-    world.GetCountry(number)->Save(file);
-    return file.WrittenText();
+    return test::TextWrittenBy([&](CKLFile& file) { world.GetCountry(number)->Save(file); });
 }
 
 // Inputs of the countries.sav target: the list, then one byte that chooses the country whose

@@ -1,6 +1,8 @@
 #include "world/player.h"
 
 #include "formats/kl_file.h"
+#include "support/fake_player_registry.h"
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 #include "world/file_version.h"
 #include "world/player_looks.h"
@@ -23,26 +25,10 @@ constexpr uint32_t Club(uint32_t country, uint32_t number) {
 constexpr uint32_t kSecondTeam = 0x01000000u;
 
 // A world of a few clubs and players, with the renumbering a save would use.
-class FakeWorld : public IPlayerWorld {
+class FakeWorld : public test::FakePlayerRegistry {
 public:
-    size_t PlayerCount() const override { return players.size(); }
-    CPlayer* FindPlayer(uint32_t id) override {
-        auto found = players.find(id);
-        return found != players.end() ? found->second.get() : nullptr;
-    }
-    CPlayer* CreatePlayer(uint32_t id, bool /*registerId*/) override {
-        if (id == 0 || players.count(id) > 0) {
-            id = static_cast<uint32_t>(players.size()) + 1;
-            while (players.count(id) > 0) {
-                ++id;
-            }
-        }
-        auto player = std::make_unique<CPlayer>(this, 0, 1);
-        player->SetId(id);
-        CPlayer* raw = player.get();
-        players[id] = std::move(player);
-        return raw;
-    }
+    // Every new player gets a free ID, registered or not.
+    CPlayer* CreatePlayer(uint32_t id, bool /*registerId*/) override { return AddPlayer(id, true); }
     int CountryFirstLanguage(uint32_t country) const override {
         auto found = firstLanguages.find(country);
         return found != firstLanguages.end() ? found->second : -1;
@@ -82,7 +68,6 @@ public:
     }
     int RandomBelow(int bound) override { return bound > 0 ? randomValue % bound : 0; }
 
-    std::map<uint32_t, std::unique_ptr<CPlayer>> players;
     std::map<uint32_t, int> firstLanguages;
     std::set<uint32_t> clubs;
     std::map<uint32_t, uint32_t> renumbering;
@@ -108,12 +93,7 @@ protected:
     void TearDown() override { FileVersion::SetLoaded(savedVersion_); }
 
     std::string SaveText(const CPlayer& player) {
-        CKLFile file;
-        EXPECT_TRUE(file.OpenForWrite(dir / "player.sav"));
-        EXPECT_TRUE(player.Save(file));
-        std::string text = file.WrittenText();
-        file.AbandonWrite();
-        return text;
+        return test::TextWrittenBy([&](CKLFile& file) { return player.Save(file); });
     }
 
     // Loads the first PLAYER section of `text` into a new player of the fake world.

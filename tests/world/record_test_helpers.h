@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/kl_file.h"
+#include "support/record_text.h"
 #include "world/file_version.h"
 
 #include <initializer_list>
@@ -20,10 +21,7 @@ inline std::string KLLines(std::initializer_list<const char*> lines) {
 
 // The text a record writes.
 template <class Record> std::string WrittenBy(const Record& record) {
-    CKLFile file;
-    file.OpenForWrite("unused.sav"); // never committed: the object is dropped unclosed
-    record.Write(file);
-    return file.WrittenText();
+    return test::TextWrittenBy([&](CKLFile& file) { record.Write(file); });
 }
 
 // Reads a record from text, as a file of the given format version.

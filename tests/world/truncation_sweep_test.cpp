@@ -18,6 +18,7 @@
 #include "world/stadium_list.h"
 #include "world/staff_member.h"
 
+#include "support/record_text.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -245,10 +246,7 @@ template <class Record> std::vector<std::string> ReadAndWrite(const std::string&
     FileVersion::SetLoaded(FileVersion::kCurrent);
     Record record;
     record.Read(in);
-    CKLFile out;
-    out.OpenForWrite("unused.sav"); // never committed
-    record.Write(out);
-    return LinesOfText(out.WrittenText());
+    return LinesOfText(test::TextWrittenBy([&](CKLFile& out) { record.Write(out); }));
 }
 
 std::vector<std::string> ReadAndWriteRules(const std::string& data) {
@@ -256,10 +254,7 @@ std::vector<std::string> ReadAndWriteRules(const std::string& data) {
     EXPECT_TRUE(in.OpenFromMemory(data));
     RulesAndMisc rules;
     rules.Read(in);
-    CKLFile out;
-    out.OpenForWrite("unused.sav");
-    rules.Write(out);
-    return LinesOfText(out.WrittenText());
+    return LinesOfText(test::TextWrittenBy([&](CKLFile& out) { rules.Write(out); }));
 }
 
 // A player without a world: club references are read and written as they stand.
@@ -269,10 +264,7 @@ std::vector<std::string> ReadAndWritePlayer(const std::string& data) {
     FileVersion::SetLoaded(FileVersion::kCurrent);
     CPlayer player;
     player.Load(in);
-    CKLFile out;
-    out.OpenForWrite("unused.sav");
-    player.Save(out);
-    return LinesOfText(out.WrittenText());
+    return LinesOfText(test::TextWrittenBy([&](CKLFile& out) { player.Save(out); }));
 }
 
 struct Reader {
