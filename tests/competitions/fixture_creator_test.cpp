@@ -53,7 +53,8 @@ TEST(FixtureCreatorTest, ThreeTeamsRestInTheLastColumn) {
     for (int32_t row = 0; row < 3; ++row) {
         const FixturePairing played = creator.Entry(row, 0);
         const FixturePairing resting = creator.Entry(row, 1);
-        EXPECT_TRUE(played.home >= 0 && played.away >= 0) << row;
+        EXPECT_GE(played.home, 0) << row;
+        EXPECT_GE(played.away, 0) << row;
         EXPECT_TRUE((resting.home == -1) != (resting.away == -1)) << row;
     }
     EXPECT_TRUE(CFixtureCreator::FirstRoundComplete(RoundOf(creator, 0), 3, 2, 3));

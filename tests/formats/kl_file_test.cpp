@@ -77,31 +77,51 @@ void ExpectGoldenValues(CKLFile& file) {
     uint8_t u8 = 0;
     bool flag = false;
     ASSERT_TRUE(file.FindSection("GOLDEN"));
-    EXPECT_TRUE(file.ReadInt(i32) && i32 == INT32_MAX);
-    EXPECT_TRUE(file.ReadInt(i32) && i32 == INT32_MIN);
-    EXPECT_TRUE(file.ReadShort(i16) && i16 == INT16_MIN);
-    EXPECT_TRUE(file.ReadShort(i16) && i16 == INT16_MAX);
-    EXPECT_TRUE(file.ReadShort(u16) && u16 == UINT16_MAX);
-    EXPECT_TRUE(file.ReadByte(i8) && i8 == INT8_MIN);
-    EXPECT_TRUE(file.ReadByte(u8) && u8 == 255); // "-1" into an unsigned byte
-    EXPECT_TRUE(file.ReadByte(u8) && u8 == 255);
-    EXPECT_TRUE(file.ReadByte(u8) && u8 == 0);
-    EXPECT_TRUE(file.ReadBool(flag) && flag);
-    EXPECT_TRUE(file.ReadBool(flag) && !flag);
-    EXPECT_TRUE(file.ReadHex(u32) && u32 == 0x1A2B);
-    EXPECT_TRUE(file.ReadHex(u32) && u32 == 0xFFFFFFFF);
-    EXPECT_TRUE(file.ReadHex(u32) && u32 == 0);
+    ASSERT_TRUE(file.ReadInt(i32));
+    EXPECT_EQ(i32, INT32_MAX);
+    ASSERT_TRUE(file.ReadInt(i32));
+    EXPECT_EQ(i32, INT32_MIN);
+    ASSERT_TRUE(file.ReadShort(i16));
+    EXPECT_EQ(i16, INT16_MIN);
+    ASSERT_TRUE(file.ReadShort(i16));
+    EXPECT_EQ(i16, INT16_MAX);
+    ASSERT_TRUE(file.ReadShort(u16));
+    EXPECT_EQ(u16, UINT16_MAX);
+    ASSERT_TRUE(file.ReadByte(i8));
+    EXPECT_EQ(i8, INT8_MIN);
+    ASSERT_TRUE(file.ReadByte(u8));
+    EXPECT_EQ(u8, 255); // "-1" into an unsigned byte
+    ASSERT_TRUE(file.ReadByte(u8));
+    EXPECT_EQ(u8, 255);
+    ASSERT_TRUE(file.ReadByte(u8));
+    EXPECT_EQ(u8, 0);
+    ASSERT_TRUE(file.ReadBool(flag));
+    EXPECT_TRUE(flag);
+    ASSERT_TRUE(file.ReadBool(flag));
+    EXPECT_FALSE(flag);
+    ASSERT_TRUE(file.ReadHex(u32));
+    EXPECT_EQ(u32, 0x1A2Bu);
+    ASSERT_TRUE(file.ReadHex(u32));
+    EXPECT_EQ(u32, 0xFFFFFFFF);
+    ASSERT_TRUE(file.ReadHex(u32));
+    EXPECT_EQ(u32, 0u);
     std::string text = "old";
     char fixed[16];
-    EXPECT_TRUE(file.ReadCString(text) && text == "Hello world");
-    EXPECT_TRUE(file.ReadCString(text) && text.empty());
-    EXPECT_TRUE(file.ReadString(fixed, sizeof fixed) && std::string(fixed) == " ;not a comment");
-    EXPECT_TRUE(file.ReadCString(text) && text == " %not a marker");
-    EXPECT_TRUE(file.ReadCString(text) && text == "two lines ");
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_EQ(text, "Hello world");
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_TRUE(text.empty());
+    ASSERT_TRUE(file.ReadString(fixed, sizeof fixed));
+    EXPECT_EQ(std::string(fixed), " ;not a comment");
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_EQ(text, " %not a marker");
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_EQ(text, "two lines ");
     uint8_t bytes[4] = {};
     EXPECT_TRUE(file.ReadByteArray(bytes, 4));
     EXPECT_EQ(std::vector<int>(bytes, bytes + 4), (std::vector<int>{5, 6, 7, 255}));
-    EXPECT_TRUE(file.ReadByteArray(bytes, 1) && bytes[0] == 9);
+    ASSERT_TRUE(file.ReadByteArray(bytes, 1));
+    EXPECT_EQ(bytes[0], 9);
     EXPECT_TRUE(file.ReadByteArray(bytes, 0));
     EXPECT_TRUE(file.ReadByteLines(bytes, 3));
     EXPECT_EQ(std::vector<int>(bytes, bytes + 3), (std::vector<int>{1, 2, 3}));
@@ -145,9 +165,12 @@ TEST(KLFileRead, NumberLinesReadAsTheLeadingIntegerCutToTheFieldWidth) {
     int16_t i16 = 0;
     uint8_t u8 = 0;
     int32_t flag = 0;
-    EXPECT_TRUE(file.ReadShort(i16) && i16 == -1);
-    EXPECT_TRUE(file.ReadByte(u8) && u8 == 44);
-    EXPECT_TRUE(file.ReadBool(flag) && flag == 1);
+    ASSERT_TRUE(file.ReadShort(i16));
+    EXPECT_EQ(i16, -1);
+    ASSERT_TRUE(file.ReadByte(u8));
+    EXPECT_EQ(u8, 44);
+    ASSERT_TRUE(file.ReadBool(flag));
+    EXPECT_EQ(flag, 1);
     uint32_t hex = 0;
     for (uint32_t expected : {0x1A2Bu, 0x1A2Bu, 0x12345678u, 0u}) {
         EXPECT_TRUE(file.ReadHex(hex));
@@ -161,9 +184,11 @@ TEST(KLFileRead, CommentLinesAreSkippedAndNeverTakenForMarkers) {
                                     "%INDEXEND%A\r\n%INDEX%B\r\n;last\r\n"));
     int32_t value = 0;
     ASSERT_TRUE(file.FindSection("A"));
-    EXPECT_TRUE(file.ReadInt(value) && value == 5);
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 5);
     EXPECT_FALSE(file.FindSection("B")); // passes both comments, stops at A's real end line
-    EXPECT_TRUE(file.ReadInt(value) && value == 6);
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 6);
     EXPECT_FALSE(file.ReadInt(value)); // the end line of A
     EXPECT_TRUE(file.SkipSection("A"));
     ASSERT_TRUE(file.FindSection("B"));
@@ -180,7 +205,8 @@ TEST(KLFileRead, AFailingReadKeepsThePositionOnTheMarkerLine) {
     std::string object = "old";
     uint8_t bytes[3] = {1, 1, 1};
     ASSERT_TRUE(file.FindSection("A"));
-    EXPECT_TRUE(file.ReadInt(value) && value == 1);
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 1);
     EXPECT_FALSE(file.ReadInt(value));
     EXPECT_EQ(value, 0);
     EXPECT_FALSE(file.ReadString(text, sizeof text));
@@ -205,10 +231,12 @@ TEST(KLFileRead, FindSectionStopsAtTheFirstEndLineOfAnySection) {
     EXPECT_FALSE(file.FindSection("B")); // A's lines come first
     ASSERT_TRUE(file.FindSection("A"));  // exact names only: "AB" and "A " are passed
     EXPECT_FALSE(file.FindSection("B"));
-    EXPECT_TRUE(file.ReadInt(value) && value == 1); // the position did not move
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 1); // the position did not move
     EXPECT_TRUE(file.SkipSection("A"));             // past the nested C and D
     ASSERT_TRUE(file.FindSection("B"));
-    EXPECT_TRUE(file.ReadInt(value) && value == 2);
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 2);
     EXPECT_TRUE(file.SkipSection("B"));
     EXPECT_FALSE(file.FindSection("E")); // runs to the end of the data
     EXPECT_FALSE(file.SkipSection("B"));
@@ -220,8 +248,10 @@ TEST(KLFileRead, DataEndsAtTheFirstEofByteAndTruncatedFilesFailCleanly) {
                                     "3\n"));
     EXPECT_EQ(file.BytesRead(), 3u);
     int32_t value = 0;
-    EXPECT_TRUE(file.ReadInt(value) && value == 1);
-    EXPECT_TRUE(file.ReadInt(value) && value == 2); // a last line without its line end
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 1);
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 2); // a last line without its line end
     EXPECT_FALSE(file.ReadInt(value));
 
     // Every cut of the golden file: complete lines read as written, the rest fails.
@@ -263,10 +293,13 @@ TEST(KLFileRead, StringsAreBoundedByTheirFixedArrays) {
     EXPECT_TRUE(file.ReadString(fixed, sizeof fixed));
     EXPECT_EQ(std::string(fixed, sizeof fixed), std::string("ab\0\0\0", 5));
     std::string text;
-    EXPECT_TRUE(file.ReadCString(text) && text == longLine);
-    EXPECT_TRUE(file.ReadCString(text) && text == "zero");
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_EQ(text, longLine);
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_EQ(text, "zero");
     char line[1024];
-    EXPECT_TRUE(file.ReadString(line, sizeof line) && std::strlen(line) == 1023);
+    ASSERT_TRUE(file.ReadString(line, sizeof line));
+    EXPECT_EQ(std::strlen(line), 1023u);
 }
 
 TEST(KLFileRead, QuotedItemsHandleShortOverlongAndUnquotedLines) {
@@ -326,7 +359,8 @@ TEST(KLFileWrite, CloseIsAtomicAndAbandonedWritesLeaveTheTarget) {
     int32_t value = 0;
     ASSERT_TRUE(file.OpenForRead(dir / "COUNTRY1.SAV")); // names match regardless of case
     EXPECT_FALSE(file.WriteInt(6));
-    EXPECT_TRUE(file.ReadInt(value) && value == 5);
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 5);
     EXPECT_FALSE(file.OpenForRead(dir / "absent.sav"));
     EXPECT_FALSE(file.ReadInt(value) || file.FindSection("A"));
 }

@@ -131,7 +131,8 @@ TEST(StringTable, DatePatternsUseOnlyPositionalFields) {
         for (size_t i = 0; i < text.size(); ++i) {
             if (text[i] == '%') {
                 ASSERT_LT(i + 1, text.size()) << id;
-                EXPECT_TRUE(text[i + 1] >= '1' && text[i + 1] <= '4') << id;
+                EXPECT_GE(text[i + 1], '1') << id;
+                EXPECT_LE(text[i + 1], '4') << id;
             }
         }
     }

@@ -19,7 +19,8 @@ TEST(TempFileTest, CreatesDistinctEmptyFilesInTheFolder) {
     ASSERT_TRUE(CreateFolders(dir / "Database"));
     std::optional<std::string> first = CreateTempFile(dir / "database", "tmp");
     std::optional<std::string> second = CreateTempFile(dir / "database", "tmp");
-    ASSERT_TRUE(first && second);
+    ASSERT_TRUE(first.has_value());
+    ASSERT_TRUE(second.has_value());
     EXPECT_NE(*first, *second);
     EXPECT_EQ(first->rfind(dir / "Database/tmp", 0), 0u);
     EXPECT_EQ(first->size(), (dir / "Database/tmp").size() + 6);
