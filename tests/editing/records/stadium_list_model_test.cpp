@@ -85,7 +85,9 @@ TEST_F(StadiumListModelTest, DeleteClearsEveryReferenceToTheStadiumAndNoOther) {
     CClub* home = country_.CreateClub("Home");
     CClub* guest = country_.CreateClub("Guest");
     CClub* other = country_.CreateClub("Other");
-    ASSERT_TRUE(home && guest && other);
+    ASSERT_NE(home, nullptr);
+    ASSERT_NE(guest, nullptr);
+    ASSERT_NE(other, nullptr);
     home->SetMainStadium(gone);
     guest->SetMainStadium(kept);
     guest->SetAlternativeStadium(gone);
