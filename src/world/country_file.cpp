@@ -1,6 +1,7 @@
 // The COUNTRY section of "Country<n>.sav", item by item.
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include "world/club.h"
 #include "world/country.h"
 #include "world/country_club_context.h"
+#include "world/country_load_stage.h"
 #include "world/file_version.h"
 #include "world/player.h"
 #include "world/world.h"
@@ -323,7 +325,15 @@ void CCountry::LoadClubs(CKLFile& file) {
     file.ReadInt(count);
     // Club numbers 1-65534; 65535 is the national team's.
     const size_t clubs = CountFromFile(count, file, "CLUB1", ClubId::kMaxClubNumber);
-    CountryClubContext context(*this);
+    CountryClubContext countryContext(*this);
+    // On a stage (a read on a worker thread) the players go to the stage, not the registry.
+    CountryLoadStage* stage = CountryLoadStage::Current();
+    std::optional<StagedClubContext> stagedContext;
+    if (stage != nullptr) {
+        stagedContext.emplace(*stage, countryContext);
+    }
+    ClubIoContext& context =
+        stagedContext ? static_cast<ClubIoContext&>(*stagedContext) : countryContext;
     size_t read = 0;
     for (size_t k = 1; k <= clubs; ++k) {
         auto club = std::make_unique<CClub>();
@@ -358,8 +368,10 @@ void CCountry::LoadAdditionalManagers(CKLFile& file) {
     const size_t managers =
         CountFromFile(count, file, CPlayer::kSection, static_cast<size_t>(INT32_MAX));
     const uint32_t version = FileVersion::Loaded();
+    CountryLoadStage* stage = CountryLoadStage::Current();
     for (size_t i = 0; i < managers; ++i) {
-        CPlayer* player = world_->CreatePlayer(0, true);
+        CPlayer* player =
+            stage != nullptr ? stage->CreatePlayer(0, true) : world_->CreatePlayer(0, true);
         if (player == nullptr) {
             break;
         }
@@ -367,7 +379,11 @@ void CCountry::LoadAdditionalManagers(CKLFile& file) {
         if (!player->Load(file)) {
             // The count promised more managers than the section holds: no player is made up
             // for the missing ones.
-            world_->RemovePlayer(player->Id());
+            if (stage != nullptr) {
+                stage->DiscardPlayer(player->Id());
+            } else {
+                world_->RemovePlayer(player->Id());
+            }
             break;
         }
         additionalManagers_.insert(player->Id());

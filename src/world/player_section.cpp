@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formats/kl_file.h"
+#include "world/country_load_stage.h"
 #include "world/file_version.h"
 #include "world/player.h"
 #include "world/player_looks.h"
@@ -51,7 +52,7 @@ std::string NotesFromLine(std::string_view line) {
 
 // A name line, tidied (blanks collapsed) before it is cut to the field, so that the blank the
 // writer may put in front does not cost a character.
-template <size_t N> void ReadName(CKLFile& file, char (&field)[N]) {
+template <size_t N> bool ReadName(CKLFile& file, char (&field)[N]) {
     std::string text;
     if (file.ReadCString(text)) {
         CollapseBlanks(text);
@@ -64,7 +65,9 @@ template <size_t N> void ReadName(CKLFile& file, char (&field)[N]) {
             }
         }
         SetFixedText(field, text);
+        return true;
     }
+    return false;
 }
 
 // The favourite club and club reference E are stored as a country number and a club
@@ -159,8 +162,15 @@ bool CPlayer::Load(CKLFile& file) {
     const bool found = file.FindSection(kSection);
 
     if (found) {
-        ReadName(file, firstName_);
-        ReadName(file, surname_);
+        const bool firstNameRead = ReadName(file, firstName_);
+        const bool surnameRead = ReadName(file, surname_);
+        if (!firstNameRead || !surnameRead) {
+            // The default names count the players registered before this one; on a stage
+            // that count is only known when the stage is merged.
+            if (CountryLoadStage* stage = CountryLoadStage::Current()) {
+                stage->NoteDefaultName(*this, !firstNameRead, !surnameRead);
+            }
+        }
         ReadName(file, nickname_);
         ReadName(file, pseudonym_);
         file.ReadByte(role_);

@@ -2,6 +2,7 @@
 
 #include "world/club.h"
 #include "world/country.h"
+#include "world/country_load_stage.h"
 #include "world/player.h"
 
 namespace tallo {
@@ -128,6 +129,14 @@ bool CWorld::RemovePlayer(uint32_t id) {
 // Clubs ----------------------------------------------------------------------------------------
 
 int CWorld::CountryFirstLanguage(uint32_t country) const {
+    // A country read again in order after a load on several threads sees the countries after
+    // it as they were before the load.
+    if (const LoadLanguageView* view = LoadLanguageView::Current()) {
+        uint8_t language = 0;
+        if (view->FromSnapshot(country, language)) {
+            return language == 0 ? -1 : language;
+        }
+    }
     const CCountry* found =
         country >= 1 && country <= kCountryCount ? GetCountry(static_cast<int>(country)) : nullptr;
     if (found == nullptr || found->languages[0] == 0) {
@@ -187,6 +196,10 @@ CDBCompetition* CWorld::FindCompetition(uint32_t id) const {
     if (id == 0) {
         return nullptr;
     }
+    std::unique_lock lock(competitionsMutex_, std::defer_lock);
+    if (lockCompetitions_) {
+        lock.lock();
+    }
     auto found = competitions_.find(id);
     return found != competitions_.end() ? found->second : nullptr;
 }
@@ -195,10 +208,18 @@ bool CWorld::RegisterCompetition(uint32_t id, CDBCompetition* node) {
     if (id == 0 || node == nullptr) {
         return false;
     }
+    std::unique_lock lock(competitionsMutex_, std::defer_lock);
+    if (lockCompetitions_) {
+        lock.lock();
+    }
     return competitions_.emplace(id, node).second;
 }
 
 void CWorld::UnregisterCompetition(uint32_t id) {
+    std::unique_lock lock(competitionsMutex_, std::defer_lock);
+    if (lockCompetitions_) {
+        lock.lock();
+    }
     competitions_.erase(id);
 }
 

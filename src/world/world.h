@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -116,6 +117,13 @@ public:
     // a file without a COUNTRY section. A file that ends early or holds fewer records than its
     // counts promise loads what it holds, and gets a finding with the line.
     bool LoadAll(const std::string& folder);
+
+    // How many threads LoadAll reads the country files on: 0 (the default) takes the
+    // environment variable TALLO_LOAD_THREADS when it holds a number, else every core; 1 reads
+    // them one after the other on the calling thread. Either way the world comes out the same,
+    // byte for byte when saved: IDs, their renumbering and the findings follow country order.
+    void SetLoadThreads(int threads) { loadThreads_ = threads < 0 ? 0 : threads; }
+    int LoadThreads() const { return loadThreads_; }
 
     // What the last LoadAll found wrong with the files it read (empty when all was well).
     const std::vector<LoadFinding>& LoadFindings() const { return loadFindings_; }
@@ -241,6 +249,12 @@ private:
     void LoadRulesAndWithout();
     void ValidateRulesAgainstWorld();
     void RecordLoadTranslation(uint32_t fileId, uint32_t givenId);
+    // The country files of LoadAll, in order or on several threads (world_load.cpp).
+    bool LoadCountriesInOrder();
+    bool LoadCountriesInParallel(int threads);
+    // Takes the players of a country read on a stage into the registry, in file order.
+    void MergeStage(class CountryLoadStage& stage);
+    int EffectiveLoadThreads() const;
 
     uint32_t loaded_ = 0;
     std::array<std::unique_ptr<CCountry>, kCountrySlots> countries_;
@@ -252,6 +266,11 @@ private:
     std::vector<uint32_t> withoutClub_;
     RulesAndMisc rules_;
     std::map<uint32_t, CDBCompetition*> competitions_;
+    // Held around the competition registry while countries are read on several threads (each
+    // country enters only its own competitions, so the order does not matter).
+    mutable std::mutex competitionsMutex_;
+    bool lockCompetitions_ = false;
+    int loadThreads_ = 0;
     std::map<uint32_t, uint32_t> loadTranslation_;
     std::vector<LoadFinding> loadFindings_;
     std::array<bool, kCountrySlots> unreadableCountries_{};

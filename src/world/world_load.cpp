@@ -1,11 +1,22 @@
 // Loading a whole database folder.
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <thread>
+#include <unordered_map>
+#include <vector>
 
 #include "formats/kl_file.h"
 #include "platform/atomic_file.h"
 #include "world/club.h"
 #include "world/country.h"
+#include "world/country_load_stage.h"
+#include "world/file_version.h"
 #include "world/player.h"
 #include "world/world.h"
 
@@ -14,6 +25,8 @@ namespace tallo {
 namespace {
 
 constexpr const char* kRulesFileName = "Rules.sav";
+// More threads than this gain nothing on 206 files.
+constexpr unsigned kMaxLoadThreads = 16;
 
 // Opens a file of the database for reading. A missing file is no finding (the database
 // simply does not have it); one that exists but cannot be read is, and gives `unreadable`.
@@ -53,6 +66,47 @@ bool CWorld::LoadAll(const std::string& folder) {
         return false; // the paths would lead into the root of the file system
     }
 
+    // Reading on several threads gives the same world as reading in order only when the
+    // registry starts empty (a world fresh from LoadCountryList, as every load prepares it):
+    // a country read in order first releases the players it held, which changes the IDs the
+    // countries after it get.
+    const int threads = EffectiveLoadThreads();
+    const bool anyCountry = threads > 1 && players_.empty() ? LoadCountriesInParallel(threads)
+                                                            : LoadCountriesInOrder();
+
+    for (int number = 1; number <= kCountryCount; ++number) {
+        CCountry& country = *countries_[number];
+        country.PostLoadCheckClubs();
+        // Additional managers are checked like the people of a club.
+        for (uint32_t id : country.AdditionalManagers()) {
+            if (CPlayer* player = FindPlayer(id)) {
+                player->PostLoadCheck();
+            }
+        }
+    }
+    ClearClubRenumbering();
+    BuildClubRenumbering();
+
+    LoadRulesAndWithout();
+    return anyCountry;
+}
+
+int CWorld::EffectiveLoadThreads() const {
+    if (loadThreads_ > 0) {
+        return loadThreads_;
+    }
+    if (const char* text = std::getenv("TALLO_LOAD_THREADS"); text != nullptr && *text != '\0') {
+        char* end = nullptr;
+        const long value = std::strtol(text, &end, 10);
+        if (end != text && *end == '\0' && value >= 1) {
+            return static_cast<int>(std::min<long>(value, kMaxLoadThreads));
+        }
+    }
+    const unsigned cores = std::thread::hardware_concurrency();
+    return static_cast<int>(std::clamp<unsigned>(cores, 1, kMaxLoadThreads));
+}
+
+bool CWorld::LoadCountriesInOrder() {
     // One file object for all countries: only one record file is read at a time.
     bool anyCountry = false;
     CKLFile file;
@@ -78,22 +132,215 @@ bool CWorld::LoadAll(const std::string& folder) {
         file.Close();
         anyCountry = true;
     }
+    return anyCountry;
+}
 
+// Each worker takes the next country not yet taken and reads it onto its stage; the calling
+// thread reads countries too and, whenever the next country in order is ready, merges it. The
+// registry, the load translation and the findings are touched by the calling thread alone, in
+// country order.
+bool CWorld::LoadCountriesInParallel(int threads) {
+    struct Slot {
+        std::unique_ptr<CountryLoadStage> stage;
+        bool ready = false;
+    };
+    std::vector<Slot> slots(kCountrySlots);
+    // What a country read again in order must start from (see MergeStage).
+    std::vector<CountrySettings> settingsBefore(kCountrySlots);
+    LoadLanguageView::Snapshot languagesBefore{};
     for (int number = 1; number <= kCountryCount; ++number) {
-        CCountry& country = *countries_[number];
-        country.PostLoadCheckClubs();
-        // Additional managers are checked like the people of a club.
-        for (uint32_t id : country.AdditionalManagers()) {
-            if (CPlayer* player = FindPlayer(id)) {
-                player->PostLoadCheck();
+        settingsBefore[number] = *countries_[number];
+        languagesBefore[number] = countries_[number]->languages[0];
+        slots[number].stage =
+            std::make_unique<CountryLoadStage>(*this, *countries_[number], players_.size());
+    }
+    const uint32_t versionBefore = FileVersion::Loaded();
+
+    std::mutex mutex;
+    std::condition_variable readyChanged;
+    std::atomic<int> nextToRead{1};
+
+    // Reads one country onto its stage; false when every country is taken.
+    auto readOne = [&](CKLFile& file) {
+        const int number = nextToRead.fetch_add(1);
+        if (number > kCountryCount) {
+            return false;
+        }
+        CountryLoadStage& stage = *slots[number].stage;
+        const std::string path = CountryFilePath(number);
+        FileVersion::SetLoaded(versionBefore);
+        stage.opened = OpenDatabaseFile(file, path, stage.findings, stage.unreadable);
+        if (stage.opened) {
+            CountryLoadStage::Scope scope(&stage);
+            stage.hasCountry = stage.Country().Load(file);
+            for (const CKLFile::Finding& finding : file.Findings()) {
+                stage.findings.push_back({path, finding.line, finding.what});
             }
+            file.Close();
+        }
+        stage.versionAfter = FileVersion::Loaded();
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            slots[number].ready = true;
+        }
+        readyChanged.notify_all();
+        return true;
+    };
+
+    lockCompetitions_ = true;
+    std::vector<std::thread> workers;
+    workers.reserve(static_cast<size_t>(threads - 1));
+    for (int i = 1; i < threads; ++i) {
+        workers.emplace_back([&readOne] {
+            CKLFile file;
+            while (readOne(file)) {
+            }
+        });
+    }
+
+    bool anyCountry = false;
+    uint32_t lastVersion = versionBefore;
+    CKLFile file;
+    bool moreToRead = true;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        // Read while the next country in order is still being read elsewhere.
+        for (;;) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                if (slots[number].ready) {
+                    break;
+                }
+                if (!moreToRead) {
+                    readyChanged.wait(lock, [&] { return slots[number].ready; });
+                    break;
+                }
+            }
+            moreToRead = readOne(file);
+        }
+        CountryLoadStage& stage = *slots[number].stage;
+        const std::string path = CountryFilePath(number);
+        if (stage.OrderDependent() && stage.hasCountry) {
+            // The file asked what only a load in order answers: read it again here, in order,
+            // from the state the country had before the load.
+            CCountry& country = *countries_[number];
+            for (auto& [id, club] : country.clubs_) {
+                club->ClearPlayers();
+            }
+            country.additionalManagers_.clear();
+            static_cast<CountrySettings&>(country) = settingsBefore[number];
+            slots[number].stage.reset();
+            LoadLanguageView view(languagesBefore, static_cast<uint32_t>(number));
+            bool unreadable = false;
+            std::vector<LoadFinding> unused;
+            if (OpenDatabaseFile(file, path, unused, unreadable) && country.Load(file)) {
+                country.RecomputeDetailTotal();
+                NoteFileFindings(path, file);
+                anyCountry = true;
+                lastVersion = FileVersion::Loaded();
+            } else {
+                // The file changed under the load; what it holds now is not read.
+                unreadableCountries_[number] = true;
+                loadFindings_.push_back({path, 0, "changed while it was read; not read"});
+            }
+            file.Close();
+            continue;
+        }
+        loadFindings_.insert(loadFindings_.end(), stage.findings.begin(), stage.findings.end());
+        if (!stage.opened) {
+            unreadableCountries_[number] = stage.unreadable;
+            continue;
+        }
+        if (!stage.hasCountry) {
+            unreadableCountries_[number] = true;
+            loadFindings_.push_back(
+                {path, 0, "holds no COUNTRY section; the country was not read"});
+            continue;
+        }
+        MergeStage(stage);
+        countries_[number]->RecomputeDetailTotal();
+        anyCountry = true;
+        lastVersion = stage.versionAfter;
+        slots[number].stage.reset(); // its players are the registry's now
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    lockCompetitions_ = false;
+
+    // The version of the country file read last, as a load in order leaves it for
+    // Without.sav (a file without a COUNTRY section reads no version).
+    FileVersion::SetLoaded(lastVersion);
+    return anyCountry;
+}
+
+void CWorld::MergeStage(CountryLoadStage& stage) {
+    // Replays the creations and discards of the file in order, as a load in order makes them.
+    std::unordered_map<uint32_t, uint32_t> given; // provisional ID to the ID given
+    given.reserve(stage.Events().size());
+    for (const CountryLoadStage::Event& event : stage.Events()) {
+        if (!event.create) {
+            auto found = given.find(event.provisional);
+            if (found != given.end()) {
+                RemovePlayer(found->second);
+                given.erase(found);
+            }
+            continue;
+        }
+        uint32_t used = event.fileId;
+        if (used == 0 || playerIndex_.count(used) > 0) {
+            used = NextFreePlayerId();
+            RecordLoadTranslation(event.fileId, used);
+        }
+        std::unique_ptr<CPlayer> player = stage.TakePlayer(event.provisional);
+        if (player == nullptr) {
+            // Discarded on the stage: it held a place in the registry until then.
+            player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0);
+        } else {
+            const bool firstName = stage.KeptDefaultFirstName(event.provisional);
+            const bool surname = stage.KeptDefaultSurname(event.provisional);
+            if (firstName || surname) {
+                // The defaults count the players registered before this one.
+                const CPlayer defaults(this, CPlayer::kRolePlayer, 0);
+                if (firstName) {
+                    player->SetFirstName(defaults.FirstName());
+                }
+                if (surname) {
+                    player->SetSurname(defaults.Surname());
+                }
+            }
+            player->SetWorld(this);
+        }
+        player->SetId(used);
+        CPlayer* entered = player.get();
+        players_.emplace(used, std::move(player));
+        playerIndex_.emplace(used, entered);
+        given.emplace(event.provisional, used);
+    }
+
+    // The lists of the country hold provisional IDs: each becomes the ID given.
+    CCountry& country = stage.Country();
+    auto finalId = [&given](uint32_t provisional) {
+        auto found = given.find(provisional);
+        return found != given.end() ? found->second : 0u;
+    };
+    std::vector<uint32_t> ids;
+    for (auto& [clubId, club] : country.clubs_) {
+        ids.clear();
+        for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
+            ids.push_back(club->PlayerId(i));
+        }
+        club->ClearPlayers();
+        for (uint32_t provisional : ids) {
+            club->AddPlayer(finalId(provisional));
         }
     }
-    ClearClubRenumbering();
-    BuildClubRenumbering();
-
-    LoadRulesAndWithout();
-    return anyCountry;
+    std::set<uint32_t> managers;
+    for (uint32_t provisional : country.additionalManagers_) {
+        if (const uint32_t id = finalId(provisional); id != 0) {
+            managers.insert(id);
+        }
+    }
+    country.additionalManagers_ = std::move(managers);
 }
 
 void CWorld::LoadRulesAndWithout() {

@@ -1,0 +1,154 @@
+// A load on several threads gives the world a load in order gives: the same IDs, the same
+// renumbering of taken IDs, the same findings and the same bytes when saved, also for damaged
+// files, duplicate player IDs and files of an older edition.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/load_preparation.h"
+#include "sample_installation.h"
+#include "support/temp_dir.h"
+#include "world/world.h"
+
+namespace tallo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kCurrentVersionLine = "\r\n537133064\r\n";   // 0x20040008
+constexpr const char* kMinorOneVersionLine = "\r\n537133057\r\n";  // 0x20040001
+
+void WriteSmallSample(const std::string& folder, uint64_t seed) {
+    sample::SampleOptions options;
+    options.scale = sample::SampleScale::kSmall;
+    options.seed = seed;
+    sample::SampleSummary summary;
+    std::string error;
+    ASSERT_TRUE(sample::WriteSampleInstallation(folder, options, summary, error)) << error;
+}
+
+std::string CountryFile(const std::string& install, int number) {
+    return install + "/database/Country" + std::to_string(number) + ".sav";
+}
+
+// The numbers of the countries the sample wrote a file for, in order.
+std::vector<int> WrittenCountries(const std::string& install) {
+    std::vector<int> numbers;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        if (fs::exists(CountryFile(install, number))) {
+            numbers.push_back(number);
+        }
+    }
+    return numbers;
+}
+
+// Damages the database the ways a load must survive: a country file copied over a later one
+// (every player ID taken twice, competitions of another country), a file cut in the middle of
+// a club's player list, a folder where a file belongs (cannot be read), and a file of an
+// older edition whose players ask for other countries' languages and the tables of old files.
+void Damage(const std::string& install) {
+    const std::vector<int> written = WrittenCountries(install);
+    ASSERT_GE(written.size(), 4u);
+    const std::string first = test::ReadFile(CountryFile(install, written[0]));
+    test::WriteFile(CountryFile(install, written[2]), first);
+    // An extra copy into a country the sample left empty.
+    for (int number = CWorld::kCountryCount; number > 0; --number) {
+        if (!fs::exists(CountryFile(install, number))) {
+            test::WriteFile(CountryFile(install, number), first);
+            break;
+        }
+    }
+
+    std::string cut = test::ReadFile(CountryFile(install, written[1]));
+    const size_t player = cut.find("%INDEX%PLAYER", cut.size() / 3);
+    ASSERT_NE(player, std::string::npos);
+    cut.resize(player + 40);
+    test::WriteFile(CountryFile(install, written[1]), cut);
+
+    const std::string unreadable = CountryFile(install, written[3]);
+    fs::remove(unreadable);
+    fs::create_directory(unreadable);
+
+    if (written.size() > 4) {
+        std::string old = test::ReadFile(CountryFile(install, written[4]));
+        size_t at = 0;
+        while ((at = old.find(kCurrentVersionLine, at)) != std::string::npos) {
+            old.replace(at, std::string(kCurrentVersionLine).size(), kMinorOneVersionLine);
+        }
+        test::WriteFile(CountryFile(install, written[4]), old);
+    }
+}
+
+struct Loaded {
+    std::unique_ptr<CWorld> world;
+    std::map<std::string, std::string> saved;
+};
+
+Loaded LoadAndSave(const std::string& install, int threads, const std::string& saveFolder) {
+    Loaded loaded;
+    loaded.world = std::make_unique<CWorld>();
+    PrepareForLoad(*loaded.world, install);
+    loaded.world->SetLoadThreads(threads);
+    loaded.world->LoadAll(install + "/database");
+    fs::create_directories(saveFolder);
+    loaded.world->SetDatabaseFolder(saveFolder);
+    loaded.world->SaveAll(nullptr);
+    loaded.saved = test::ReadFolderFiles(saveFolder);
+    return loaded;
+}
+
+void ExpectSameWorld(const std::string& install, int threads) {
+    test::TempDir saves;
+    const Loaded inOrder = LoadAndSave(install, 1, saves / "in-order");
+    const Loaded parallel = LoadAndSave(install, threads, saves / "parallel");
+
+    EXPECT_EQ(parallel.world->PlayerCount(), inOrder.world->PlayerCount());
+    EXPECT_EQ(parallel.world->LoadTranslation(), inOrder.world->LoadTranslation());
+    ASSERT_EQ(parallel.world->LoadFindings().size(), inOrder.world->LoadFindings().size());
+    for (size_t i = 0; i < inOrder.world->LoadFindings().size(); ++i) {
+        EXPECT_EQ(parallel.world->LoadFindings()[i].file, inOrder.world->LoadFindings()[i].file);
+        EXPECT_EQ(parallel.world->LoadFindings()[i].line, inOrder.world->LoadFindings()[i].line);
+        EXPECT_EQ(parallel.world->LoadFindings()[i].what, inOrder.world->LoadFindings()[i].what);
+    }
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        EXPECT_EQ(parallel.world->IsCountryUnreadable(number),
+                  inOrder.world->IsCountryUnreadable(number));
+    }
+    EXPECT_EQ(parallel.world->DetailTotal(), inOrder.world->DetailTotal());
+    ASSERT_EQ(parallel.saved.size(), inOrder.saved.size());
+    for (const auto& [name, bytes] : inOrder.saved) {
+        auto found = parallel.saved.find(name);
+        ASSERT_NE(found, parallel.saved.end()) << name;
+        EXPECT_TRUE(found->second == bytes) << name << " differs";
+    }
+}
+
+TEST(WorldParallelLoad, SavesTheSameBytesAsALoadInOrder) {
+    for (uint64_t seed : {3u, 11u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        test::TempDir install;
+        WriteSmallSample(install.Path(), seed);
+        ExpectSameWorld(install.Path(), 3);
+    }
+}
+
+TEST(WorldParallelLoad, DamagedFilesAndTakenIdsComeOutAsInOrder) {
+    for (uint64_t seed : {5u, 29u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        test::TempDir install;
+        WriteSmallSample(install.Path(), seed);
+        Damage(install.Path());
+        test::TempDir probe;
+        const Loaded inOrder = LoadAndSave(install.Path(), 1, probe / "save");
+        // The damage is there to be survived: taken IDs were renumbered, findings were made.
+        EXPECT_FALSE(inOrder.world->LoadTranslation().empty());
+        EXPECT_TRUE(inOrder.world->HasLoadDamage());
+        ExpectSameWorld(install.Path(), 4);
+    }
+}
+
+} // namespace
+} // namespace tallo
