@@ -16,6 +16,8 @@
 //                       read whole into memory with read(2): the baseline of LoadAll.
 //   LoadAll             CWorld::LoadAll of the database into a world made as build mode makes
 //                       it (countries.sav, competition trees, tool lookups; not timed).
+//   LoadAll, one thread the same with the country files read in order on one thread
+//                       (SetLoadThreads(1)).
 //   copy, no flush      the same files copied one by one into an empty folder (read, write;
 //                       nothing flushed): the plain baseline of SaveAll.
 //   copy + syncfs       the same copy followed by one syncfs(2) of the target's file system,
@@ -425,6 +427,7 @@ int main(int argc, char** argv) {
     // Load ----------------------------------------------------------------------------------
     Figure readFigure("read all files (baseline)");
     Figure loadFigure("LoadAll");
+    Figure loadSequentialFigure("LoadAll, one thread");
     std::unique_ptr<tallo::CWorld> world;
     ResetPeak();
     for (int run = 0; run < options.runs; ++run) {
@@ -434,6 +437,11 @@ int main(int argc, char** argv) {
         world = preparation.NewWorld();
         Time(
             loadFigure, [&] { return world->LoadAll(database); }, ok);
+        // The same load with the country files read in order on the calling thread.
+        auto inOrder = preparation.NewWorld();
+        inOrder->SetLoadThreads(1);
+        Time(
+            loadSequentialFigure, [&] { return inOrder->LoadAll(database); }, ok);
     }
     const long loadPeak = PeakKiB();
     if (!ok || !preparation.CountryListRead()) {
@@ -518,6 +526,8 @@ int main(int argc, char** argv) {
     PrintHeader();
     PrintFigure(readFigure, loadBytes, "");
     PrintFigure(loadFigure, loadBytes, Ratio(loadFigure, readFigure, "read all files"));
+    PrintFigure(loadSequentialFigure, loadBytes,
+                Ratio(loadSequentialFigure, readFigure, "read all files"));
     PrintFigure(copyFigure, loadBytes, "");
     PrintFigure(copySyncFigure, loadBytes, "");
     PrintFigure(saveFigure, saveBytes,
@@ -549,6 +559,8 @@ int main(int argc, char** argv) {
         put("write_atomic", rawAtomicFigure.Best());
         put("build", buildFigure.Best());
         put("load_cpu", loadFigure.BestCpu());
+        put("load_sequential", loadSequentialFigure.Best());
+        put("load_sequential_cpu", loadSequentialFigure.BestCpu());
         put("build_cpu", buildFigure.BestCpu());
         put("read_cpu", readFigure.BestCpu());
         put("load_bytes", static_cast<double>(loadBytes));
