@@ -15,6 +15,11 @@ void MasterBuffer::Clear() {
     nextLength_ = 0;
     faulted_ = false;
     faultText_.clear();
+    keeping_ = false;
+    std::string().swap(kept_);
+    keptStart_ = 0;
+    keptLengthsBegin_ = 0;
+    keptLengthsEnd_ = 0;
 }
 
 bool MasterBuffer::StartWritePass() {
@@ -44,39 +49,58 @@ void MasterBuffer::Fault(std::string text) {
     }
 }
 
-void MasterBuffer::Put(const void* data, size_t count) {
+void MasterBuffer::PutFault() {
     if (pass_ == Pass::Count) {
-        counted_ += count;
-        if (counted_ > kMaxSize) {
-            Fault("the game database would be larger than 4 GiB");
-        }
+        Fault("the game database would be larger than 4 GiB");
         return;
     }
-    if (count > image_.size() - position_) {
-        // Never past the image: the passes disagree.
-        Fault("the write pass wrote more bytes than the count pass counted");
-        position_ = image_.size();
+    // Never past the image: the passes disagree.
+    Fault("the write pass wrote more bytes than the count pass counted");
+    position_ = image_.size();
+}
+
+void MasterBuffer::Keep(const void* data, size_t count) {
+    if (data == nullptr) {
+        // Only a reservation passes no bytes; what it stands for is written later, so the kept
+        // bytes could not be the written ones.
+        Fault("bytes were reserved while records were kept");
+        kept_.append(count, '\0');
         return;
     }
-    if (count > 0) {
-        std::memcpy(image_.data() + position_, data, count);
-        position_ += count;
+    kept_.append(static_cast<const char*>(data), count);
+}
+
+void MasterBuffer::BeginKeeping() {
+    if (pass_ != Pass::Count || keeping_) {
+        return;
     }
+    keeping_ = true;
+    kept_.clear();
+    keptStart_ = counted_;
+    keptLengthsBegin_ = lengths_.size();
+    keptLengthsEnd_ = keptLengthsBegin_;
 }
 
-void MasterBuffer::U8(uint8_t value) {
-    Put(&value, 1);
+void MasterBuffer::EndKeeping() {
+    if (!keeping_) {
+        return;
+    }
+    keeping_ = false;
+    keptLengthsEnd_ = lengths_.size();
 }
 
-void MasterBuffer::U16(uint16_t value) {
-    const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
-    Put(bytes, 2);
-}
-
-void MasterBuffer::U32(uint32_t value) {
-    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-    Put(bytes, 4);
+void MasterBuffer::PutKept() {
+    if (pass_ != Pass::Write) {
+        return;
+    }
+    // The kept bodies use the lengths counted for them; any other order of the length-prefixed
+    // bodies would give the records after them the wrong lengths.
+    if (nextLength_ != keptLengthsBegin_) {
+        Fault("the kept records were put where other length-prefixed bodies were counted");
+    }
+    Put(kept_.data(), kept_.size());
+    nextLength_ = keptLengthsEnd_;
+    std::string().swap(kept_);
 }
 
 void MasterBuffer::Bytes(const void* data, size_t count) {
@@ -84,7 +108,7 @@ void MasterBuffer::Bytes(const void* data, size_t count) {
 }
 
 void MasterBuffer::U32Array(const uint32_t* values, size_t count) {
-    if (pass_ == Pass::Count) {
+    if (pass_ == Pass::Count && !keeping_) {
         Put(nullptr, count * 4);
         return;
     }
@@ -94,7 +118,7 @@ void MasterBuffer::U32Array(const uint32_t* values, size_t count) {
 }
 
 void MasterBuffer::Chars16(const uint16_t* values, size_t count) {
-    if (pass_ == Pass::Count) {
+    if (pass_ == Pass::Count && !keeping_) {
         Put(nullptr, count * 2);
         return;
     }
@@ -156,7 +180,16 @@ void MasterBuffer::EndLength(const LengthMark& mark) {
     const uint64_t length = end >= mark.start ? end - mark.start : 0;
     if (pass_ == Pass::Count) {
         if (mark.slot < lengths_.size()) {
-            lengths_[mark.slot] = length > kMaxSize ? 0xFFFFFFFFu : static_cast<uint32_t>(length);
+            const uint32_t value =
+                length > kMaxSize ? 0xFFFFFFFFu : static_cast<uint32_t>(length);
+            lengths_[mark.slot] = value;
+            // A kept body gets its length written over the placeholder it was kept with.
+            if (keeping_ && mark.start >= keptStart_ + 4 && mark.start - keptStart_ <= kept_.size()) {
+                const size_t at = static_cast<size_t>(mark.start - keptStart_ - 4);
+                for (size_t i = 0; i < 4; ++i) {
+                    kept_[at + i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+                }
+            }
         }
         return;
     }

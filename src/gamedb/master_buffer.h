@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,9 +44,19 @@ public:
     bool IsWritePass() const { return pass_ == Pass::Write; }
 
     // Primitives -------------------------------------------------------------------------
-    void U8(uint8_t value);
-    void U16(uint16_t value);
-    void U32(uint32_t value);
+    // The small primitives are written for every field of every record, twice: they are
+    // inline, and only a fault leaves the inline path.
+    void U8(uint8_t value) { Put(&value, 1); }
+    void U16(uint16_t value) {
+        const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+        Put(bytes, 2);
+    }
+    void U32(uint32_t value) {
+        const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                                  static_cast<uint8_t>(value >> 16),
+                                  static_cast<uint8_t>(value >> 24)};
+        Put(bytes, 4);
+    }
     // `count` raw bytes of a fixed array.
     void Bytes(const void* data, size_t count);
     // `count` 32-bit values.
@@ -79,6 +90,18 @@ public:
     LengthMark BeginLength();
     void EndLength(const LengthMark& mark);
 
+    // Records kept from the count pass ------------------------------------------------------
+    // Record writers whose bytes do not depend on the pass need not run twice: between
+    // BeginKeeping and EndKeeping the count pass keeps the bytes it counts (length prefixes
+    // filled in when their bodies end), and PutKept in the write pass puts them in place of a
+    // second run of the same writers, using up the lengths counted for them. Primitives that
+    // only reserve (Add) may not be used while keeping.
+    void BeginKeeping();
+    void EndKeeping();
+    void PutKept();
+    // Bytes kept so far (count pass) or still to be put (write pass).
+    size_t KeptSize() const { return kept_.size(); }
+
     // State --------------------------------------------------------------------------------
     // Bytes counted (count pass) or written (write pass) so far.
     uint64_t Position() const { return pass_ == Pass::Count ? counted_ : position_; }
@@ -101,7 +124,27 @@ public:
 
 private:
     // Count pass: adds `count`. Write pass: copies `count` bytes (never past the image).
-    void Put(const void* data, size_t count);
+    void Put(const void* data, size_t count) {
+        if (pass_ == Pass::Count) {
+            counted_ += count;
+            if (keeping_ && count > 0) {
+                Keep(data, count);
+            }
+            if (counted_ <= kMaxSize) {
+                return;
+            }
+        } else if (count <= image_.size() - position_) {
+            if (count > 0) {
+                std::memcpy(image_.data() + position_, data, count);
+                position_ += count;
+            }
+            return;
+        }
+        PutFault();
+    }
+    // The rest of Put once the count passed the largest size or a write would not fit.
+    void PutFault();
+    void Keep(const void* data, size_t count);
     void Fault(std::string text);
 
     Pass pass_ = Pass::Count;
@@ -112,6 +155,11 @@ private:
     size_t nextLength_ = 0;         // next remembered length the write pass uses
     bool faulted_ = false;
     std::string faultText_;
+    bool keeping_ = false;
+    std::string kept_;           // bytes kept by the count pass
+    uint64_t keptStart_ = 0;     // counted position of the first kept byte
+    size_t keptLengthsBegin_ = 0; // remembered lengths opened while keeping: [begin, end)
+    size_t keptLengthsEnd_ = 0;
 };
 
 } // namespace tallo

@@ -180,9 +180,17 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
     }
 
     // 8. Phase 1: the count pass of the country records. Their name look-ups fill the store.
+    // The program's own writer gives the same bytes in both passes (the random numbers restart
+    // before each, names keep the index they got first, the badge checks are remembered): its
+    // records are kept here and put in place by the write pass, unless text lists are wanted,
+    // which only a run in the write pass fills.
+    const bool keepRecords = ownWriter_ && !text_.WantsAny();
     int position = 0;
     random.Restart();
     text_.SetActive(false);
+    if (keepRecords) {
+        buffer.BeginKeeping();
+    }
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
         if (Cancelled(progress)) {
             return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt, err);
@@ -191,6 +199,7 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
         ShowPhase(progress, position, 1, *country, language);
         countryWriter_(buffer, context, *country);
     }
+    buffer.EndKeeping();
 
     // 9. Rules record; the name lists become weights.
     WriteRulesRecord(buffer, context);
@@ -249,7 +258,12 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
         }
         CCountry* country = world_.GetCountry(number);
         ShowPhase(progress, position, 3, *country, language);
-        countryWriter_(buffer, context, *country);
+        if (!keepRecords) {
+            countryWriter_(buffer, context, *country);
+        }
+    }
+    if (keepRecords) {
+        buffer.PutKept();
     }
     text_.SetActive(false);
 

@@ -74,7 +74,9 @@ CountryRecordWriter DefaultCountryRecordWriter();
 // bytes; the write pass fills an image of exactly that size. When the write pass does not
 // fill the image exactly, the build reports the disagreement and writes nothing. The image
 // is written atomically: a failed build leaves an earlier file untouched. The same world and
-// request give the same bytes every time.
+// request give the same bytes every time. With the program's own country record writer and no
+// text lists asked for, the country records are written once: the count pass keeps their
+// bytes and the write pass puts them in place (they do not depend on the pass).
 class MasterBuilder {
 public:
     static constexpr int kProgressRange = 621;
@@ -91,7 +93,11 @@ public:
     MasterBuilder(CWorld& world, MasterBuildRequest request);
 
     // Replaces the country record writer (tests); by default DefaultCountryRecordWriter().
-    void SetCountryRecordWriter(CountryRecordWriter writer) { countryWriter_ = std::move(writer); }
+    // A writer set here always runs in both passes.
+    void SetCountryRecordWriter(CountryRecordWriter writer) {
+        countryWriter_ = std::move(writer);
+        ownWriter_ = false;
+    }
     void SetServices(MasterBuildServices services) { services_ = std::move(services); }
 
     // Runs the build. `progress` receives the texts and the position (may be null); `prompt`
@@ -115,6 +121,7 @@ private:
     CWorld& world_;
     MasterBuildRequest request_;
     CountryRecordWriter countryWriter_;
+    bool ownWriter_ = true; // countryWriter_ is DefaultCountryRecordWriter()
     MasterBuildServices services_;
     NameStore names_;
     ConsoleTextSink text_;

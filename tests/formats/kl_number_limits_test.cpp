@@ -1,0 +1,72 @@
+#include "formats/kl_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tallo {
+namespace {
+
+// Number lines at the edges of the 32-bit range and of the reader's digit loop.
+TEST(KLFileNumberLimits, ValuesAtTheRangeEdgesReadExactlyOrSaturate) {
+    const std::vector<std::pair<std::string, int32_t>> cases = {
+        {"2147483647", INT32_MAX},
+        {"2147483648", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"-2147483647", -2147483647},
+        {"-2147483649", INT32_MIN},
+        {"4294967295", INT32_MAX},
+        {"4294967296", INT32_MAX},
+        {"-4294967296", INT32_MIN},
+        {"42949672960000000000000000000007", INT32_MAX},
+        // Leading zeros are digits like any other, however many there are.
+        {"0000000000000000000000000000012", 12},
+        {"-00000000000000000000000000000002147483648", INT32_MIN},
+        {"+0", 0},
+        {"-0", 0},
+        {"+", 0},
+        {"-", 0},
+        {"\t \v7", 7},
+        {"12 34", 12},
+        {"-3-4", -3},
+        {"9x9", 9},
+    };
+    std::string text;
+    for (const auto& [line, expected] : cases) {
+        text += line + "\r\n";
+    }
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory(text));
+    for (const auto& [line, expected] : cases) {
+        int32_t value = 1;
+        ASSERT_TRUE(file.ReadInt(value)) << line;
+        EXPECT_EQ(value, expected) << line;
+    }
+    int32_t rest = 1;
+    EXPECT_FALSE(file.ReadInt(rest));
+}
+
+TEST(KLFileNumberLimits, LinesWithoutALineEndAndCommaListsReadTheSameNumbers) {
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("-129,256, 300,x,4294967297\n65\r\n  -1"));
+    uint8_t bytes[6] = {9, 9, 9, 9, 9, 9};
+    ASSERT_TRUE(file.ReadByteArray(bytes, 6));
+    // Each element keeps the low bits of its saturated value; the missing sixth becomes 0.
+    const uint8_t expected[6] = {0x7F, 0, 44, 0, 0xFF, 0};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(bytes[i], expected[i]) << i;
+    }
+    int8_t small = 0;
+    ASSERT_TRUE(file.ReadByte(small));
+    EXPECT_EQ(small, 65);
+    int32_t last = 0;
+    ASSERT_TRUE(file.ReadInt(last));
+    EXPECT_EQ(last, -1);
+    EXPECT_FALSE(file.ReadInt(last));
+}
+
+} // namespace
+} // namespace tallo

@@ -1,0 +1,116 @@
+#include "gamedb/master_buffer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace tallo {
+namespace {
+
+using Writer = std::function<void(MasterBuffer&)>;
+
+// A record with nested length-prefixed bodies and every kind of primitive.
+void NestedRecord(MasterBuffer& b, uint8_t tag) {
+    const uint32_t values[3] = {7, 0x01020304u, tag};
+    const uint16_t shorts[2] = {0x1122, tag};
+    const MasterBuffer::LengthMark outer = b.BeginLength();
+    b.U8(tag);
+    b.String("Nordstadt");
+    const MasterBuffer::LengthMark inner = b.BeginLength();
+    b.U32Array(values, 3);
+    b.Chars16(shorts, 2);
+    b.EndLength(inner);
+    b.Block("abc", 3);
+    b.EndLength(outer);
+}
+
+// Both passes run every writer.
+std::string RunTwice(const Writer& before, const Writer& middle, const Writer& after) {
+    MasterBuffer buffer;
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) {
+            EXPECT_TRUE(buffer.StartWritePass());
+        }
+        before(buffer);
+        middle(buffer);
+        after(buffer);
+    }
+    EXPECT_TRUE(buffer.IsComplete()) << buffer.FaultText();
+    return std::string(buffer.Image());
+}
+
+// The middle writer runs in the count pass only; the write pass puts its kept bytes.
+std::string RunKept(const Writer& before, const Writer& middle, const Writer& after) {
+    MasterBuffer buffer;
+    before(buffer);
+    buffer.BeginKeeping();
+    middle(buffer);
+    buffer.EndKeeping();
+    after(buffer);
+    EXPECT_GT(buffer.KeptSize(), 0u);
+    EXPECT_TRUE(buffer.StartWritePass());
+    before(buffer);
+    buffer.PutKept();
+    after(buffer);
+    EXPECT_TRUE(buffer.IsComplete()) << buffer.FaultText();
+    EXPECT_EQ(buffer.KeptSize(), 0u);
+    return std::string(buffer.Image());
+}
+
+TEST(MasterBufferKeeping, KeptRecordsGiveTheBytesOfASecondRunWithTheirLengthsFilledIn) {
+    const Writer before = [](MasterBuffer& b) { NestedRecord(b, 1); };
+    const Writer middle = [](MasterBuffer& b) {
+        NestedRecord(b, 2);
+        b.U16(0xBEEF);
+        NestedRecord(b, 3);
+    };
+    const Writer after = [](MasterBuffer& b) {
+        NestedRecord(b, 4);
+        b.U32(0xCAFEF00Du);
+    };
+    const std::string twice = RunTwice(before, middle, after);
+    const std::string kept = RunKept(before, middle, after);
+    EXPECT_EQ(kept, twice);
+    // Four records of 42 bytes (prefix, tag, "Nordstadt\0", inner body of 16 bytes behind
+    // its prefix, block of 3 behind its length), then 2 + 4 bytes; the first kept record
+    // starts at 42 and carries its own lengths, not the placeholders.
+    ASSERT_EQ(kept.size(), 4u * 42 + 6);
+    auto u32At = [&kept](size_t at) {
+        uint32_t value = 0;
+        for (size_t i = 0; i < 4; ++i) {
+            value |= static_cast<uint32_t>(static_cast<uint8_t>(kept[at + i])) << (8 * i);
+        }
+        return value;
+    };
+    EXPECT_EQ(u32At(42), 38u);
+    EXPECT_EQ(u32At(42 + 4 + 1 + 10), 16u);
+}
+
+TEST(MasterBufferKeeping, AReservationWhileKeepingFaultsTheBuffer) {
+    MasterBuffer buffer;
+    buffer.BeginKeeping();
+    buffer.U8(1);
+    buffer.Add(4);
+    buffer.EndKeeping();
+    EXPECT_TRUE(buffer.Faulted());
+    EXPECT_FALSE(buffer.StartWritePass());
+}
+
+TEST(MasterBufferKeeping, KeptBytesPutOutOfTheirCountedOrderAreReported) {
+    // Two bodies counted before the kept one: putting the kept bytes first would hand them
+    // lengths that were counted for other bodies.
+    MasterBuffer buffer;
+    NestedRecord(buffer, 1);
+    buffer.BeginKeeping();
+    NestedRecord(buffer, 2);
+    buffer.EndKeeping();
+    ASSERT_TRUE(buffer.StartWritePass());
+    buffer.PutKept();
+    NestedRecord(buffer, 1);
+    EXPECT_TRUE(buffer.Faulted());
+    EXPECT_FALSE(buffer.IsComplete());
+}
+
+} // namespace
+} // namespace tallo
