@@ -110,12 +110,6 @@ constexpr size_t HeadOffset(int chain) {
     return offset;
 }
 
-// How far back a link may reach: the near distance for the nearest position with the same
-// three bytes, the window for the chains.
-constexpr size_t Reach(int chain) {
-    return chain == 0 ? kNearDistance : kWindow - 1;
-}
-
 // The match search of the greedy matcher. At each position the matcher considers the earlier
 // positions of the window that start with the same three bytes, nearest first, and keeps the
 // one whose match length minus the size of its command (its gain) is largest; a tie keeps the
@@ -139,14 +133,16 @@ constexpr size_t Reach(int chain) {
 //
 // Which positions precede a position in a chain depends on the input alone, not on the
 // matches chosen, so the links are worked out ahead of the search, a block at a time, in one
-// tight pass. Each link is the distance back to the previous position with the same hash
-// (hashes stand for the keys; a collision only adds a candidate that fails), 0 when there is
-// none within reach.
+// tight pass. Each link is the previous position with the same hash, plus one (hashes stand for
+// the keys; a collision only adds a candidate that fails), 0 when there is none. Links are
+// whole positions rather than distances, so that entering a position costs no range check; a
+// walk stops at the window's lower end, so links to positions that left it (whose slots in the
+// ring may hold newer ones) are never followed.
 class MatchFinder {
 public:
     MatchFinder(const uint8_t* input, size_t n)
         : input_(input), n_(n), heads_(new uint32_t[kHeadsSize]()),
-          links_(new uint16_t[kLinksSize]) {}
+          links_(new uint32_t[kLinksSize]) {}
 
     // The best match at p (p + 8 <= n) of at most `longest` bytes (at least 4) from
     // positions of at least `lowest`. Searches come in increasing order of p.
@@ -157,6 +153,7 @@ public:
             prepared_ = end;
         }
         const ptrdiff_t low = static_cast<ptrdiff_t>(lowest);
+        low_ = low;
         const ptrdiff_t nearLowest =
             static_cast<ptrdiff_t>(p >= kNearDistance ? p - kNearDistance : 0);
         Walk walk;
@@ -196,7 +193,7 @@ private:
     struct Walk {
         int chain = kFirstKeyChain;                     // the chain walked
         size_t climbAt = kChainKey[kFirstKeyChain + 1]; // need that calls for the next chain
-        const uint16_t* links = nullptr;                // its links
+        const uint32_t* links = nullptr;                // its links
         ptrdiff_t m = -1;                               // next candidate, -1 for none
         Match best;
         // Smallest length that can still win, nearer than 1024 and from there on; every
@@ -210,7 +207,7 @@ private:
     // Walks the candidates down to `bound`, all in the near range or all in the far one.
     template <bool Near> Walk Search(Walk walk, size_t p, size_t longest, ptrdiff_t bound) const {
         const uint8_t* here = input_ + p;
-        const uint16_t* links = walk.links;
+        const uint32_t* links = walk.links;
         ptrdiff_t m = walk.m;
         size_t need = walk.need;
         while (m >= bound) {
@@ -258,17 +255,17 @@ private:
         walk.m = FirstNotAbove(walk.links, p, limit);
     }
 
-    const uint16_t* Links(int chain) const { return links_.get() + kRing * chain; }
+    const uint32_t* Links(int chain) const { return links_.get() + kRing * chain; }
 
     // The position before `position` in a chain, -1 when there is none within reach.
-    static ptrdiff_t Previous(const uint16_t* links, ptrdiff_t position) {
-        const uint16_t back = links[static_cast<size_t>(position) % kRing];
-        return back == 0 ? -1 : position - back;
+    static ptrdiff_t Previous(const uint32_t* links, ptrdiff_t position) {
+        return static_cast<ptrdiff_t>(links[static_cast<size_t>(position) % kRing]) - 1;
     }
 
-    // The newest position of p's chain not above `limit` (-1 for none).
-    static ptrdiff_t FirstNotAbove(const uint16_t* links, size_t p, ptrdiff_t limit) {
-        if (limit < 0) {
+    // The newest position of p's chain not above `limit` (-1 for none, also when `limit` lies
+    // below the current search's window).
+    ptrdiff_t FirstNotAbove(const uint32_t* links, size_t p, ptrdiff_t limit) const {
+        if (limit < low_) {
             return -1;
         }
         ptrdiff_t m = Previous(links, static_cast<ptrdiff_t>(p));
@@ -291,34 +288,39 @@ private:
         }
     }
 
-    template <int Chain> void Link(uint32_t* heads, uint16_t* links, size_t q, uint64_t word) {
-        uint16_t& link = links[kRing * Chain + q % kRing];
-        if (kChainKey[Chain] > 8 && q + kChainKey[Chain] > n_) {
+    template <int Chain, bool Checked>
+    void Link(uint32_t* heads, uint32_t* links, size_t q, uint64_t word) {
+        uint32_t& link = links[kRing * Chain + q % kRing];
+        if (Checked && kChainKey[Chain] > 8 && q + kChainKey[Chain] > n_) {
             link = 0; // no key: no match of this length can start here
             return;
         }
-        // A hash not seen before has a head of 0: the link then leads out of reach or to
-        // position -1, which ends the chain just as well.
         uint32_t& head = heads[HeadOffset(Chain) + Hash<kHashBits[Chain]>(KeyOf<Chain>(q, word))];
-        const size_t back = q + 1 - head;
-        link = back <= Reach(Chain) ? static_cast<uint16_t>(back) : 0;
+        link = head;
         head = static_cast<uint32_t>(q + 1);
     }
 
-    template <int... Chain>
-    void LinkAll(uint32_t* heads, uint16_t* links, size_t q, uint64_t word,
+    template <bool Checked, int... Chain>
+    void LinkAll(uint32_t* heads, uint32_t* links, size_t q, uint64_t word,
                  std::integer_sequence<int, Chain...>) {
-        (Link<Chain>(heads, links, q, word), ...);
+        (Link<Chain, Checked>(heads, links, q, word), ...);
     }
 
     // Works out the links of the positions from `begin` up to `end` (exclusive; at most
     // n - 7, so that 8 bytes can be read at each).
     void Prepare(size_t begin, size_t end) {
         uint32_t* heads = heads_.get();
-        uint16_t* links = links_.get();
-        for (size_t q = begin; q < end; ++q) {
-            LinkAll(heads, links, q, Load64(input_ + q),
-                    std::make_integer_sequence<int, kChainCount>());
+        uint32_t* links = links_.get();
+        constexpr size_t kLongestKey = kChainKey[kChainCount - 1];
+        const size_t unchecked = n_ >= kLongestKey ? std::min(end, n_ - kLongestKey + 1) : begin;
+        size_t q = begin;
+        for (; q < unchecked; ++q) {
+            LinkAll<false>(heads, links, q, Load64(input_ + q),
+                           std::make_integer_sequence<int, kChainCount>());
+        }
+        for (; q < end; ++q) {
+            LinkAll<true>(heads, links, q, Load64(input_ + q),
+                          std::make_integer_sequence<int, kChainCount>());
         }
     }
 
@@ -346,9 +348,10 @@ private:
     const uint8_t* input_;
     size_t n_;
     size_t prepared_ = 0; // links are known for the positions below this
+    ptrdiff_t low_ = 0;   // lowest candidate of the current search
     // Newest position plus one of every hash of every chain (0: none yet).
     std::unique_ptr<uint32_t[]> heads_;
-    std::unique_ptr<uint16_t[]> links_;
+    std::unique_ptr<uint32_t[]> links_;
 };
 
 } // namespace

@@ -171,6 +171,31 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherAtEveryCommandLimit) {
     }
 }
 
+TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherAtTheWindowsEdge) {
+    // A piece repeated at distances just inside, at and just beyond the window (16383 back is
+    // the farthest a match may reach), over more than one block of positions and with long runs
+    // of one byte in between: links to positions that left the window must never be followed.
+    std::mt19937 random(4);
+    std::uniform_int_distribution<int> letter(0, 25);
+    Bytes piece(40);
+    for (uint8_t& b : piece) {
+        b = static_cast<uint8_t>('a' + letter(random));
+    }
+    for (size_t distance : {16380, 16382, 16383, 16384, 16385, 16390}) {
+        Bytes input;
+        for (int copy = 0; copy < 5; ++copy) {
+            input.insert(input.end(), piece.begin(), piece.end());
+            const size_t filler = distance - piece.size();
+            for (size_t i = 0; i < filler; ++i) {
+                input.push_back(i % 4000 < 3000 ? uint8_t('0')
+                                                : static_cast<uint8_t>('A' + letter(random)));
+            }
+        }
+        ASSERT_EQ(PackBlock(input.data(), input.size()), ReferencePack(input))
+            << "distance " << distance;
+    }
+}
+
 TEST(PackBlockEncoderTest, StaysWithinTheBoundAndRefusesWhatTheHeaderCannotHold) {
     std::mt19937 random(8);
     for (size_t n = 0; n < 3000; n += 13) {
