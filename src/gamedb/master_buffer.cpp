@@ -1,5 +1,6 @@
 #include "gamedb/master_buffer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <utility>
@@ -16,7 +17,8 @@ void MasterBuffer::Clear() {
     faulted_ = false;
     faultText_.clear();
     keeping_ = false;
-    std::string().swap(kept_);
+    std::vector<uint8_t>().swap(kept_);
+    keptSize_ = 0;
     keptStart_ = 0;
     keptLengthsBegin_ = 0;
     keptLengthsEnd_ = 0;
@@ -59,15 +61,20 @@ void MasterBuffer::PutFault() {
     position_ = image_.size();
 }
 
+// The slow path of keeping: room for more bytes, or a reservation.
 void MasterBuffer::Keep(const void* data, size_t count) {
+    if (count > kept_.size() - keptSize_) {
+        kept_.resize(std::max(kept_.size() * 2, keptSize_ + std::max<size_t>(count, 1 << 16)));
+    }
     if (data == nullptr) {
         // Only a reservation passes no bytes; what it stands for is written later, so the kept
         // bytes could not be the written ones.
         Fault("bytes were reserved while records were kept");
-        kept_.append(count, '\0');
-        return;
+        std::memset(kept_.data() + keptSize_, 0, count);
+    } else {
+        std::memcpy(kept_.data() + keptSize_, data, count);
     }
-    kept_.append(static_cast<const char*>(data), count);
+    keptSize_ += count;
 }
 
 void MasterBuffer::BeginKeeping() {
@@ -75,7 +82,7 @@ void MasterBuffer::BeginKeeping() {
         return;
     }
     keeping_ = true;
-    kept_.clear();
+    keptSize_ = 0;
     keptStart_ = counted_;
     keptLengthsBegin_ = lengths_.size();
     keptLengthsEnd_ = keptLengthsBegin_;
@@ -98,9 +105,10 @@ void MasterBuffer::PutKept() {
     if (nextLength_ != keptLengthsBegin_) {
         Fault("the kept records were put where other length-prefixed bodies were counted");
     }
-    Put(kept_.data(), kept_.size());
+    Put(kept_.data(), keptSize_);
     nextLength_ = keptLengthsEnd_;
-    std::string().swap(kept_);
+    std::vector<uint8_t>().swap(kept_);
+    keptSize_ = 0;
 }
 
 void MasterBuffer::Bytes(const void* data, size_t count) {
@@ -184,10 +192,10 @@ void MasterBuffer::EndLength(const LengthMark& mark) {
                 length > kMaxSize ? 0xFFFFFFFFu : static_cast<uint32_t>(length);
             lengths_[mark.slot] = value;
             // A kept body gets its length written over the placeholder it was kept with.
-            if (keeping_ && mark.start >= keptStart_ + 4 && mark.start - keptStart_ <= kept_.size()) {
+            if (keeping_ && mark.start >= keptStart_ + 4 && mark.start - keptStart_ <= keptSize_) {
                 const size_t at = static_cast<size_t>(mark.start - keptStart_ - 4);
                 for (size_t i = 0; i < 4; ++i) {
-                    kept_[at + i] = static_cast<char>((value >> (8 * i)) & 0xFFu);
+                    kept_[at + i] = static_cast<uint8_t>(value >> (8 * i));
                 }
             }
         }

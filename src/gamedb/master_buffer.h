@@ -100,7 +100,7 @@ public:
     void EndKeeping();
     void PutKept();
     // Bytes kept so far (count pass) or still to be put (write pass).
-    size_t KeptSize() const { return kept_.size(); }
+    size_t KeptSize() const { return keptSize_; }
 
     // State --------------------------------------------------------------------------------
     // Bytes counted (count pass) or written (write pass) so far.
@@ -128,7 +128,12 @@ private:
         if (pass_ == Pass::Count) {
             counted_ += count;
             if (keeping_ && count > 0) {
-                Keep(data, count);
+                if (data != nullptr && count <= kept_.size() - keptSize_) {
+                    std::memcpy(kept_.data() + keptSize_, data, count);
+                    keptSize_ += count;
+                } else {
+                    Keep(data, count);
+                }
             }
             if (counted_ <= kMaxSize) {
                 return;
@@ -156,7 +161,8 @@ private:
     bool faulted_ = false;
     std::string faultText_;
     bool keeping_ = false;
-    std::string kept_;           // bytes kept by the count pass
+    std::vector<uint8_t> kept_;  // bytes kept by the count pass: the first keptSize_ of it
+    size_t keptSize_ = 0;
     uint64_t keptStart_ = 0;     // counted position of the first kept byte
     size_t keptLengthsBegin_ = 0; // remembered lengths opened while keeping: [begin, end)
     size_t keptLengthsEnd_ = 0;

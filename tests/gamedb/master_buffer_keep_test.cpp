@@ -87,6 +87,21 @@ TEST(MasterBufferKeeping, KeptRecordsGiveTheBytesOfASecondRunWithTheirLengthsFil
     EXPECT_EQ(u32At(42 + 4 + 1 + 10), 16u);
 }
 
+TEST(MasterBufferKeeping, KeptRecordsLargerThanTheFirstRoomKeepEveryByte) {
+    std::string big(150000, '\0');
+    for (size_t i = 0; i < big.size(); ++i) {
+        big[i] = static_cast<char>(i * 7 % 251);
+    }
+    const Writer none = [](MasterBuffer&) {};
+    const Writer middle = [&big](MasterBuffer& b) {
+        for (uint8_t tag = 0; tag < 40; ++tag) {
+            NestedRecord(b, tag);
+            b.Bytes(big.data(), big.size() / (tag + 1));
+        }
+    };
+    EXPECT_EQ(RunKept(none, middle, none), RunTwice(none, middle, none));
+}
+
 TEST(MasterBufferKeeping, AReservationWhileKeepingFaultsTheBuffer) {
     MasterBuffer buffer;
     buffer.BeginKeeping();
