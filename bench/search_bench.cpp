@@ -56,9 +56,8 @@ void BM_PlainWalk(benchmark::State& state) {
         unsigned touched = 0;
         const auto visit = [&](uint32_t id) {
             if (const CPlayer* player = world.FindPlayer(id)) {
-                touched += static_cast<unsigned char>(player->Surname().empty()
-                                                          ? 0
-                                                          : player->Surname()[0]);
+                touched += static_cast<unsigned char>(
+                    player->Surname().empty() ? 0 : player->Surname()[0]);
                 ++persons;
             }
         };

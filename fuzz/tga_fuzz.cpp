@@ -158,9 +158,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!TgaToBmp(input.get(), size, image)) {
         TALLO_FUZZ_CHECK(image.Empty());
         // Only a short header or a picture above the cap is refused.
-        TALLO_FUZZ_CHECK(size < 18 ||
-                         DibImage::FileSize(GetLittle16(data + 12), GetLittle16(data + 14)) >
-                             kMaxTgaBmpBytes);
+        TALLO_FUZZ_CHECK(size < 18 || DibImage::FileSize(GetLittle16(data + 12),
+                                                         GetLittle16(data + 14)) > kMaxTgaBmpBytes);
         return 0;
     }
     CheckBmp(image, GetLittle16(data + 12), GetLittle16(data + 14));

@@ -67,8 +67,8 @@ const ScreenRegistration adminReport("admin_report", [](ScreenContext& context) 
     ScreenEditor editor(context, "admin-report");
     const std::string caption = LoadString(kProductString);
     AdminToolRunner runner(*editor.session, editor.prompt, caption, nullptr);
-    const AdminRunResult result = runner.Run(Command::kAdminRemoveUnusedStadiums,
-                                             BusiestCountry(editor.session->World()), 0);
+    const AdminRunResult result =
+        runner.Run(Command::kAdminRemoveUnusedStadiums, BusiestCountry(editor.session->World()), 0);
     // The box as the editor's prompt shows it.
     QMessageBox box(QMessageBox::Information, ToQString(caption), ToQString(result.report),
                     QMessageBox::Ok);

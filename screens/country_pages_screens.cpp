@@ -56,19 +56,17 @@ const ScreenRegistration poolPage("country_playerpool", PageScreen<CDlgPlayerpoo
 const ScreenRegistration coachPage("country_nationalcoach",
                                    PageScreen<CDlgLandNationalcoach>(0, 0));
 
-const ScreenRegistration poolChange("country_playerpool_change",
-                                    WidgetScreen([](ScreenContext& context) {
-                                        const CountryEditContext& edit = Context(context);
-                                        const CCountry& country =
-                                            *context.world->GetCountry(edit.country);
-                                        size_t entry = 0;
-                                        while (entry + 1 < country.PlayerPool().size() &&
-                                               !country.PlayerPool()[entry].InUse()) {
-                                            ++entry;
-                                        }
-                                        return std::make_unique<CDlgPlayerpoolChange>(
-                                            nullptr, edit, entry);
-                                    }));
+const ScreenRegistration
+    poolChange("country_playerpool_change", WidgetScreen([](ScreenContext& context) {
+                   const CountryEditContext& edit = Context(context);
+                   const CCountry& country = *context.world->GetCountry(edit.country);
+                   size_t entry = 0;
+                   while (entry + 1 < country.PlayerPool().size() &&
+                          !country.PlayerPool()[entry].InUse()) {
+                       ++entry;
+                   }
+                   return std::make_unique<CDlgPlayerpoolChange>(nullptr, edit, entry);
+               }));
 
 } // namespace
 

@@ -31,9 +31,7 @@ class DoublesWorld : public JournalTarget {
 public:
     DoublesWorld() : journal_(*this) {}
     CWorld& World() override { return world_; }
-    DatabaseContents ExchangeContents(DatabaseContents replacement) override {
-        return replacement;
-    }
+    DatabaseContents ExchangeContents(DatabaseContents replacement) override { return replacement; }
     void Changed(const ChangeScope*) override {}
     ChangeJournal& Journal() { return journal_; }
 
@@ -116,8 +114,8 @@ QImage PrintedPage(ScreenContext& context) {
     auto dialog = MakeDialog(context);
     dialog->ScopeRadio(DoublesScope::All).click();
     const PrintedList printed = PrintedList::From(dialog->List(), CPlayerDouble::ListTitle());
-    const QString language =
-        context.language == InterfaceLanguage::Russian ? QStringLiteral("ru") : QStringLiteral("en");
+    const QString language = context.language == InterfaceLanguage::Russian ? QStringLiteral("ru")
+                                                                            : QStringLiteral("en");
     const QString folder = QFileInfo(QString::fromStdString(context.install)).dir().path();
     PrintListToPdf(folder + QStringLiteral("/doubles_print_page-%1.pdf").arg(language), printed);
     return RenderListPage(printed, 0, 100);

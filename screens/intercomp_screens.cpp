@@ -96,8 +96,7 @@ const ScreenRegistration southAmerica("intercomp_south_america",
 const ScreenRegistration stadiumChooser("choose_stadium", [](ScreenContext& screen) {
     const SampleChoices sample(*screen.world);
     StadiumChooserModel model(*screen.world, screen.world->Language());
-    model.Preset(sample.stadiumCountry,
-                 sample.venues.empty() ? 0 : sample.venues.back());
+    model.Preset(sample.stadiumCountry, sample.venues.empty() ? 0 : sample.venues.back());
     CDlgChooseStadium dialog(model);
     return GrabShown(dialog);
 });

@@ -40,18 +40,19 @@ const CountryEditContext& Context(ScreenContext& context) {
     return edit;
 }
 
-const ScreenRegistration leagueSystemPage(
-    "country_league_system", WidgetScreen([](ScreenContext& context) {
-        auto page = std::make_unique<CDlgLandLeagueSystem>(nullptr, Context(context));
-        page->FillCountry();
-        page->resize(820, 560);
-        return page;
-    }));
+const ScreenRegistration leagueSystemPage("country_league_system",
+                                          WidgetScreen([](ScreenContext& context) {
+                                              auto page = std::make_unique<CDlgLandLeagueSystem>(
+                                                  nullptr, Context(context));
+                                              page->FillCountry();
+                                              page->resize(820, 560);
+                                              return page;
+                                          }));
 
-const ScreenRegistration leagueDataDialog(
-    "country_league_data", WidgetScreen([](ScreenContext& context) {
-        return std::make_unique<CDlgLeagueData>(Context(context), 0);
-    }));
+const ScreenRegistration
+    leagueDataDialog("country_league_data", WidgetScreen([](ScreenContext& context) {
+                         return std::make_unique<CDlgLeagueData>(Context(context), 0);
+                     }));
 
 } // namespace
 

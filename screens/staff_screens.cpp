@@ -61,8 +61,7 @@ const PersonEditContext& Context(ScreenContext& context) {
     return edit;
 }
 
-template <class Page>
-ScreenCapture PageScreen(int role, bool staff = false) {
+template <class Page> ScreenCapture PageScreen(int role, bool staff = false) {
     return WidgetScreen([role, staff](ScreenContext& context) {
         auto page = std::make_unique<Page>(nullptr, Context(context));
         page->SetPerson(ClubPerson(context, role, staff));

@@ -39,7 +39,7 @@ std::string ProgramFolder() {
     return failure ? std::string() : self.parent_path().string();
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     std::vector<std::string> arguments(argv + 1, argv + argc);

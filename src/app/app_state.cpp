@@ -7,4 +7,4 @@ AppState& AppState::Instance() {
     return state;
 }
 
-}  // namespace tallo
+} // namespace tallo

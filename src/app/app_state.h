@@ -29,6 +29,8 @@ private:
     FolderTable folders_;
 };
 
-inline bool IsAdminMode() { return AppState::Instance().IsAdminMode(); }
+inline bool IsAdminMode() {
+    return AppState::Instance().IsAdminMode();
+}
 
-}  // namespace tallo
+} // namespace tallo

@@ -56,7 +56,7 @@ void ApplyArgument(const std::string& argument, BuildOptions& options) {
     }
 }
 
-}  // namespace
+} // namespace
 
 BuildOptions ParseCommandLine(const std::vector<std::string>& arguments) {
     BuildOptions options;
@@ -66,4 +66,4 @@ BuildOptions ParseCommandLine(const std::vector<std::string>& arguments) {
     return options;
 }
 
-}  // namespace tallo
+} // namespace tallo

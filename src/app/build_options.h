@@ -8,13 +8,13 @@ namespace tallo {
 
 // Option bits of build mode, named by the command-line words that set them.
 namespace BuildOption {
-constexpr uint32_t kConsole = 0x01;        // "ps2": one Master<language>.dat per language
-constexpr uint32_t kOutputBadge = 0x04;    // "OutputBadge": badges.txt
-constexpr uint32_t kOutputKits = 0x08;     // "OutputKits": kits.txt
-constexpr uint32_t kOutputStadium = 0x10;  // "OutputStadium": stadium.txt
-constexpr uint32_t kKillData = 0x20;       // "killdata": trim one country before the build
-constexpr uint32_t kLogConsole = 0x40;     // "logPS2": logPS2_Database.txt
-}  // namespace BuildOption
+constexpr uint32_t kConsole = 0x01;       // "ps2": one Master<language>.dat per language
+constexpr uint32_t kOutputBadge = 0x04;   // "OutputBadge": badges.txt
+constexpr uint32_t kOutputKits = 0x08;    // "OutputKits": kits.txt
+constexpr uint32_t kOutputStadium = 0x10; // "OutputStadium": stadium.txt
+constexpr uint32_t kKillData = 0x20;      // "killdata": trim one country before the build
+constexpr uint32_t kLogConsole = 0x40;    // "logPS2": logPS2_Database.txt
+} // namespace BuildOption
 
 // Language numbers of the command line and of the database.
 enum Language : int32_t { kGerman = 0, kEnglish = 1, kFrench = 2, kSpanish = 3 };
@@ -37,4 +37,4 @@ struct BuildOptions {
 // A folder longer than the buffer is refused (the field keeps its earlier value).
 BuildOptions ParseCommandLine(const std::vector<std::string>& arguments);
 
-}  // namespace tallo
+} // namespace tallo

@@ -13,7 +13,7 @@ bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-}  // namespace
+} // namespace
 
 void NormalisePath(std::string& path) {
     for (char& c : path) {
@@ -42,8 +42,8 @@ bool SetUpFoldersAt(FolderTable& table, const std::string& root,
     result.city = result.root + "/city";
 
     for (const std::string* entry :
-         {&result.root, &result.database, &result.languageCode, &result.dataOrg,
-          &result.script, &result.badges, &result.sponsors, &result.picture, &result.city}) {
+         {&result.root, &result.database, &result.languageCode, &result.dataOrg, &result.script,
+          &result.badges, &result.sponsors, &result.picture, &result.city}) {
         if (entry->size() >= FolderTable::kBufferSize) {
             return false;
         }
@@ -60,4 +60,4 @@ bool SetUpFolders(FolderTable& table, const std::string& databaseFolder) {
     return SetUpFoldersAt(table, current, databaseFolder);
 }
 
-}  // namespace tallo
+} // namespace tallo

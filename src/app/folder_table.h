@@ -10,15 +10,15 @@ namespace tallo {
 struct FolderTable {
     static constexpr size_t kBufferSize = 260;
 
-    std::string root;          // the current folder, normalised
-    std::string database;      // the database folder name as handed in
-    std::string languageCode;  // subfolder of the per-language text tables
-    std::string dataOrg;       // <root>/database/dataOrg
-    std::string script;        // <root>/script: competition definition files
-    std::string badges;        // <root>/badges: badge pictures
-    std::string sponsors;      // <root>/sponsors
-    std::string picture;       // <root>/picture
-    std::string city;          // <root>/city
+    std::string root;         // the current folder, normalised
+    std::string database;     // the database folder name as handed in
+    std::string languageCode; // subfolder of the per-language text tables
+    std::string dataOrg;      // <root>/database/dataOrg
+    std::string script;       // <root>/script: competition definition files
+    std::string badges;       // <root>/badges: badge pictures
+    std::string sponsors;     // <root>/sponsors
+    std::string picture;      // <root>/picture
+    std::string city;         // <root>/city
 };
 
 // Rewrites a path in place: "\" becomes "/", the capital umlauts become small ones and
@@ -32,7 +32,6 @@ void NormalisePath(std::string& path);
 // fit its 260-byte buffer.
 bool SetUpFolders(FolderTable& table, const std::string& databaseFolder);
 // The same with a given root (already the long form of a folder; normalised here).
-bool SetUpFoldersAt(FolderTable& table, const std::string& root,
-                    const std::string& databaseFolder);
+bool SetUpFoldersAt(FolderTable& table, const std::string& root, const std::string& databaseFolder);
 
-}  // namespace tallo
+} // namespace tallo

@@ -35,7 +35,6 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-
 } // namespace
 
 TrimOutcome TrimCountryClubs(CCountry& country, size_t limit, IPrompt& prompt, size_t& removed) {

@@ -45,7 +45,7 @@ enum class TrimOutcome {
 
 struct MasterBuildReport {
     bool countryListRead = false;
-    bool worldLoaded = false; // at least one country file was read
+    bool worldLoaded = false;              // at least one country file was read
     std::vector<LoadFinding> loadFindings; // what the load found damaged (also printed)
     TrimOutcome trim = TrimOutcome::NotAsked;
     size_t clubsRemoved = 0;

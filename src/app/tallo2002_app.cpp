@@ -38,7 +38,7 @@ bool SplashAllowed(const std::vector<std::string>& arguments) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 CTallo2002App::CTallo2002App(AppServices services) : services_(std::move(services)) {
     if (services_.environment == nullptr) {
@@ -72,8 +72,7 @@ bool CTallo2002App::InitInstance(const std::vector<std::string>& arguments) {
         return End(Outcome::UnsupportedFolder);
     }
     if (CurrentFolder().size() >= FolderTable::kBufferSize) {
-        services_.prompt->ShowMessage(LoadString(kFolderTooLongString),
-                                      LoadString(kProductString));
+        services_.prompt->ShowMessage(LoadString(kFolderTooLongString), LoadString(kProductString));
         return End(Outcome::FolderTooLong);
     }
     if (!FileExists(kGameArchive)) {
@@ -144,4 +143,4 @@ bool CTallo2002App::HasUnsupportedFolderCharacters() const {
     return documents && !CanEncode(*documents, page);
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -20,7 +20,7 @@ class InstanceLock;
 struct AppServices {
     IPrompt* prompt = nullptr;
     const Environment* environment = nullptr;
-    std::ostream* out = nullptr;  // build mode's progress lines
+    std::ostream* out = nullptr; // build mode's progress lines
     std::function<void(int32_t language, uint32_t optionBits)> runMasterBuild;
     std::function<void()> runMainWindow;
 };
@@ -36,13 +36,13 @@ public:
     // How the last InitInstance ended.
     enum class Outcome {
         NotRun,
-        AlreadyRunning,     // another editor holds the lock: silent end
-        NotInstalled,       // no installation folder found (message 900)
-        UnsupportedFolder,  // a folder the 8-bit code page cannot spell (message 888)
-        FolderTooLong,      // the installation folder or the "path" folder is too long
-        Incomplete,         // data/zdata_06.big missing (message 896)
-        Built,              // build mode ran
-        EditorClosed,       // the main window ran and closed
+        AlreadyRunning,    // another editor holds the lock: silent end
+        NotInstalled,      // no installation folder found (message 900)
+        UnsupportedFolder, // a folder the 8-bit code page cannot spell (message 888)
+        FolderTooLong,     // the installation folder or the "path" folder is too long
+        Incomplete,        // data/zdata_06.big missing (message 896)
+        Built,             // build mode ran
+        EditorClosed,      // the main window ran and closed
     };
 
     explicit CTallo2002App(AppServices services);
@@ -75,4 +75,4 @@ private:
     bool splashEnabled_ = false;
 };
 
-}  // namespace tallo
+} // namespace tallo

@@ -32,29 +32,29 @@ typedef struct TalloKitData {
 
 /* The twelve values of the kit now shown (call 3). */
 enum TalloKitBlock {
-    TALLO_KIT_BLOCK_KIT = 0,         /* 0 first kit, 1 second */
-    TALLO_KIT_BLOCK_STYLES = 1,      /* three styles, values 1 to 3 */
-    TALLO_KIT_BLOCK_COLOURS = 4,     /* four colours 0x00RRGGBB (8 bits a channel), 4 to 7 */
+    TALLO_KIT_BLOCK_KIT = 0,     /* 0 first kit, 1 second */
+    TALLO_KIT_BLOCK_STYLES = 1,  /* three styles, values 1 to 3 */
+    TALLO_KIT_BLOCK_COLOURS = 4, /* four colours 0x00RRGGBB (8 bits a channel), 4 to 7 */
     TALLO_KIT_BLOCK_COLOUR_ENTRY = 8,
-    TALLO_KIT_BLOCK_SIZE = 12        /* values 9 to 11 are 0 */
+    TALLO_KIT_BLOCK_SIZE = 12 /* values 9 to 11 are 0 */
 };
 
 /* The twelve kit colour values given with a head (call 4): three colours of the club's first
  * kit as 0x00RRGGBB, then the same three as triples of record bytes (0 to 63). */
 enum TalloHeadColourBlock {
-    TALLO_HEAD_COLOURS_PACKED = 0,   /* values 0 to 2 */
-    TALLO_HEAD_COLOURS_TRIPLES = 3,  /* values 3 to 11 */
+    TALLO_HEAD_COLOURS_PACKED = 0,  /* values 0 to 2 */
+    TALLO_HEAD_COLOURS_TRIPLES = 3, /* values 3 to 11 */
     TALLO_HEAD_COLOURS_SIZE = 12
 };
 
 /* The five look values of the look editor (call 4), each the list's value, 0 when nothing is
  * chosen. */
 enum TalloLookValue {
-    TALLO_LOOK_FACE_TYPE = 0,        /* face and skin type, 1 to 25 */
-    TALLO_LOOK_HAIR_COLOUR = 1,      /* 1 blond, 2 chestnut, 3 grey, 4 black, 5 red */
-    TALLO_LOOK_HAIR_STYLE = 2,       /* 0 to 10 */
-    TALLO_LOOK_BEARD = 3,            /* beard and moustache */
-    TALLO_LOOK_SPECIAL_FACE = 4,     /* a special face of the face table, 0 for none */
+    TALLO_LOOK_FACE_TYPE = 0,    /* face and skin type, 1 to 25 */
+    TALLO_LOOK_HAIR_COLOUR = 1,  /* 1 blond, 2 chestnut, 3 grey, 4 black, 5 red */
+    TALLO_LOOK_HAIR_STYLE = 2,   /* 0 to 10 */
+    TALLO_LOOK_BEARD = 3,        /* beard and moustache */
+    TALLO_LOOK_SPECIAL_FACE = 4, /* a special face of the face table, 0 for none */
     TALLO_LOOK_SIZE = 5
 };
 

@@ -17,7 +17,8 @@ namespace tallo {
 
 // The editor's own dialog texts (menus, labels, captions that have no number in the string
 // table), keyed by a dotted name such as "main.menu.file", in Russian and English. The table is
-// resources/dialog_texts*.inc (one file per group of windows); a key that is not in them does not compile:
+// resources/dialog_texts*.inc (one file per group of windows); a key that is not in them does not
+// compile:
 //
 //     menu->setTitle(ToQString(DialogText("main.menu.file")));
 //

@@ -383,7 +383,8 @@ void CKLFile::NoteFinding(std::string what) {
 
 size_t CKLFile::CurrentLine() const {
     const size_t end = std::min(position_, data_.size());
-    return 1 + static_cast<size_t>(std::count(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
+    return 1 + static_cast<size_t>(std::count(
+                   data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end), '\n'));
 }
 
 bool CKLFile::FindSection(std::string_view name) {

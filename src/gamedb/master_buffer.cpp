@@ -188,8 +188,7 @@ void MasterBuffer::EndLength(const LengthMark& mark) {
     const uint64_t length = end >= mark.start ? end - mark.start : 0;
     if (pass_ == Pass::Count) {
         if (mark.slot < lengths_.size()) {
-            const uint32_t value =
-                length > kMaxSize ? 0xFFFFFFFFu : static_cast<uint32_t>(length);
+            const uint32_t value = length > kMaxSize ? 0xFFFFFFFFu : static_cast<uint32_t>(length);
             lengths_[mark.slot] = value;
             // A kept body gets its length written over the placeholder it was kept with.
             if (keeping_ && mark.start >= keptStart_ + 4 && mark.start - keptStart_ <= keptSize_) {

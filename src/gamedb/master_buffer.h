@@ -161,9 +161,9 @@ private:
     bool faulted_ = false;
     std::string faultText_;
     bool keeping_ = false;
-    std::vector<uint8_t> kept_;  // bytes kept by the count pass: the first keptSize_ of it
+    std::vector<uint8_t> kept_; // bytes kept by the count pass: the first keptSize_ of it
     size_t keptSize_ = 0;
-    uint64_t keptStart_ = 0;     // counted position of the first kept byte
+    uint64_t keptStart_ = 0;      // counted position of the first kept byte
     size_t keptLengthsBegin_ = 0; // remembered lengths opened while keeping: [begin, end)
     size_t keptLengthsEnd_ = 0;
 };

@@ -36,8 +36,8 @@ private:
 };
 
 // Calls `onLine` with each line of `text` as TextLines gives them.
-template <typename OnLine> void ForEachTableLine(std::string_view text, size_t maxLength,
-                                                 OnLine&& onLine) {
+template <typename OnLine>
+void ForEachTableLine(std::string_view text, size_t maxLength, OnLine&& onLine) {
     TextLines lines(text, maxLength);
     std::string_view line;
     while (lines.Next(line)) {
@@ -47,8 +47,8 @@ template <typename OnLine> void ForEachTableLine(std::string_view text, size_t m
 
 // Reads the table file at `path` (see ReadTableFile) and calls `onLine` with each of its lines.
 // False, and no call, when the file cannot be read.
-template <typename OnLine> bool LoadTableLines(const std::string& path, size_t maxLength,
-                                               OnLine&& onLine) {
+template <typename OnLine>
+bool LoadTableLines(const std::string& path, size_t maxLength, OnLine&& onLine) {
     std::string text;
     if (!ReadTableFile(path, text)) {
         return false;

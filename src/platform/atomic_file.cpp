@@ -73,7 +73,6 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     // Inside a batch the flush and the rename wait for the batch's commit, which flushes all
     // its files at once; a failure is remembered there, with its reason, as well.

@@ -41,4 +41,4 @@ bool WriteAll(int fd, std::string_view bytes);
 // folder", "is not a regular file", "is too large", else the system's own text.
 std::string FileErrorText(int error);
 
-}  // namespace tallo
+} // namespace tallo

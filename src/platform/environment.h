@@ -25,7 +25,8 @@ public:
 class MapEnvironment : public Environment {
 public:
     MapEnvironment() = default;
-    explicit MapEnvironment(std::map<std::string, std::string> values) : values_(std::move(values)) {}
+    explicit MapEnvironment(std::map<std::string, std::string> values)
+        : values_(std::move(values)) {}
     void Set(const std::string& name, const std::string& value) { values_[name] = value; }
     std::optional<std::string> Get(const std::string& name) const override;
 

@@ -43,7 +43,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
-
 } // namespace
 
 std::string SettingsFilePath(const std::string& product, const Environment& env) {
@@ -131,10 +130,9 @@ std::string InstalledPluginFolder(const std::string& programFolder) {
     if (programFolder.empty()) {
         return "";
     }
-    std::string folder =
-        (std::filesystem::path(programFolder) / TALLO_PLUGIN_FOLDER_FROM_PROGRAMS)
-            .lexically_normal()
-            .string();
+    std::string folder = (std::filesystem::path(programFolder) / TALLO_PLUGIN_FOLDER_FROM_PROGRAMS)
+                             .lexically_normal()
+                             .string();
     if (folder.size() > 1 && folder.back() == '/') {
         folder.pop_back();
     }

@@ -126,8 +126,8 @@ void FoldNameCase(std::string& name) {
             ++i;
         } else if (c == 0xC4 || c == 0xD6 || c == 0xDC) {
             // The 8-bit umlauts, unless the byte leads a UTF-8 sequence.
-            bool utf8Lead = i + 1 < name.size() &&
-                            (static_cast<unsigned char>(name[i + 1]) & 0xC0) == 0x80;
+            bool utf8Lead =
+                i + 1 < name.size() && (static_cast<unsigned char>(name[i + 1]) & 0xC0) == 0x80;
             if (!utf8Lead) {
                 name[i] = static_cast<char>(c + 0x20);
             }

@@ -16,8 +16,8 @@ std::string ResolvePath(const std::string& path);
 // Ä Ö Ü in their UTF-8 and their Windows-1252 forms. Other bytes stay as they are.
 void FoldNameCase(std::string& name);
 
-bool FileExists(const std::string& path);    // a regular file, after resolving
-bool FolderExists(const std::string& path);  // a folder, after resolving
+bool FileExists(const std::string& path);   // a regular file, after resolving
+bool FolderExists(const std::string& path); // a folder, after resolving
 // Creates the folder and its missing parents (each resolved); true when it exists afterwards.
 bool CreateFolders(const std::string& path);
 
@@ -25,4 +25,4 @@ bool CreateFolders(const std::string& path);
 std::string CurrentFolder();
 bool ChangeFolder(const std::string& path);
 
-}  // namespace tallo
+} // namespace tallo

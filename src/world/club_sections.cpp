@@ -319,8 +319,7 @@ void CClub::ReadPlayers(CKLFile& file, ClubIoContext& context) {
         uint32_t id = player->Id();
         if (!player->Load(file)) {
             // No PLAYER section for this entry: no person to keep.
-            file.NoteFinding("player " + std::to_string(fileId) +
-                             " has no PLAYER section");
+            file.NoteFinding("player " + std::to_string(fileId) + " has no PLAYER section");
             context.DiscardPlayer(id);
             continue;
         }

@@ -33,9 +33,9 @@ class CWorld;
 class CountryLoadStage : public IPlayerWorld {
 public:
     struct Event {
-        bool create = true;        // a creation, else a discard
-        uint32_t fileId = 0;       // creations: the ID the file asked for (0: a new one)
-        uint32_t provisional = 0;  // the player's ID on the stage
+        bool create = true;       // a creation, else a discard
+        uint32_t fileId = 0;      // creations: the ID the file asked for (0: a new one)
+        uint32_t provisional = 0; // the player's ID on the stage
     };
 
     CountryLoadStage(CWorld& world, CCountry& country, size_t registrySize);

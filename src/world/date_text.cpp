@@ -16,7 +16,7 @@ constexpr int kDateString = 3011;
 constexpr int kShortDateString = 3012;
 
 std::mutex g_namesMutex;
-std::optional<std::array<std::string, 7>> g_weekdayNames;  // replaced names, if any
+std::optional<std::array<std::string, 7>> g_weekdayNames; // replaced names, if any
 
 } // namespace
 

@@ -19,18 +19,24 @@ constexpr uint32_t kCurrentMajor = kCurrent >> 16;
 // load on a worker thread does not disturb a reader on another.
 uint32_t Loaded();
 void SetLoaded(uint32_t version);
-inline uint32_t LoadedMajor() { return Loaded() >> 16; }
-inline uint32_t LoadedMinor() { return Loaded() & 0xFFFFu; }
+inline uint32_t LoadedMajor() {
+    return Loaded() >> 16;
+}
+inline uint32_t LoadedMinor() {
+    return Loaded() & 0xFFFFu;
+}
 
 // True for files of major 0x2004 and later.
-inline bool AtLeastCurrentMajor() { return LoadedMajor() >= kCurrentMajor; }
+inline bool AtLeastCurrentMajor() {
+    return LoadedMajor() >= kCurrentMajor;
+}
 // True for files of major 0x2004 whose minor is at least `minor` (older majors read their
 // minor as 0xFFFF, so they pass this test only by the major test being false first).
 inline bool CurrentMajorWithMinor(uint32_t minor) {
     return LoadedMajor() == kCurrentMajor && LoadedMinor() >= minor;
 }
 
-}  // namespace FileVersion
+} // namespace FileVersion
 
 // Writes the VERSION section with the current version.
 bool WriteVersion(CKLFile& file);
@@ -39,4 +45,4 @@ bool WriteVersion(CKLFile& file);
 // major is older than the current one.
 void ReadVersion(CKLFile& file);
 
-}  // namespace tallo
+} // namespace tallo

@@ -53,7 +53,8 @@ bool CWorld::LoadWithout() {
     if (!file.OpenForRead(path)) {
         if (file.OpenError() != ENOENT) {
             withoutUnreadable_ = true;
-            loadFindings_.push_back({path, 0, "cannot be read: " + FileErrorText(file.OpenError())});
+            loadFindings_.push_back(
+                {path, 0, "cannot be read: " + FileErrorText(file.OpenError())});
         }
         return false;
     }

@@ -30,8 +30,8 @@ constexpr unsigned kMaxLoadThreads = 16;
 
 // Opens a file of the database for reading. A missing file is no finding (the database
 // simply does not have it); one that exists but cannot be read is, and gives `unreadable`.
-bool OpenDatabaseFile(CKLFile& file, const std::string& path,
-                      std::vector<LoadFinding>& findings, bool& unreadable) {
+bool OpenDatabaseFile(CKLFile& file, const std::string& path, std::vector<LoadFinding>& findings,
+                      bool& unreadable) {
     unreadable = false;
     if (file.OpenForRead(path)) {
         return true;
@@ -71,8 +71,8 @@ bool CWorld::LoadAll(const std::string& folder) {
     // a country read in order first releases the players it held, which changes the IDs the
     // countries after it get.
     const int threads = EffectiveLoadThreads();
-    const bool anyCountry = threads > 1 && players_.empty() ? LoadCountriesInParallel(threads)
-                                                            : LoadCountriesInOrder();
+    const bool anyCountry =
+        threads > 1 && players_.empty() ? LoadCountriesInParallel(threads) : LoadCountriesInOrder();
 
     for (int number = 1; number <= kCountryCount; ++number) {
         CCountry& country = *countries_[number];

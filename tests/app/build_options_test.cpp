@@ -65,5 +65,5 @@ TEST(ParseCommandLine, AdminWordAndUnknownWords) {
     EXPECT_FALSE(ParseCommandLine({"wolkenkratzern_OST"}).admin);
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

@@ -87,5 +87,5 @@ TEST_F(EditorProcess, IncompleteInstallationIsRefusedWithAMessage) {
     EXPECT_FALSE(result.err.empty());
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

@@ -50,7 +50,7 @@ TEST(SetUpFolders, DriveRootGivesLetterAndColon) {
     ASSERT_TRUE(SetUpFoldersAt(table, "E:\\", "E:\\Database"));
     EXPECT_EQ(table.root, "e:");
     EXPECT_EQ(table.script, "e:/script");
-    EXPECT_EQ(table.database, "E:\\Database");  // kept as handed in
+    EXPECT_EQ(table.database, "E:\\Database"); // kept as handed in
 }
 
 TEST(SetUpFolders, RefusesARootThatDoesNotFitTheBuffers) {
@@ -60,7 +60,7 @@ TEST(SetUpFolders, RefusesARootThatDoesNotFitTheBuffers) {
     std::string root = "/" + std::string(241, 'r');
     EXPECT_TRUE(SetUpFoldersAt(table, root.substr(0, 242), "database"));
     EXPECT_FALSE(SetUpFoldersAt(table, root + "x", "database"));
-    EXPECT_EQ(table.root, "/" + std::string(241, 'r'));  // the earlier table stays
+    EXPECT_EQ(table.root, "/" + std::string(241, 'r')); // the earlier table stays
 }
 
 TEST(SetUpFolders, UsesTheCurrentFolder) {
@@ -70,5 +70,5 @@ TEST(SetUpFolders, UsesTheCurrentFolder) {
     EXPECT_EQ(table.script, table.root + "/script");
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

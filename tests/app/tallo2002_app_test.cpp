@@ -162,7 +162,7 @@ TEST_F(AppStartUp, GameArchiveIsFoundWhateverItsCase) {
 }
 
 TEST_F(AppStartUp, DocumentsFolderTheCodePageCannotSpellShowsMessage888) {
-    environment_.Set("TALLO_DOCUMENTS_DIR", home_ / "\xE6\x96\x87\xE6\x9B\xB8");  // Japanese
+    environment_.Set("TALLO_DOCUMENTS_DIR", home_ / "\xE6\x96\x87\xE6\x9B\xB8"); // Japanese
     CTallo2002App app(Services());
     app.InitInstance({"-master"});
     EXPECT_EQ(app.LastOutcome(), CTallo2002App::Outcome::UnsupportedFolder);
@@ -170,5 +170,5 @@ TEST_F(AppStartUp, DocumentsFolderTheCodePageCannotSpellShowsMessage888) {
     EXPECT_EQ(prompt_.Calls()[0].text, LoadString(888));
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

@@ -25,7 +25,8 @@ const std::string& EditingSample() {
         // A test run through ctest shares one sample written before the tests (the same
         // scale and seed); a test program run on its own writes its own.
         const char* shared = std::getenv("TALLO_TEST_SAMPLE");
-        if (shared != nullptr && *shared != '\0' && fs::is_directory(fs::path(shared) / "database")) {
+        if (shared != nullptr && *shared != '\0' &&
+            fs::is_directory(fs::path(shared) / "database")) {
             LoadInstallationTables(shared, nullptr);
             return std::string(shared);
         }

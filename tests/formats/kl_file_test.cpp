@@ -232,8 +232,8 @@ TEST(KLFileRead, FindSectionStopsAtTheFirstEndLineOfAnySection) {
     ASSERT_TRUE(file.FindSection("A"));  // exact names only: "AB" and "A " are passed
     EXPECT_FALSE(file.FindSection("B"));
     ASSERT_TRUE(file.ReadInt(value));
-    EXPECT_EQ(value, 1); // the position did not move
-    EXPECT_TRUE(file.SkipSection("A"));             // past the nested C and D
+    EXPECT_EQ(value, 1);                // the position did not move
+    EXPECT_TRUE(file.SkipSection("A")); // past the nested C and D
     ASSERT_TRUE(file.FindSection("B"));
     ASSERT_TRUE(file.ReadInt(value));
     EXPECT_EQ(value, 2);

@@ -79,8 +79,8 @@ TEST_F(KeptCountryRecordsTest, KeptRecordsGiveTheFileOfTwoFullRuns) {
         const std::string twice = Build(bits, language, true);
         const std::string kept = Build(bits, language, false);
         EXPECT_GT(twice.size(), 1000u) << bits;
-        EXPECT_TRUE(kept == twice) << "options " << bits << ", language " << language
-                                   << ": sizes " << kept.size() << " and " << twice.size();
+        EXPECT_TRUE(kept == twice) << "options " << bits << ", language " << language << ": sizes "
+                                   << kept.size() << " and " << twice.size();
     }
 }
 

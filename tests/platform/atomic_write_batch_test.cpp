@@ -34,7 +34,7 @@ TEST(AtomicWriteBatchTest, TargetsChangeOnlyAtCommit) {
     }
     EXPECT_EQ(test::ReadFile(dir / "a.sav"), "new a");
     EXPECT_EQ(test::ReadFile(dir / "b.sav"), "new b");
-    EXPECT_EQ(FilesIn(dir.Path()), 2u);  // no temporary file left
+    EXPECT_EQ(FilesIn(dir.Path()), 2u); // no temporary file left
 }
 
 TEST(AtomicWriteBatchTest, ABatchNotCommittedLeavesEveryFileAsItWas) {
@@ -84,5 +84,5 @@ TEST(AtomicWriteBatchTest, AWriteThatFailsKeepsEveryOtherFileOfTheBatchOld) {
     EXPECT_EQ(FilesIn(dir.Path()), 1u); // the temporary file of a.sav is gone
 }
 
-}  // namespace
-}  // namespace tallo
+} // namespace
+} // namespace tallo

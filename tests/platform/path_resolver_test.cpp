@@ -49,10 +49,10 @@ TEST(PathResolverTest, ExactSpellingWinsThenSmallestInByteOrder) {
 
 TEST(PathResolverTest, FoldsAsciiLettersAndTheCapitalUmlauts) {
     TempDir dir;
-    WriteFile(dir / "\xC4rger/x", "");          // "Ärger" in Windows-1252
-    WriteFile(dir / "M\xC3\x9CNCHEN/x", "");    // "MÜNCHEN" in UTF-8
+    WriteFile(dir / "\xC4rger/x", "");       // "Ärger" in Windows-1252
+    WriteFile(dir / "M\xC3\x9CNCHEN/x", ""); // "MÜNCHEN" in UTF-8
     WriteFile(dir / "Straße/x", "");
-    WriteFile(dir / "\xC3\x89cole/x", "");      // "École": É does not fold
+    WriteFile(dir / "\xC3\x89cole/x", ""); // "École": É does not fold
     // The lower-cased forms that the editor's own paths use find the folders on disk.
     EXPECT_EQ(ResolvePath(dir / "\xE4rger"), dir / "\xC4rger");
     EXPECT_EQ(ResolvePath(dir / "m\xC3\xBCnchen"), dir / "M\xC3\x9CNCHEN");

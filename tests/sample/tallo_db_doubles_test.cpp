@@ -17,8 +17,7 @@ using TalloDbDoubles = test::TalloDbSampleTest;
 std::vector<std::string> CrLfLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
-    for (size_t end = text.find("\r\n"); end != std::string::npos;
-         end = text.find("\r\n", start)) {
+    for (size_t end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
         lines.push_back(text.substr(start, end - start));
         start = end + 2;
     }

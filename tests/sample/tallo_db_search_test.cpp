@@ -20,8 +20,7 @@ std::vector<std::vector<std::string>> Rows(const std::string& text) {
     for (std::string line; std::getline(stream, line);) {
         std::vector<std::string> cells;
         size_t start = 0;
-        for (size_t tab = line.find('\t'); tab != std::string::npos;
-             tab = line.find('\t', start)) {
+        for (size_t tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
             cells.push_back(line.substr(start, tab - start));
             start = tab + 1;
         }

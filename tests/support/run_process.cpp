@@ -69,4 +69,4 @@ std::string BuiltProgram(const std::string& relativePath) {
     return path;
 }
 
-}  // namespace tallo::test
+} // namespace tallo::test

@@ -7,7 +7,7 @@
 namespace tallo::test {
 
 struct ProcessResult {
-    int exitCode = -1;  // -1 when the program could not be started or was killed
+    int exitCode = -1; // -1 when the program could not be started or was killed
     std::string out;
     std::string err;
 };
@@ -22,4 +22,4 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
 // built in), or "" when it was not built.
 std::string BuiltProgram(const std::string& relativePath);
 
-}  // namespace tallo::test
+} // namespace tallo::test

@@ -19,8 +19,8 @@ std::filesystem::path TestFolderBase() {
     if (const char* chosen = std::getenv("TALLO_TEST_TMPDIR"); chosen != nullptr && *chosen != 0) {
         return chosen;
     }
-    static const bool memory = access("/dev/shm", W_OK | X_OK) == 0 &&
-                               std::filesystem::is_directory("/dev/shm");
+    static const bool memory =
+        access("/dev/shm", W_OK | X_OK) == 0 && std::filesystem::is_directory("/dev/shm");
     return memory ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path();
 }
 

@@ -166,10 +166,10 @@ TEST_F(CurrentDateTest, AgesAroundTheBirthday) {
 TEST(DateTextTest, DatesWithAndWithoutWeekday) {
     GameDate date = GameDate::FromDate(2000, 1, 1);
     EXPECT_EQ(FormatDate(date, false), "1.1.2000");
-    EXPECT_EQ(FormatDate(date, true), LoadString(3005) + " 1.1.2000");  // a Saturday
+    EXPECT_EQ(FormatDate(date, true), LoadString(3005) + " 1.1.2000"); // a Saturday
     EXPECT_EQ(FormatDate(GameDate::FromDate(2003, 12, 24), false), "24.12.2003");
     EXPECT_EQ(FormatDate(GameDate(), true), "");
-    EXPECT_EQ(FormatShortDate(1, 7, 2003), LoadString(3001) + " 1/7");  // a Tuesday
+    EXPECT_EQ(FormatShortDate(1, 7, 2003), LoadString(3001) + " 1/7"); // a Tuesday
 }
 
 TEST(DateTextTest, WeekdayNamesCanBeReplaced) {

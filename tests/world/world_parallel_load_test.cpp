@@ -18,8 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kCurrentVersionLine = "\r\n537133064\r\n";   // 0x20040008
-constexpr const char* kMinorOneVersionLine = "\r\n537133057\r\n";  // 0x20040001
+constexpr const char* kCurrentVersionLine = "\r\n537133064\r\n";  // 0x20040008
+constexpr const char* kMinorOneVersionLine = "\r\n537133057\r\n"; // 0x20040001
 
 void WriteSmallSample(const std::string& folder, uint64_t seed) {
     sample::SampleOptions options;

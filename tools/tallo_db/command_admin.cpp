@@ -78,9 +78,8 @@ std::string SelectionProblem(const AdminToolCall& call, const AdminOptions& opti
     }
     if (call.scope == AdminScope::Club && world != nullptr) {
         const int country = static_cast<int>(ClubId::CountryOf(options.club));
-        const CCountry* owner = country >= 1 && country <= CWorld::kCountryCount
-                                    ? world->GetCountry(country)
-                                    : nullptr;
+        const CCountry* owner =
+            country >= 1 && country <= CWorld::kCountryCount ? world->GetCountry(country) : nullptr;
         if (owner == nullptr || owner->FindClub(options.club) == nullptr) {
             return "there is no club " + std::to_string(options.club);
         }

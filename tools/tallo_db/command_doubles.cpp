@@ -61,8 +61,8 @@ void RunDoubles(const DoublesOptions& options) {
     PlayerDoublesModel model(world, world.Language(), options.country, options.club);
     // The narrowest scope asked for; the model starts on it.
     model.SetSameBirthDate(options.sameBirthDate);
-    const std::string text = model.ExportTable(ActiveCodePage()).Render(form->second,
-                                                                        ActiveCodePage());
+    const std::string text =
+        model.ExportTable(ActiveCodePage()).Render(form->second, ActiveCodePage());
     std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     std::cout.flush();
     SetExitStatus(0);

@@ -104,8 +104,8 @@ void RunLeagueSystem(const LeagueSystemOptions& options) {
         return;
     }
     if (CompetitionTreeOf(country) == nullptr) {
-        ReportFailure(kCommand, "country " + std::to_string(options.country) +
-                                    " has no competition tree");
+        ReportFailure(kCommand,
+                      "country " + std::to_string(options.country) + " has no competition tree");
         return;
     }
     if (!MaySaveAfterLoad(kCommand, world, options.acceptDamage)) {

@@ -68,9 +68,8 @@ void RunValidate(const ValidateOptions& options) {
             continue;
         }
         std::ostringstream line;
-        line << "Country " << std::setw(3) << number << "  "
-             << PrintableText(country.Name(0)) << ": "
-             << (isComplete ? "complete" : "incomplete") << "\n";
+        line << "Country " << std::setw(3) << number << "  " << PrintableText(country.Name(0))
+             << ": " << (isComplete ? "complete" : "incomplete") << "\n";
         report += line.str();
         if (!isComplete) {
             for (const std::string& reason : reasons) {

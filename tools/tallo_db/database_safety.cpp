@@ -38,8 +38,8 @@ std::string PrintableText(std::string_view bytes) {
 
 void PrintLoadFindings(const std::string& command, const CWorld& world) {
     for (const LoadFinding& finding : world.LoadFindings()) {
-        std::cerr << "tallo-db " << command << ": damaged: "
-                  << PrintableText(FormatLoadFinding(finding)) << "\n";
+        std::cerr << "tallo-db " << command
+                  << ": damaged: " << PrintableText(FormatLoadFinding(finding)) << "\n";
     }
 }
 
@@ -71,8 +71,8 @@ bool SaveDatabase(const std::string& command, CWorld& world) {
     SaveOutcome outcome;
     const bool saved = world.SaveAll(nullptr, &outcome);
     for (const std::string& kept : outcome.keptAsTheyWere) {
-        std::cerr << "tallo-db " << command << ": left as it was (it could not be read): "
-                  << PrintableText(kept) << "\n";
+        std::cerr << "tallo-db " << command
+                  << ": left as it was (it could not be read): " << PrintableText(kept) << "\n";
     }
     if (saved) {
         return true;

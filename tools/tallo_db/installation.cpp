@@ -90,8 +90,8 @@ bool PrepareLoad(const std::string& explicitFolder, const std::string& databaseF
     }
     const LoadPreparation prepared = PrepareForLoad(world, found.folder);
     if (!prepared.countryListRead) {
-        error = "the country list of the installation " + found.folder + " (from " +
-                found.foundBy + ") is refused: " + world.CountryListError();
+        error = "the country list of the installation " + found.folder + " (from " + found.foundBy +
+                ") is refused: " + world.CountryListError();
         return false;
     }
     return true;

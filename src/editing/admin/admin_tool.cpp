@@ -15,8 +15,7 @@ using S = AdminScope;
 constexpr AdminToolCall kCalls[] = {
     {Command::kAdminClubShoes, T::Shoes, S::Club, "admin.journal.club_shoes"},
     {Command::kAdminRenameStaff, T::RenameStaff, S::Country, "admin.journal.rename_staff"},
-    {Command::kAdminRenameStadiums, T::RenameStadiums, S::Country,
-     "admin.journal.rename_stadiums"},
+    {Command::kAdminRenameStadiums, T::RenameStadiums, S::Country, "admin.journal.rename_stadiums"},
     {Command::kAdminRemoveUnusedStadiums, T::RemoveUnusedStadiums, S::Country,
      "admin.journal.remove_stadiums"},
     {Command::kAdminClearMatchRecords, T::ClearMatchRecords, S::Country,

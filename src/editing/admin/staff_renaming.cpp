@@ -20,8 +20,7 @@ constexpr size_t kSurnameLength = 20;
 
 void Rename(CWorld& world, CPlayer& person, const CNameLists& names, const RandomBelow& random) {
     const int pool = world.CountryFirstLanguage(person.Nationality());
-    const std::string first =
-        names.Draw(CNameLists::kMaleNames, pool, random, kFirstNameLength);
+    const std::string first = names.Draw(CNameLists::kMaleNames, pool, random, kFirstNameLength);
     const std::string surname = names.Draw(CNameLists::kSurnames, pool, random, kSurnameLength);
     if (!first.empty()) {
         person.SetFirstName(first);

@@ -81,8 +81,8 @@ void FreeAgentsModel::SortRows() {
             break;
         case kNationality:
             // Byte for byte: letter case counts here.
-            result = std::strcmp(left.cells[kNationality].c_str(),
-                                 right.cells[kNationality].c_str());
+            result =
+                std::strcmp(left.cells[kNationality].c_str(), right.cells[kNationality].c_str());
             break;
         case kPosition: {
             const CPlayer* l = world_.FindPlayer(left.player);
@@ -125,7 +125,8 @@ int FreeAgentsModel::PlaceAfterRemoval(int current, const std::vector<int>& remo
 std::vector<int> FreeAgentsModel::ValidRows(std::vector<int> rows) const {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    std::erase_if(rows, [this](int row) { return row < 0 || row >= static_cast<int>(rows_.size()); });
+    std::erase_if(rows,
+                  [this](int row) { return row < 0 || row >= static_cast<int>(rows_.size()); });
     return rows;
 }
 
@@ -136,8 +137,8 @@ int FreeAgentsModel::MoveToClub(const std::vector<int>& selected, int current,
         return current;
     }
     int presetCountry = 1;
-    const int presetRow = current >= 0 && current < static_cast<int>(rows_.size()) ? current
-                                                                                  : rows.front();
+    const int presetRow =
+        current >= 0 && current < static_cast<int>(rows_.size()) ? current : rows.front();
     if (const CPlayer* first = world_.FindPlayer(rows_[static_cast<size_t>(presetRow)].player);
         first != nullptr && first->Nationality() >= 1 &&
         first->Nationality() <= CWorld::kCountryCount) {

@@ -53,17 +53,20 @@ PlayerCompareModel::PlayerCompareModel(const CWorld& world, int languageSlot, in
         }
         const bool hasTeam =
             std::any_of(found->Clubs().begin(), found->Clubs().end(), [&](const auto& entry) {
-                return !entry.second->IsNationalTeam() && FirstTeamOf(world_, *entry.second).count > 0;
+                return !entry.second->IsNationalTeam() &&
+                       FirstTeamOf(world_, *entry.second).count > 0;
             });
         if (hasTeam) {
-            countries_.push_back({std::string(found->Name(languageSlot_)),
-                                  static_cast<uint32_t>(number)});
+            countries_.push_back(
+                {std::string(found->Name(languageSlot_)), static_cast<uint32_t>(number)});
         }
     }
-    const bool offered = std::any_of(countries_.begin(), countries_.end(), [country](const Item& item) {
-        return item.data == static_cast<uint32_t>(country);
-    });
-    const int start = offered ? country : (countries_.empty() ? 0 : static_cast<int>(countries_.front().data));
+    const bool offered =
+        std::any_of(countries_.begin(), countries_.end(), [country](const Item& item) {
+            return item.data == static_cast<uint32_t>(country);
+        });
+    const int start =
+        offered ? country : (countries_.empty() ? 0 : static_cast<int>(countries_.front().data));
     for (int side = 0; side < kSides; ++side) {
         ChooseCountry(side, start);
     }
@@ -82,9 +85,9 @@ void PlayerCompareModel::ChooseCountry(int side, int country) {
             }
             const FirstTeam team = FirstTeamOf(world_, *club);
             const std::string name(club->Name(languageSlot_));
-            state.clubs.push_back({FormatTableText("%s (%2.1f)", name.c_str(),
-                                                   team.levels / team.count),
-                                   club->Id()});
+            state.clubs.push_back(
+                {FormatTableText("%s (%2.1f)", name.c_str(), team.levels / team.count),
+                 club->Id()});
         }
     }
     ChooseClub(side, state.clubs.empty() ? 0 : state.clubs.front().data);

@@ -33,8 +33,7 @@ std::string WithCountry(const std::string& club, const std::string& country) {
     return club + " (" + country + ")";
 }
 
-template <typename T>
-int Sign(T a, T b) {
+template <typename T> int Sign(T a, T b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
@@ -47,11 +46,9 @@ struct KeyedCandidate {
 
 } // namespace
 
-PlayerDoublesModel::PlayerDoublesModel(CWorld& world, int languageSlot, int country,
-                                       uint32_t club)
+PlayerDoublesModel::PlayerDoublesModel(CWorld& world, int languageSlot, int country, uint32_t club)
     : world_(world), languageSlot_(languageSlot), country_(0), club_(0) {
-    if (world_.GetCountry(country) != nullptr && country >= 1 &&
-        country <= CWorld::kCountryCount) {
+    if (world_.GetCountry(country) != nullptr && country >= 1 && country <= CWorld::kCountryCount) {
         country_ = country;
     }
     const uint32_t key = club & ClubId::kIdMask;

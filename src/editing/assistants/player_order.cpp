@@ -9,8 +9,7 @@ namespace tallo {
 
 namespace {
 
-template <typename T>
-int Sign(T a, T b) {
+template <typename T> int Sign(T a, T b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 

@@ -26,13 +26,9 @@ int CountryOf(uint32_t club) {
 SearchResultModel::SearchResultModel(CWorld& world, int languageSlot, const SearchKeys& keys,
                                      const SearchResultSettings& settings,
                                      const WorldChanges& changes, IRecordChoosers* choosers)
-    : world_(world),
-      languageSlot_(languageSlot),
-      keys_(keys),
-      settings_(settings),
-      changes_(changes),
-      choosers_(choosers),
-      worker_(std::make_unique<PlayerSearchWorker>(world)) {}
+    : world_(world), languageSlot_(languageSlot), keys_(keys), settings_(settings),
+      changes_(changes), choosers_(choosers), worker_(std::make_unique<PlayerSearchWorker>(world)) {
+}
 
 SearchResultModel::~SearchResultModel() {
     Stop();
@@ -211,8 +207,8 @@ void SearchResultModel::Order() {
         order_[i] = static_cast<int>(i);
     }
     std::stable_sort(order_.begin(), order_.end(), [this](int a, int b) {
-        return sort_.Directed(Compare(entries_[static_cast<size_t>(a)],
-                                      entries_[static_cast<size_t>(b)])) < 0;
+        return sort_.Directed(
+                   Compare(entries_[static_cast<size_t>(a)], entries_[static_cast<size_t>(b)])) < 0;
     });
 }
 

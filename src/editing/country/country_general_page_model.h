@@ -49,16 +49,16 @@ public:
     };
 
     enum Number {
-        kClimate,                   // 0 cold ... 4 hot
-        kTransferAbroadProbability, // 0-100
-        kTeamMovement,              // 0-3
-        kTransferPeriod1,           // 0-2
-        kTransferPeriod2,           // 0-2
-        kGeneratedPlayerRating,     // 1-26 half points
-        kSettingD,                  // 0-255
-        kValueM1,                   // M1 to M6: kValueM1 + 0 ... + 5, 0-65535 each
-        kValueP1 = kValueM1 + 6,    // P of league levels 1 to 5, 0-255 each
-        kValueQ1 = kValueP1 + 5,    // Q of league levels 1 to 5, 0-255 each
+        kClimate,                          // 0 cold ... 4 hot
+        kTransferAbroadProbability,        // 0-100
+        kTeamMovement,                     // 0-3
+        kTransferPeriod1,                  // 0-2
+        kTransferPeriod2,                  // 0-2
+        kGeneratedPlayerRating,            // 1-26 half points
+        kSettingD,                         // 0-255
+        kValueM1,                          // M1 to M6: kValueM1 + 0 ... + 5, 0-65535 each
+        kValueP1 = kValueM1 + 6,           // P of league levels 1 to 5, 0-255 each
+        kValueQ1 = kValueP1 + 5,           // Q of league levels 1 to 5, 0-255 each
         kContinentalTitles = kValueQ1 + 5, // national team records, 0-20 each
         kContinentalRunnerUps,
         kWorldTitles,

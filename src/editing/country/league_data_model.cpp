@@ -159,11 +159,10 @@ bool LeagueDataModel::Fill() {
     foreignRule = std::min<int>(country->foreignPlayerRules[level_], kForeignRuleCount - 1);
     tieBreak = std::min<int>(country->tieBreakRules[level_], kTieBreakCount - 1);
     ruleChoices_ = AllowedRules(LeagueFormatOf(*country), level_);
-    const auto current = std::find(ruleChoices_.begin(), ruleChoices_.end(),
-                                   country->relegationRules[level_]);
-    ruleIndex = current != ruleChoices_.end()
-                    ? static_cast<int>(current - ruleChoices_.begin())
-                    : -1;
+    const auto current =
+        std::find(ruleChoices_.begin(), ruleChoices_.end(), country->relegationRules[level_]);
+    ruleIndex =
+        current != ruleChoices_.end() ? static_cast<int>(current - ruleChoices_.begin()) : -1;
     reserveTeams = level_ >= country->firstReserveLevel;
     return true;
 }
@@ -197,8 +196,8 @@ std::vector<std::string> LeagueDataModel::Store() {
         bool clamped = false;
         const std::optional<int> value = ParseMultiplier(text, &clamped);
         if (!value) {
-            messages.push_back(FormatDialogText("league.data.refused.multiplier",
-                                                FieldName(label).c_str()));
+            messages.push_back(
+                FormatDialogText("league.data.refused.multiplier", FieldName(label).c_str()));
             return;
         }
         set(static_cast<uint8_t>(*value));
@@ -226,7 +225,8 @@ std::vector<std::string> LeagueDataModel::Store() {
 
     country->foreignPlayerRules[level_] =
         static_cast<uint8_t>(std::clamp(foreignRule, 0, kForeignRuleCount - 1));
-    country->tieBreakRules[level_] = static_cast<uint8_t>(std::clamp(tieBreak, 0, kTieBreakCount - 1));
+    country->tieBreakRules[level_] =
+        static_cast<uint8_t>(std::clamp(tieBreak, 0, kTieBreakCount - 1));
 
     // The level's relegation rule; one the league's size does not allow becomes 0. A changed
     // rule takes its play-offs with it.

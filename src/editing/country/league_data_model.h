@@ -63,10 +63,10 @@ public:
     const std::vector<uint8_t>& RuleChoices() const { return ruleChoices_; }
 
     // Values the view binds ---------------------------------------------------------------------
-    std::string name;      // record text
-    std::string shortName; // record text
-    int32_t size = 0;      // the league's size; a size outside the list stays unless one is chosen
-    int rounds = 2;        // 2, 3 or 4
+    std::string name;       // record text
+    std::string shortName;  // record text
+    int32_t size = 0;       // the league's size; a size outside the list stays unless one is chosen
+    int rounds = 2;         // 2, 3 or 4
     std::string attendance; // as typed
     std::string transfer;   // as typed
     std::array<std::string, kMoneyValueCount> money;

@@ -27,10 +27,10 @@ class NationalTeamModel {
 public:
     struct Row {
         uint32_t person = 0;
-        uint32_t club = 0;         // the club listing the player
-        std::string name;          // record text
-        std::string clubName;      // record text
-        std::string position;      // UTF-8 short name of the main position
+        uint32_t club = 0;    // the club listing the player
+        std::string name;     // record text
+        std::string clubName; // record text
+        std::string position; // UTF-8 short name of the main position
         int age = 0;
         float rating = 0.0f;
         int caps = 0;

@@ -20,12 +20,10 @@ bool SameNationalCoach(const NationalCoach& a, const NationalCoach& b) {
            a.internationalExperience == b.internationalExperience;
 }
 
-NationalTeamsModel::NationalTeamsModel(DatabaseSession& session, int startCountry,
-                                       int languageSlot)
+NationalTeamsModel::NationalTeamsModel(DatabaseSession& session, int startCountry, int languageSlot)
     : world_(session.World()), languageSlot_(languageSlot),
       change_(session.Journal().Begin("national.teams.change")),
-      countries_(CountryChoices(world_, languageSlot)),
-      team_(world_, languageSlot, change_.get()) {
+      countries_(CountryChoices(world_, languageSlot)), team_(world_, languageSlot, change_.get()) {
     // The choice lists start with a "none" entry, which this list does not offer.
     if (!countries_.empty() && countries_.front().value == 0) {
         countries_.erase(countries_.begin());

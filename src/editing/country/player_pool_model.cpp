@@ -20,8 +20,7 @@ namespace {
 constexpr int kFirstSkillString = 264; // passing ... throw-ins: 264 to 279
 
 constexpr std::array<DialogTextKey, PlayerPoolEntry::kForward + 1> kPositionKeys = {
-    "pool.position.0", "pool.position.1", "pool.position.2", "pool.position.3",
-    "pool.position.4"};
+    "pool.position.0", "pool.position.1", "pool.position.2", "pool.position.3", "pool.position.4"};
 
 } // namespace
 

@@ -32,8 +32,8 @@ DatabaseStatistics CountCountryShare(const CCountry& country) {
     for (const auto& [id, club] : country.Clubs()) {
         ++share.clubs;
         share.persons += static_cast<int>(club->PlayerCount());
-        share.clubLevelSum += AddClubPersons(world, *club, share.talents, share.personLevelSum,
-                                             share.personsFound);
+        share.clubLevelSum +=
+            AddClubPersons(world, *club, share.talents, share.personLevelSum, share.personsFound);
     }
     return share;
 }

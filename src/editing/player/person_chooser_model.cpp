@@ -74,10 +74,10 @@ std::string PersonChooserModel::RowText(const CPlayer& person, const CClub&) con
 
 void PersonChooserModel::ListClubs() {
     clubs_.clear();
-    const CCountry* country =
-        countryIndex_ >= 0
-            ? world_.GetCountry(static_cast<int>(countries_[static_cast<size_t>(countryIndex_)].value))
-            : nullptr;
+    const CCountry* country = countryIndex_ >= 0
+                                  ? world_.GetCountry(static_cast<int>(
+                                        countries_[static_cast<size_t>(countryIndex_)].value))
+                                  : nullptr;
     if (country == nullptr) {
         return;
     }
@@ -94,9 +94,8 @@ void PersonChooserModel::ListClubs() {
 void PersonChooserModel::ListPersons() {
     persons_.clear();
     personIndex_ = -1;
-    const CClub* club = clubIndex_ >= 0
-                            ? world_.FindClub(clubs_[static_cast<size_t>(clubIndex_)].value)
-                            : nullptr;
+    const CClub* club =
+        clubIndex_ >= 0 ? world_.FindClub(clubs_[static_cast<size_t>(clubIndex_)].value) : nullptr;
     if (club == nullptr) {
         return;
     }

@@ -57,11 +57,10 @@ void PersonMainPageModel::FillCountries() {
         const CCountry* country = context_.world->GetCountry(number);
         const std::string_view name =
             country != nullptr ? country->Name(context_.languageSlot) : std::string_view();
-        std::string shown = name.empty()
-                                ? FormatDialogText("person.main.country_number", number)
-                                : ToUtf8(name, ActiveCodePage());
-        sorted.push_back({name.empty() ? std::string("\x7f") : RecordNameKey(name),
-                          {number, std::move(shown)}});
+        std::string shown = name.empty() ? FormatDialogText("person.main.country_number", number)
+                                         : ToUtf8(name, ActiveCodePage());
+        sorted.push_back(
+            {name.empty() ? std::string("\x7f") : RecordNameKey(name), {number, std::move(shown)}});
     }
     // Countries without a name go last, in number order.
     std::stable_sort(sorted.begin(), sorted.end(),

@@ -56,8 +56,8 @@ public:
     bool exemption = false; // "not counted as a foreign player"
 
     // The photo: its file name (record text, empty for none), the path of the picture shown
-    // ("<picture folder>/<name>" in UTF-8, found regardless of case; empty for none) and the text shown beside it (the name, or
-    // the "no file" entry when there is none).
+    // ("<picture folder>/<name>" in UTF-8, found regardless of case; empty for none) and the text
+    // shown beside it (the name, or the "no file" entry when there is none).
     const std::string& Photo() const { return photo_; }
     std::string PhotoPath() const;
     std::string PhotoText() const;

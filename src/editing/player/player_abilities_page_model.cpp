@@ -38,7 +38,8 @@ void PlayerAbilitiesPageModel::Fill() {
         internationalExperience_ = person_->InternationalExperience();
         for (int box = 0; box < kLanguageBoxes; ++box) {
             const int language = person_->Language(box);
-            languages_[static_cast<size_t>(box)] = language <= CPlayer::kMaxLanguage ? language : -1;
+            languages_[static_cast<size_t>(box)] =
+                language <= CPlayer::kMaxLanguage ? language : -1;
         }
     }
     filledAbilities_ = abilities_;
@@ -87,8 +88,8 @@ void PlayerAbilitiesPageModel::WriteInto(CPlayer& person, bool onlyChanged) cons
         for (int box = 0; box < kLanguageBoxes; ++box) {
             const int language = languages_[static_cast<size_t>(box)];
             const auto earlier = languages_.begin() + box;
-            if (language == 0 || (language > 0 && std::find(languages_.begin(), earlier,
-                                                            language) != earlier)) {
+            if (language == 0 ||
+                (language > 0 && std::find(languages_.begin(), earlier, language) != earlier)) {
                 person.SetLanguageByte(box, 0);
             } else {
                 person.SetLanguage(box, language);

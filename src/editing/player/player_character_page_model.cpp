@@ -100,9 +100,8 @@ std::string PlayerCharacterPageModel::TraitName(int trait) {
 }
 
 int PlayerCharacterPageModel::UnusualTraits() const {
-    return static_cast<int>(std::count_if(traits_.begin(), traits_.end(), [](int value) {
-        return value != CPlayer::kNormalTrait;
-    }));
+    return static_cast<int>(std::count_if(
+        traits_.begin(), traits_.end(), [](int value) { return value != CPlayer::kNormalTrait; }));
 }
 
 void PlayerCharacterPageModel::SetNotes(std::string text) {

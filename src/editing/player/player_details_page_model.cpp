@@ -104,7 +104,8 @@ std::string PlayerDetailsPageModel::RatingText() const {
     CPlayer preview = *person_;
     preview.SetTalent(static_cast<uint8_t>(talent_));
     for (int group = 0; group < CPlayer::kPositionRatingCount; ++group) {
-        preview.SetPositionRating(group, static_cast<uint8_t>(ratings_[static_cast<size_t>(group)]));
+        preview.SetPositionRating(group,
+                                  static_cast<uint8_t>(ratings_[static_cast<size_t>(group)]));
     }
     return tallo::RatingText(preview.GetRating());
 }

@@ -27,10 +27,9 @@ void PlayerHistoryPageModel::FillCountries() {
                     {number, ToUtf8(country->Name(context_.languageSlot), ActiveCodePage())});
             }
         }
-        std::stable_sort(countries_.begin(), countries_.end(),
-                         [](const CountryChoice& a, const CountryChoice& b) {
-                             return a.name < b.name;
-                         });
+        std::stable_sort(
+            countries_.begin(), countries_.end(),
+            [](const CountryChoice& a, const CountryChoice& b) { return a.name < b.name; });
     }
     countries_.insert(countries_.begin(), CountryChoice{0, DialogText("history.no_country")});
 }
@@ -167,8 +166,8 @@ bool PlayerHistoryPageModel::ChooseClub(ClubSlot slot) {
     }
     const uint32_t current = ClubReference(slot);
     const int country = ClubId::CountryOf(current);
-    const int preset = country >= 1 && country <= CWorld::kCountryCount ? country
-                                                                         : context_.chooserCountry;
+    const int preset =
+        country >= 1 && country <= CWorld::kCountryCount ? country : context_.chooserCountry;
     const std::optional<uint32_t> chosen = context_.choosers->ChooseClub(preset, current);
     if (!chosen) {
         return false;

@@ -68,7 +68,7 @@ public:
     bool inNationalTeam = false;      // national team flags bit 0
     bool refusesNationalTeam = false; // bit 1
     int StartState() const { return startState_; }
-    void SetStartState(int state);    // 0 to 7
+    void SetStartState(int state); // 0 to 7
     // Names of the starting states 0 to 7 (UTF-8).
     static std::vector<std::string> StartStateNames();
 

@@ -31,10 +31,10 @@ void PlayerListModel::ShowCountry(int country) {
 void PlayerListModel::SelectCountry(int index) {
     countryIndex_ = index >= 0 && index < static_cast<int>(countries_.size()) ? index : -1;
     clubs_.clear();
-    const CCountry* country =
-        countryIndex_ >= 0
-            ? world_.GetCountry(static_cast<int>(countries_[static_cast<size_t>(countryIndex_)].value))
-            : nullptr;
+    const CCountry* country = countryIndex_ >= 0
+                                  ? world_.GetCountry(static_cast<int>(
+                                        countries_[static_cast<size_t>(countryIndex_)].value))
+                                  : nullptr;
     if (country != nullptr) {
         // Entry 0 (value 0) stands for all clubs; the view names it.
         clubs_ = ClubChoices(*country, languageSlot_, 0);

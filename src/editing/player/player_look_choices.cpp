@@ -45,8 +45,8 @@ int RowOf(const CBaseTextFile& table, int number) {
 std::vector<LookChoice> FaceTypeChoices() {
     std::vector<LookChoice> choices;
     for (int face = 1; face <= kFaceTypes; ++face) {
-        choices.push_back({face, FormatDialogText("look.face.item", face,
-                                                  DialogText(SkinKey(face)).c_str())});
+        choices.push_back(
+            {face, FormatDialogText("look.face.item", face, DialogText(SkinKey(face)).c_str())});
     }
     return choices;
 }
@@ -60,10 +60,9 @@ std::vector<LookChoice> HairColourChoices() {
 }
 
 std::vector<LookChoice> HairStyleChoices() {
-    static constexpr DialogTextKey kNames[] = {"look.hair.1", "look.hair.2", "look.hair.3",
-                                               "look.hair.4", "look.hair.5", "look.hair.6",
-                                               "look.hair.7", "look.hair.8", "look.hair.9",
-                                               "look.hair.10"};
+    static constexpr DialogTextKey kNames[] = {
+        "look.hair.1", "look.hair.2", "look.hair.3", "look.hair.4", "look.hair.5",
+        "look.hair.6", "look.hair.7", "look.hair.8", "look.hair.9", "look.hair.10"};
     std::vector<LookChoice> choices;
     int style = 1;
     for (DialogTextKey key : kNames) {

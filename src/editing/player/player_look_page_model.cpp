@@ -32,9 +32,8 @@ uint32_t Listed(const std::vector<LookChoice>& choices, int value) {
 
 PlayerLookPageModel::PlayerLookPageModel(const PersonEditContext& context,
                                          const CBaseTextFile* faces, const CBaseTextFile* shoes)
-    : context_(context), specialFaces_(SpecialFaceChoices(faces)),
-      faceTypes_(FaceTypeChoices()), hairColours_(HairColourChoices()),
-      hairStyles_(HairStyleChoices()), beards_(BeardChoices()),
+    : context_(context), specialFaces_(SpecialFaceChoices(faces)), faceTypes_(FaceTypeChoices()),
+      hairColours_(HairColourChoices()), hairStyles_(HairStyleChoices()), beards_(BeardChoices()),
       shoeTypes_(ShoeTypeChoices(shoes)) {}
 
 void PlayerLookPageModel::SetPerson(CPlayer* person) {

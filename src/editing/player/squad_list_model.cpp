@@ -17,14 +17,13 @@ namespace {
 constexpr int kTabEntries[SquadListModel::kTabCount] = {589, 590, 591};
 
 // The fault bits of each check in the order their messages are shown.
-constexpr uint32_t kSquadOrder[] = {CClub::kBadName,      CClub::kTooFewPlayers,
-                                    CClub::kTwoManagers,  CClub::kTwoChairmen,
+constexpr uint32_t kSquadOrder[] = {CClub::kBadName,       CClub::kTooFewPlayers,
+                                    CClub::kTwoManagers,   CClub::kTwoChairmen,
                                     CClub::kTwoPresidents, CClub::kReservePresident};
 
 } // namespace
 
-SquadListModel::SquadListModel(DatabaseSession& session, uint32_t clubId,
-                               IRecordChoosers* choosers)
+SquadListModel::SquadListModel(DatabaseSession& session, uint32_t clubId, IRecordChoosers* choosers)
     : world_(session.World()), clubId_(clubId & CClub::kIdMask), choosers_(choosers) {
     club_ = world_.FindClub(clubId_);
     if (club_ == nullptr) {

@@ -22,8 +22,7 @@ public:
 
     // Begins the open change ("intercomp.change") with the rules kept, and fills the model
     // from the rules in `languageSlot`.
-    ContinentalSettingsEdit(DatabaseSession& session, int languageSlot,
-                            RankingOpener openRanking);
+    ContinentalSettingsEdit(DatabaseSession& session, int languageSlot, RankingOpener openRanking);
     ~ContinentalSettingsEdit(); // abandons an open change
     ContinentalSettingsEdit(const ContinentalSettingsEdit&) = delete;
     ContinentalSettingsEdit& operator=(const ContinentalSettingsEdit&) = delete;

@@ -36,9 +36,8 @@ std::string ToRecordText(const std::string& utf8, size_t limit, bool& spellable)
 
 // What RulesAndMisc accepts in a name: no double quote, no control character.
 bool StorableName(const std::string& bytes) {
-    return std::none_of(bytes.begin(), bytes.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 || c == '"';
-    });
+    return std::none_of(bytes.begin(), bytes.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '"'; });
 }
 
 std::string Utf8(std::string_view bytes) {
@@ -82,8 +81,7 @@ std::string StadiumReferenceText(const CWorld& world, uint32_t reference, int la
 
 InterCompModel::InterCompModel(const CWorld& world, int languageSlot)
     : world_(world),
-      language_(languageSlot >= 0 && languageSlot < RulesAndMisc::kLanguages ? languageSlot : 0) {
-}
+      language_(languageSlot >= 0 && languageSlot < RulesAndMisc::kLanguages ? languageSlot : 0) {}
 
 void InterCompModel::Fill(const RulesAndMisc& rules) {
     for (int cup = 0; cup < kCups; ++cup) {
@@ -150,8 +148,7 @@ std::string InterCompModel::CupTitle(int cup) {
     }
 }
 
-void InterCompModel::AddProblems(const NameField& field,
-                                 std::vector<std::string>& problems) const {
+void InterCompModel::AddProblems(const NameField& field, std::vector<std::string>& problems) const {
     if (field.bytes == field.filled) {
         return; // untouched: written back as it was
     }

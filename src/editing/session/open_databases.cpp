@@ -31,7 +31,6 @@ constexpr uint16_t kStartCountry = 14;
 constexpr const char* kImportName = "main.file.import";
 constexpr const char* kRestoreName = "main.database.restore";
 
-
 std::string FindingLines(const CWorld& world) {
     std::string lines;
     for (const LoadFinding& finding : world.LoadFindings()) {
@@ -350,8 +349,7 @@ LongtimeResult OpenDatabases::WriteSafetyCopyIfMissing() {
                                            context_.progressLoop);
 }
 
-LongtimeResult OpenDatabases::WriteGameDatabase(MasterBuildResult* result,
-                                                uint32_t optionBits) {
+LongtimeResult OpenDatabases::WriteGameDatabase(MasterBuildResult* result, uint32_t optionBits) {
     DatabaseSession* session = Current();
     if (session == nullptr) {
         return LongtimeResult::Failed;

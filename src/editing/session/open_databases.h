@@ -101,8 +101,7 @@ public:
     LongtimeResult WriteSafetyCopyIfMissing();
     // The game database of the current database, in its language, option bits 0 (the admin
     // menu's console build gives 0x41), written to "<installation>/database/Master.dat".
-    LongtimeResult WriteGameDatabase(MasterBuildResult* result = nullptr,
-                                     uint32_t optionBits = 0);
+    LongtimeResult WriteGameDatabase(MasterBuildResult* result = nullptr, uint32_t optionBits = 0);
 
 private:
     // A new world of the installation with its international competitions, loaded from

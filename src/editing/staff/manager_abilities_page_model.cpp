@@ -68,8 +68,7 @@ void ManagerAbilitiesPageModel::Store() {
             person_->SetLeagueExperience(static_cast<uint8_t>(now.nationalExperience));
         }
         if (now.internationalExperience != filled_.internationalExperience) {
-            person_->SetInternationalExperience(
-                static_cast<uint8_t>(now.internationalExperience));
+            person_->SetInternationalExperience(static_cast<uint8_t>(now.internationalExperience));
         }
     }
     for (int box = 0; box < kLanguageBoxes; ++box) {
@@ -82,14 +81,13 @@ void ManagerAbilitiesPageModel::Store() {
     filled_ = now;
 }
 
-ManagerAbilitiesPageModel::ExperienceGroup ManagerAbilitiesPageModel::ExperienceVisibility()
-    const {
+ManagerAbilitiesPageModel::ExperienceGroup ManagerAbilitiesPageModel::ExperienceVisibility() const {
     return person_ != nullptr ? ExperienceVisibilityFor(person_->Role())
                               : ExperienceGroup::kUnchanged;
 }
 
-ManagerAbilitiesPageModel::ExperienceGroup ManagerAbilitiesPageModel::ExperienceVisibilityFor(
-    int role) {
+ManagerAbilitiesPageModel::ExperienceGroup
+ManagerAbilitiesPageModel::ExperienceVisibilityFor(int role) {
     if (role == CPlayer::kRoleManager || role == CPlayer::kRoleChairman) {
         return ExperienceGroup::kShow;
     }

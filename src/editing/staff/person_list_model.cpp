@@ -53,16 +53,15 @@ void PersonListModel::SetUpCountryList(int country, uint32_t selectedPerson) {
     clubId_ = 0;
     country_ = country;
     mode_ = kBoard;
-    chooserCountry_ = country >= 1 && country <= CPlayer::kMaxCountry ? country
-                                                                      : kDefaultChooserCountry;
+    chooserCountry_ =
+        country >= 1 && country <= CPlayer::kMaxCountry ? country : kDefaultChooserCountry;
     selectedPerson_ = selectedPerson;
     selectedRow_ = -1;
     competitionClubs_.clear();
 }
 
 void PersonListModel::SetUpCompetitionList(const std::vector<uint32_t>& clubReferences,
-                                           int chooserCountry, uint32_t selectedPerson,
-                                           int mode) {
+                                           int chooserCountry, uint32_t selectedPerson, int mode) {
     source_ = Source::Competition;
     clubId_ = 0;
     country_ = 0;

@@ -39,10 +39,10 @@ public:
     };
 
     struct MenuItem {
-        int command = 0;     // 0: a separator
-        std::string text;    // UTF-8
+        int command = 0;  // 0: a separator
+        std::string text; // UTF-8
         bool enabled = false;
-        bool staff = false;  // belongs into the staff submenu
+        bool staff = false; // belongs into the staff submenu
     };
 
     // `owner` and `choosers` may be nullptr (nobody told; transfer and take do nothing).

@@ -19,9 +19,8 @@ void StaffLevelPageModel::SetLevel(int level) {
 }
 
 std::string StaffLevelPageModel::LevelText(int level) {
-    static constexpr DialogTextKey kNames[kLevels] = {"staff.level.0", "staff.level.1",
-                                                      "staff.level.2", "staff.level.3",
-                                                      "staff.level.4"};
+    static constexpr DialogTextKey kNames[kLevels] = {
+        "staff.level.0", "staff.level.1", "staff.level.2", "staff.level.3", "staff.level.4"};
     return level >= 0 && level < kLevels ? DialogText(kNames[level]) : std::string();
 }
 

@@ -39,8 +39,7 @@ class QtMappingDialogs : public IMappingDialogs {
 public:
     explicit QtMappingDialogs(QWidget* owner) : owner_(owner) {}
 
-    MappingAnswer AskYesNoCancel(const std::string& question,
-                                 const std::string& caption) override {
+    MappingAnswer AskYesNoCancel(const std::string& question, const std::string& caption) override {
         QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(question),
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner_);
         box.button(QMessageBox::Yes)->setText(UiText("framework.button.yes"));
@@ -57,8 +56,7 @@ public:
         }
     }
 
-    std::optional<std::string> ChooseReportFile(const std::string& title,
-                                                const std::string& filter,
+    std::optional<std::string> ChooseReportFile(const std::string& title, const std::string& filter,
                                                 const std::string& extension) override {
         QFileDialog dialog(owner_, ToQString(title), QString(), ToQtFileFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -73,23 +71,22 @@ private:
     QWidget* owner_;
 };
 
-void RunMapping(QWidget* owner, int command, DatabaseSession& session,
-                const EditorContext& context, const std::string& caption) {
+void RunMapping(QWidget* owner, int command, DatabaseSession& session, const EditorContext& context,
+                const std::string& caption) {
     if (context.tools == nullptr) {
         return;
     }
     QtMappingDialogs dialogs(owner);
     const CBaseTextFile* faces =
         context.languageTables != nullptr ? &context.languageTables->Faces() : nullptr;
-    AdminMappingRunner runner(
-        session, *context.tools, faces, *context.prompt, dialogs, caption,
-        [owner](const std::string& title, const std::function<void()>& work) {
-            CLongtimeTask task(title, title, [&work](CLongtimeTask&) {
-                work();
-                return true;
-            });
-            RunWithProgressDialog(task, owner);
-        });
+    AdminMappingRunner runner(session, *context.tools, faces, *context.prompt, dialogs, caption,
+                              [owner](const std::string& title, const std::function<void()>& work) {
+                                  CLongtimeTask task(title, title, [&work](CLongtimeTask&) {
+                                      work();
+                                      return true;
+                                  });
+                                  RunWithProgressDialog(task, owner);
+                              });
     runner.Run(command);
 }
 

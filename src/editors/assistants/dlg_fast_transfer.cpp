@@ -44,17 +44,16 @@ int RowOf(const QListWidget& list, uint32_t data) {
 
 CDlgFastTransfer::CDlgFastTransfer(QWidget* parent, CWorld& world, int languageSlot, int country,
                                    const WorldChanges& changes)
-    : CDialogB(parent),
-      model_(std::make_unique<FastTransferModel>(world, languageSlot, country)),
+    : CDialogB(parent), model_(std::make_unique<FastTransferModel>(world, languageSlot, country)),
       changes_(changes) {
     setWindowTitle(Text("fasttransfer.title"));
 
     sourceCountries_ = new QComboBox(this);
     sourceCountries_->setMaxVisibleItems(20);
     players_ = new CMyListBox(this);
-    players_->SetColumns({{0, kPlayerNameWidth, Qt::AlignLeft},
-                          {kPlayerNameWidth + 6, kPlayerNameWidth + 6 + kPositionWidth,
-                           Qt::AlignLeft}});
+    players_->SetColumns(
+        {{0, kPlayerNameWidth, Qt::AlignLeft},
+         {kPlayerNameWidth + 6, kPlayerNameWidth + 6 + kPositionWidth, Qt::AlignLeft}});
     players_->setMinimumSize(kPlayerNameWidth + kPositionWidth + 30, 320);
     currentNumber_ = new QLabel(this);
     currentNumber_->setMinimumWidth(40);

@@ -29,8 +29,7 @@ constexpr int kFirstAbilityName = 264;
 
 CDlgPlayerCompare::CDlgPlayerCompare(QWidget* parent, const CWorld& world, int languageSlot,
                                      int country)
-    : CDialogB(parent),
-      model_(std::make_unique<PlayerCompareModel>(world, languageSlot, country)) {
+    : CDialogB(parent), model_(std::make_unique<PlayerCompareModel>(world, languageSlot, country)) {
     setWindowTitle(Text("compare.title"));
     for (int side = 0; side < PlayerCompareModel::kSides; ++side) {
         MakeSide(side);

@@ -81,8 +81,8 @@ CPlayerDouble::CPlayerDouble(QWidget* parent, CWorld& world, int languageSlot, i
     list_ = new CReportList(this);
     std::vector<ReportColumn> columns;
     for (const DoublesColumn& column : PlayerDoublesModel::Columns()) {
-        columns.push_back({ToQString(column.heading), column.width,
-                           ToQtAlignment(column.alignment)});
+        columns.push_back(
+            {ToQString(column.heading), column.width, ToQtAlignment(column.alignment)});
     }
     list_->SetColumns(columns);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -160,8 +160,8 @@ void CPlayerDouble::ShowRows() {
             list_->setColumnWidth(column, wanted);
         }
     }
-    count_->setText(ToQString(
-        FormatDialogText("doubles.count", static_cast<int>(model_->Pairs().size()))));
+    count_->setText(
+        ToQString(FormatDialogText("doubles.count", static_cast<int>(model_->Pairs().size()))));
     UpdateButtons();
 }
 
@@ -195,8 +195,8 @@ void CPlayerDouble::ShowMenu(const QPoint& pos) {
     menu_->popup(global);
 }
 
-void RunPlayerDoubles(QWidget* owner, CWorld& world, int languageSlot, int country,
-                      uint32_t club, const WorldChanges& changes) {
+void RunPlayerDoubles(QWidget* owner, CWorld& world, int languageSlot, int country, uint32_t club,
+                      const WorldChanges& changes) {
     CPlayerDouble dialog(owner, world, languageSlot, country, club, changes);
     dialog.exec();
 }

@@ -71,7 +71,7 @@ private:
 
 // Opens the player doubles on `world`; `country` (0 for none) and `club` (a club key, 0 for
 // none) narrow the list from the start. Deletes go through `changes`.
-void RunPlayerDoubles(QWidget* owner, CWorld& world, int languageSlot, int country,
-                      uint32_t club, const WorldChanges& changes);
+void RunPlayerDoubles(QWidget* owner, CWorld& world, int languageSlot, int country, uint32_t club,
+                      const WorldChanges& changes);
 
 } // namespace tallo

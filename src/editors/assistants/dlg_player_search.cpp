@@ -45,7 +45,8 @@ CDlgPlayerSearch::CDlgPlayerSearch(SearchCriteria& criteria, QWidget* parent)
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(ToQString(DialogText("framework.button.ok")),
                                          QDialogButtonBox::AcceptRole);
-    buttons->addButton(ToQString(DialogText("framework.button.cancel")), QDialogButtonBox::RejectRole);
+    buttons->addButton(ToQString(DialogText("framework.button.cancel")),
+                       QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgPlayerSearch::accept);

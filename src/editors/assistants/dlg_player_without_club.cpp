@@ -23,12 +23,9 @@ QString Text(DialogTextKey key) {
 } // namespace
 
 CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(QWidget* parent, CWorld& world, int languageSlot,
-                                             IRecordChoosers* choosers,
-                                             const WorldChanges& changes)
-    : CDialogB(parent),
-      model_(std::make_unique<FreeAgentsModel>(world, languageSlot)),
-      choosers_(choosers),
-      changes_(changes) {
+                                             IRecordChoosers* choosers, const WorldChanges& changes)
+    : CDialogB(parent), model_(std::make_unique<FreeAgentsModel>(world, languageSlot)),
+      choosers_(choosers), changes_(changes) {
     setWindowTitle(Text("freeagents.title"));
     list_ = new CReportList(this);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -94,8 +91,8 @@ void CDlgPlayerWithoutClub::ShowRows(int row) {
     if (row >= 0) {
         list_->SelectData(row);
     }
-    count_->setText(ToQString(
-        FormatDialogText("freeagents.count", static_cast<int>(model_->Rows().size()))));
+    count_->setText(
+        ToQString(FormatDialogText("freeagents.count", static_cast<int>(model_->Rows().size()))));
     UpdateButtons();
 }
 

@@ -27,13 +27,13 @@ struct ColumnSpec {
     Qt::Alignment alignment;
 };
 constexpr ColumnSpec kColumns[] = {
-    {889, 120, Qt::AlignLeft},    // first name
-    {891, 120, Qt::AlignLeft},    // surname
-    {893, 120, Qt::AlignLeft},    // pseudonym
-    {864, 45, Qt::AlignHCenter},  // position
-    {852, 70, Qt::AlignRight},    // birth date
-    {851, 120, Qt::AlignLeft},    // club
-    {894, 100, Qt::AlignLeft},    // country
+    {889, 120, Qt::AlignLeft},   // first name
+    {891, 120, Qt::AlignLeft},   // surname
+    {893, 120, Qt::AlignLeft},   // pseudonym
+    {864, 45, Qt::AlignHCenter}, // position
+    {852, 70, Qt::AlignRight},   // birth date
+    {851, 120, Qt::AlignLeft},   // club
+    {894, 100, Qt::AlignLeft},   // country
 };
 
 constexpr int kBirthDateHeading = 852;
@@ -73,8 +73,7 @@ CDlgSearchResult::CDlgSearchResult(SearchResultModel& model, QWidget* parent)
         connect(showClub_, &QPushButton::clicked, this, &CDlgSearchResult::ShowClub);
     }
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(ToQString(DialogText("framework.button.ok")),
-                       QDialogButtonBox::AcceptRole);
+    buttons->addButton(ToQString(DialogText("framework.button.ok")), QDialogButtonBox::AcceptRole);
     buttons->addButton(ToQString(DialogText("framework.button.cancel")),
                        QDialogButtonBox::RejectRole);
     bottom->addWidget(buttons);
@@ -96,7 +95,8 @@ CDlgSearchResult::CDlgSearchResult(SearchResultModel& model, QWidget* parent)
 
     // The worker asks from its own thread; the rows are shown on the window's.
     model_.SetDisplayRequest([this] {
-        QMetaObject::invokeMethod(this, [this] { Display(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Display(); }, Qt::QueuedConnection);
     });
     model_.Start();
     ShowState();
@@ -117,11 +117,10 @@ std::unique_ptr<QMenu> CDlgSearchResult::BuildContextMenu() {
     show->setEnabled(model_.ShowClubEnabled());
     menu->addAction(ToQString(DialogText("search.menu.transfer")), this,
                     &CDlgSearchResult::Transfer);
-    QAction* take = menu->addAction(ToQString(DialogText("search.menu.take")), this,
-                                    &CDlgSearchResult::Take);
+    QAction* take =
+        menu->addAction(ToQString(DialogText("search.menu.take")), this, &CDlgSearchResult::Take);
     take->setEnabled(model_.TakeEnabled());
-    menu->addAction(ToQString(DialogText("search.menu.release")), this,
-                    &CDlgSearchResult::Release);
+    menu->addAction(ToQString(DialogText("search.menu.release")), this, &CDlgSearchResult::Release);
     return menu;
 }
 

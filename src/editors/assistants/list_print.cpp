@@ -53,9 +53,8 @@ PrintedList PrintedList::From(const CReportList& list, const QString& title) {
     printed.headings = list.Headings();
     for (int column = 0; column < list.columnCount(); ++column) {
         const QTableWidgetItem* heading = list.horizontalHeaderItem(column);
-        printed.alignments.push_back(heading != nullptr
-                                         ? Qt::Alignment(heading->textAlignment())
-                                         : Qt::Alignment(Qt::AlignLeft));
+        printed.alignments.push_back(heading != nullptr ? Qt::Alignment(heading->textAlignment())
+                                                        : Qt::Alignment(Qt::AlignLeft));
     }
     printed.rows = list.Cells();
     return printed;
@@ -175,11 +174,11 @@ void PaintListPage(QPainter& painter, const PrintedList& list, const ListPrintLa
         paintLine(list.rows[static_cast<size_t>(row)]);
     }
 
-    const QString number = ToQString(
-        FormatDialogText("listexport.print.page", pageIndex + 1, layout.pageCount));
-    painter.drawText(QRect(page.left(), page.bottom() - layout.lineHeight + 1, page.width(),
-                           layout.lineHeight),
-                     Qt::AlignHCenter | Qt::AlignVCenter, number);
+    const QString number =
+        ToQString(FormatDialogText("listexport.print.page", pageIndex + 1, layout.pageCount));
+    painter.drawText(
+        QRect(page.left(), page.bottom() - layout.lineHeight + 1, page.width(), layout.lineHeight),
+        Qt::AlignHCenter | Qt::AlignVCenter, number);
     painter.restore();
 }
 
@@ -203,10 +202,10 @@ int PrintListPages(QPagedPaintDevice& device, const PrintedList& list) {
 bool PrintListToPdf(const QString& path, const PrintedList& list) {
     QPdfWriter writer(path);
     writer.setTitle(list.title);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginMillimetres, kMarginMillimetres,
-                                               kMarginMillimetres, kMarginMillimetres),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter));
     return PrintListPages(writer, list) > 0;
 }
 

@@ -27,8 +27,7 @@ CReportList::CReportList(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(false);
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &CReportList::headingClicked);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CReportList::headingClicked);
 }
 
 void CReportList::SetColumns(const std::vector<ReportColumn>& columns) {
@@ -53,17 +52,17 @@ void CReportList::SetRows(const std::vector<std::vector<std::string>>& rows,
     std::vector<Qt::Alignment> alignments;
     for (int column = 0; column < columnCount(); ++column) {
         const QTableWidgetItem* heading = horizontalHeaderItem(column);
-        alignments.push_back(heading != nullptr
-                                 ? Qt::Alignment(heading->textAlignment()) & Qt::AlignHorizontal_Mask
-                                 : Qt::Alignment(Qt::AlignLeft));
+        alignments.push_back(heading != nullptr ? Qt::Alignment(heading->textAlignment()) &
+                                                      Qt::AlignHorizontal_Mask
+                                                : Qt::Alignment(Qt::AlignLeft));
     }
     int reselect = -1;
     for (size_t row = 0; row < rows.size(); ++row) {
         const int number = row < data.size() ? data[row] : static_cast<int>(row);
         for (int column = 0; column < columnCount(); ++column) {
             const size_t c = static_cast<size_t>(column);
-            auto* item =
-                new QTableWidgetItem(c < rows[row].size() ? RecordToQString(rows[row][c]) : QString());
+            auto* item = new QTableWidgetItem(c < rows[row].size() ? RecordToQString(rows[row][c])
+                                                                   : QString());
             item->setTextAlignment(alignments[c] | Qt::AlignVCenter);
             if (column == 0) {
                 item->setData(kDataRole, number);

@@ -50,9 +50,8 @@ QLineEdit* CDlgLandGeneral::AddTextEdit(Model::Text text, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(static_cast<int>(Model::TextLimit(text)));
     texts_[static_cast<size_t>(text)] = edit;
-    connect(edit, &QLineEdit::textEdited, this, [this, text](const QString& value) {
-        model_.SetText(text, QStringToRecord(value));
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, text](const QString& value) { model_.SetText(text, QStringToRecord(value)); });
     return edit;
 }
 
@@ -110,8 +109,7 @@ QWidget* CDlgLandGeneral::BuildCountryColumn() {
     languageGrid->addWidget(new QLabel(Text("country.general.share"), languages), 0, 2);
     for (int box = 0; box < Model::kLanguageBoxes; ++box) {
         languageGrid->addWidget(
-            new QLabel(ToQString(FormatDialogText("country.general.language", box + 1)),
-                       languages),
+            new QLabel(ToQString(FormatDialogText("country.general.language", box + 1)), languages),
             box + 1, 0);
         auto* combo = new QComboBox(languages);
         for (const LanguageEntry& entry : model_.Languages()) {
@@ -182,12 +180,12 @@ QWidget* CDlgLandGeneral::BuildSettingsColumn() {
     const std::array<DialogTextKey, 3> reporterNames = {
         "country.general.reporter.0", "country.general.reporter.1", "country.general.reporter.2"};
     for (int reporter = 0; reporter < 3; ++reporter) {
-        const auto first = static_cast<Model::Text>(Model::kNewspaperReporterFirstName +
-                                                    2 * reporter);
+        const auto first =
+            static_cast<Model::Text>(Model::kNewspaperReporterFirstName + 2 * reporter);
         const auto surname = static_cast<Model::Text>(first + 1);
         reporterGrid->addWidget(
-            new QLabel(Text(reporterNames[static_cast<size_t>(reporter)]), reporters),
-            reporter + 1, 0);
+            new QLabel(Text(reporterNames[static_cast<size_t>(reporter)]), reporters), reporter + 1,
+            0);
         reporterGrid->addWidget(AddTextEdit(first, reporters), reporter + 1, 1);
         reporterGrid->addWidget(AddTextEdit(surname, reporters), reporter + 1, 2);
     }
@@ -277,8 +275,7 @@ QWidget* CDlgLandGeneral::BuildValuesColumn() {
     for (int i = 0; i < 4; ++i) {
         titleGrid->addWidget(new QLabel(Text(titleNames[static_cast<size_t>(i)]), titles), i, 0);
         titleGrid->addWidget(
-            AddNumberSpin(static_cast<Model::Number>(Model::kContinentalTitles + i), titles), i,
-            1);
+            AddNumberSpin(static_cast<Model::Number>(Model::kContinentalTitles + i), titles), i, 1);
     }
     titleGrid->setColumnStretch(0, 1);
     layout->addWidget(titles);
@@ -294,10 +291,10 @@ QWidget* CDlgLandGeneral::BuildValuesColumn() {
         const int row = 2 + i / 2;
         const int col = (i % 2) * 2;
         grid->addWidget(
-            new QLabel(ToQString(FormatDialogText("country.general.value_m", i + 1)), values),
-            row, col);
-        grid->addWidget(AddNumberSpin(static_cast<Model::Number>(Model::kValueM1 + i), values),
-                        row, col + 1);
+            new QLabel(ToQString(FormatDialogText("country.general.value_m", i + 1)), values), row,
+            col);
+        grid->addWidget(AddNumberSpin(static_cast<Model::Number>(Model::kValueM1 + i), values), row,
+                        col + 1);
     }
     grid->addWidget(new QLabel(Text("country.general.value_p"), values), 5, 1);
     grid->addWidget(new QLabel(Text("country.general.value_q"), values), 5, 3);
@@ -306,10 +303,10 @@ QWidget* CDlgLandGeneral::BuildValuesColumn() {
         grid->addWidget(
             new QLabel(ToQString(FormatDialogText("country.general.level", level + 1)), values),
             row, 0);
-        grid->addWidget(
-            AddNumberSpin(static_cast<Model::Number>(Model::kValueP1 + level), values), row, 1);
-        grid->addWidget(
-            AddNumberSpin(static_cast<Model::Number>(Model::kValueQ1 + level), values), row, 3);
+        grid->addWidget(AddNumberSpin(static_cast<Model::Number>(Model::kValueP1 + level), values),
+                        row, 1);
+        grid->addWidget(AddNumberSpin(static_cast<Model::Number>(Model::kValueQ1 + level), values),
+                        row, 3);
     }
     layout->addWidget(values);
 

@@ -35,8 +35,7 @@ void CDlgLandLeagueSystem::BuildLayout() {
     formats_->setMaxVisibleItems(kLeagueFormatCount);
     auto* formatLabel = new QLabel(ToQString(DialogText("league.system.format")), this);
     formatLabel->setBuddy(formats_);
-    connect(formats_, &QComboBox::currentIndexChanged, this,
-            &CDlgLandLeagueSystem::OnFormatChosen);
+    connect(formats_, &QComboBox::currentIndexChanged, this, &CDlgLandLeagueSystem::OnFormatChosen);
 
     auto* top = new QHBoxLayout;
     top->addWidget(formatLabel);
@@ -82,8 +81,7 @@ void CDlgLandLeagueSystem::BuildLayout() {
     composition_ = new QPushButton(ToQString(DialogText("league.system.composition")), this);
     connect(fixtures_, &QPushButton::clicked, this, &CDlgLandLeagueSystem::FixturesRequested);
     connect(calendar_, &QPushButton::clicked, this, &CDlgLandLeagueSystem::CalendarRequested);
-    connect(composition_, &QPushButton::clicked, this,
-            &CDlgLandLeagueSystem::CompositionRequested);
+    connect(composition_, &QPushButton::clicked, this, &CDlgLandLeagueSystem::CompositionRequested);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(fixtures_);
     buttons->addWidget(calendar_);

@@ -113,8 +113,8 @@ CDlgLandNationalcoach::CDlgLandNationalcoach(QWidget* parent, const CountryEditC
     auto* languagesBox = new CMyGroupBox(Text("coach.group.languages"), this);
     auto* languages = new QGridLayout(languagesBox);
     for (int box = 0; box < Model::kLanguageBoxes; ++box) {
-        const QString label = box == 0 ? Text("coach.native")
-                                       : ToQString(FormatDialogText("coach.foreign", box));
+        const QString label =
+            box == 0 ? Text("coach.native") : ToQString(FormatDialogText("coach.foreign", box));
         languages->addWidget(new QLabel(label, languagesBox), box, 0);
         auto* combo = new QComboBox(languagesBox);
         for (const LanguageEntry& entry : model_.Languages()) {

@@ -101,8 +101,8 @@ void CDlgLeagueData::BuildLayout() {
     layout->addWidget(rulesBox);
     layout->addWidget(MakeOkCancelButtons(*this));
 
-    QWidget* order[] = {name_,     shortName_, size_,     rounds_,     attendance_,
-                        transfer_, money_[0],  money_[1], money_[2],   foreign_,
+    QWidget* order[] = {name_,     shortName_,  size_,     rounds_,   attendance_,
+                        transfer_, money_[0],   money_[1], money_[2], foreign_,
                         tieBreak_, relegation_, reserves_};
     for (size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);

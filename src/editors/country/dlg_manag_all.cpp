@@ -35,9 +35,7 @@ public:
     ChangeJournal::OpenChange& Change() { return *change_; }
 
     CWorld& World() override { return world_; }
-    DatabaseContents ExchangeContents(DatabaseContents replacement) override {
-        return replacement;
-    }
+    DatabaseContents ExchangeContents(DatabaseContents replacement) override { return replacement; }
     void Changed(const ChangeScope*) override {}
 
 private:
@@ -62,8 +60,8 @@ CDlgManagAll::CDlgManagAll(QWidget* parent, const CountryEditContext& context)
         standalone_ = std::make_unique<StandaloneChange>(*context_.world);
         change = &standalone_->Change();
     }
-    listModel_ = std::make_unique<PersonListModel>(*context_.world, *change, this,
-                                                   context_.choosers);
+    listModel_ =
+        std::make_unique<PersonListModel>(*context_.world, *change, this, context_.choosers);
 
     leftTabs_ = new CMyTabCtrl(this);
     listPage_ = new CDlgLandManagerList(*listModel_, leftTabs_);

@@ -51,8 +51,12 @@ public:
     CDlgLandManagerList& ListPage() const { return *listPage_; }
     CMyTabCtrl& LeftTabs() const { return *leftTabs_; }
     CMyTabCtrl& RightTabs() const { return *rightTabs_; }
-    QWidget& RightPageWidget(int page) const { return *rightWidgets_.at(static_cast<size_t>(page)); }
-    PersonPageView& RightPageView(int page) const { return *rightViews_.at(static_cast<size_t>(page)); }
+    QWidget& RightPageWidget(int page) const {
+        return *rightWidgets_.at(static_cast<size_t>(page));
+    }
+    PersonPageView& RightPageView(int page) const {
+        return *rightViews_.at(static_cast<size_t>(page));
+    }
     QPushButton& DoublesButton() const { return *doubles_; }
     QPushButton& SearchButton() const { return *search_; }
     // The person the right pages edit (0 for none).

@@ -65,7 +65,6 @@ std::pair<QWidget*, CountryPageView*> NationalCoachPage(QWidget* parent,
 
 // Runs the national teams dialog on a database, starting at `startCountry`, with names in the
 // language slot. True when the database changed.
-bool RunNationalTeams(QWidget* owner, DatabaseSession& session, int startCountry,
-                      int languageSlot);
+bool RunNationalTeams(QWidget* owner, DatabaseSession& session, int startCountry, int languageSlot);
 
 } // namespace tallo

@@ -47,9 +47,9 @@ CDlgPlayerpoolChange::CDlgPlayerpoolChange(QWidget* parent, const CountryEditCon
     nationality_ = new QComboBox(box);
     nationality_->setMaxVisibleItems(20);
     for (const ChoiceEntry& choice : model_.nationality.entries) {
-        nationality_->addItem(
-            choice.value == 0 ? Text("pool.change.none") : RecordToQString(choice.text),
-            choice.value);
+        nationality_->addItem(choice.value == 0 ? Text("pool.change.none")
+                                                : RecordToQString(choice.text),
+                              choice.value);
     }
     nationality_->setCurrentIndex(model_.nationality.selected);
     grid->addWidget(nationality_, 2, 1, 1, 2);

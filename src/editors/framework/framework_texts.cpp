@@ -21,8 +21,7 @@ std::string FrameworkText(std::string_view key) {
 }
 
 bool HasFrameworkText(std::string_view key) {
-    return key.starts_with(kPrefix) &&
-           FindDialogText(key, CurrentInterfaceLanguage()) != nullptr;
+    return key.starts_with(kPrefix) && FindDialogText(key, CurrentInterfaceLanguage()) != nullptr;
 }
 
 std::vector<std::string_view> FrameworkTextKeys() {

@@ -9,8 +9,7 @@
 namespace tallo {
 
 QDialogButtonBox* MakeOkCancelButtons(QDialog& dialog) {
-    auto* buttons =
-        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     buttons->button(QDialogButtonBox::Ok)->setText(UiText("framework.button.ok"));
     buttons->button(QDialogButtonBox::Cancel)->setText(UiText("framework.button.cancel"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&dialog] { dialog.accept(); });

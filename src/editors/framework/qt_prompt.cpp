@@ -88,8 +88,8 @@ bool QtPrompt::AskYesNo(const std::string& text, const std::string& caption) {
 
 void QtPrompt::ShowMessage(const std::string& text, const std::string& caption) {
     return OnInterfaceThread([&]() {
-        QMessageBox box(QMessageBox::Information, ToQString(caption), ToQString(text), QMessageBox::Ok,
-                        Owner());
+        QMessageBox box(QMessageBox::Information, ToQString(caption), ToQString(text),
+                        QMessageBox::Ok, Owner());
         box.button(QMessageBox::Ok)->setText(UiText("framework.button.ok"));
         box.exec();
     });
@@ -107,8 +107,8 @@ void QtPrompt::ShowErrorWindow(const std::string& headline, const std::string& m
 std::optional<std::string> QtPrompt::ChooseFileToOpen(const std::string& filter,
                                                       const std::string& /*defaultExtension*/) {
     return OnInterfaceThread([&]() -> std::optional<std::string> {
-        return ToResult(QFileDialog::getOpenFileName(Owner(), UiText("framework.file.open"), QString(),
-                                                     ToQtFileFilter(filter)));
+        return ToResult(QFileDialog::getOpenFileName(Owner(), UiText("framework.file.open"),
+                                                     QString(), ToQtFileFilter(filter)));
     });
 }
 
@@ -116,7 +116,8 @@ std::optional<std::string> QtPrompt::ChooseFileToSave(const std::string& filter,
                                                       const std::string& defaultExtension,
                                                       const std::string& proposedName) {
     return OnInterfaceThread([&]() -> std::optional<std::string> {
-        QFileDialog dialog(Owner(), UiText("framework.file.save"), QString(), ToQtFileFilter(filter));
+        QFileDialog dialog(Owner(), UiText("framework.file.save"), QString(),
+                           ToQtFileFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(ToQString(defaultExtension));
         dialog.selectFile(ToQString(proposedName));

@@ -249,17 +249,17 @@ void DlgMainMenu::BuildWidgets() {
     };
     addGroup("main.group.club", {Command::kClubSettings, Command::kSquadList});
     addGroup("main.group.country", {Command::kCountrySettings});
-    addGroup("main.group.world",
-             {Command::kGlobalSettings, Command::kContinentalSettings, Command::kWriteGameDatabase});
+    addGroup("main.group.world", {Command::kGlobalSettings, Command::kContinentalSettings,
+                                  Command::kWriteGameDatabase});
     outer->addLayout(buttonRow);
     auto* assistantRow = new QHBoxLayout;
     {
         auto* group = new QGroupBox(central);
         groupTitles_[group] = "main.menu.assistants";
         auto* layout = new QHBoxLayout(group);
-        for (int command : {Command::kFastTransfer, Command::kPlayerSearch, Command::kPlayerDoubles,
-                            Command::kNationalTeams, Command::kFreeAgents,
-                            Command::kPlayerComparison}) {
+        for (int command :
+             {Command::kFastTransfer, Command::kPlayerSearch, Command::kPlayerDoubles,
+              Command::kNationalTeams, Command::kFreeAgents, Command::kPlayerComparison}) {
             layout->addWidget(AddButton(command, group));
         }
         assistantRow->addWidget(group);
@@ -349,7 +349,8 @@ void DlgMainMenu::BuildMenus() {
         menu->setObjectName(plan.titleKey);
         menus_.push_back(menu);
         for (const CommandInfo& info : MainWindowCommands()) {
-            if (std::find(plan.places.begin(), plan.places.end(), info.place) == plan.places.end()) {
+            if (std::find(plan.places.begin(), plan.places.end(), info.place) ==
+                plan.places.end()) {
                 continue;
             }
             if (info.id >= Command::kFirstDatabase && info.id <= Command::kLastDatabase) {
@@ -456,8 +457,7 @@ void DlgMainMenu::FillBoxes() {
 
 bool DlgMainMenu::Start(bool rendererLoaded) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const StartOutcome outcome =
-        model_->Initialise(rendererLoaded, LoadString(kProductString));
+    const StartOutcome outcome = model_->Initialise(rendererLoaded, LoadString(kProductString));
     QApplication::restoreOverrideCursor();
     if (outcome.closeWindow) {
         closeAllowed_ = true;
@@ -645,8 +645,8 @@ void DlgMainMenu::closeEvent(QCloseEvent* event) {
 
 void DlgMainMenu::RestoreGeometry() {
     resize(1100, 720);
-    const std::optional<std::string> stored = ReadSetting(LoadString(kProductString), kGeometryKey,
-                                                          SystemEnvironment::Instance());
+    const std::optional<std::string> stored =
+        ReadSetting(LoadString(kProductString), kGeometryKey, SystemEnvironment::Instance());
     if (stored) {
         restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(*stored)));
     }

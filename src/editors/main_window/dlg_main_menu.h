@@ -92,11 +92,11 @@ private:
     QLabel* countryTitle_ = nullptr;
     QLabel* clubTitle_ = nullptr;
     QLabel* status_ = nullptr;
-    std::map<int, QLabel*> statistics_;      // by label number
-    std::map<int, QLabel*> statisticsNames_; // the label's caption
+    std::map<int, QLabel*> statistics_;           // by label number
+    std::map<int, QLabel*> statisticsNames_;      // the label's caption
     std::map<QWidget*, std::string> groupTitles_; // group box to the key of its title
-    std::multimap<int, QAction*> actions_;      // by command
-    std::multimap<int, QPushButton*> buttons_; // by command
+    std::multimap<int, QAction*> actions_;        // by command
+    std::multimap<int, QPushButton*> buttons_;    // by command
     std::vector<QMenu*> menus_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;

@@ -44,9 +44,8 @@ CDlgUserDatabase::CDlgUserDatabase(UserDatabaseDialogModel& model, QWidget* pare
             model_.SetNewName(FromQString(text));
             Show();
         });
-        connect(newComment_, &QLineEdit::textEdited, this, [this](const QString& text) {
-            model_.SetNewComment(FromQString(text));
-        });
+        connect(newComment_, &QLineEdit::textEdited, this,
+                [this](const QString& text) { model_.SetNewComment(FromQString(text)); });
     }
     auto* buttons = new QHBoxLayout;
     delete_ = new QPushButton(ToQString(DialogText("userdb.delete")), this);

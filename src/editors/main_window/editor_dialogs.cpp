@@ -170,9 +170,9 @@ void EditorDialogs::RunSearchLoop(const EditorSelection& selection, const WorldC
     PlayerSearchOpening opening;
     opening.contextMenu = true;
     opening.showClub = true;
-    const uint32_t club = RunPlayerSearch(owner_, session.World(), selection.languageSlot,
-                                          KeptSearchCriteria(), opening, changes, &choosers,
-                                          nullptr);
+    const uint32_t club =
+        RunPlayerSearch(owner_, session.World(), selection.languageSlot, KeptSearchCriteria(),
+                        opening, changes, &choosers, nullptr);
     const CClub* chosen = club != 0 ? session.World().FindClub(club) : nullptr;
     if (chosen == nullptr) {
         return;

@@ -11,8 +11,8 @@ class WorldChanges;
 
 // The editors the main window starts, as Qt dialogs over `owner`: the club editor (1798), the
 // squad list (1799), the country settings editor (1800), the global and continental settings
-// (1801, 1802), the national teams (1804), the assistants and the admin tools. Each changes the database
-// through its journal.
+// (1801, 1802), the national teams (1804), the assistants and the admin tools. Each changes the
+// database through its journal.
 class EditorDialogs : public IEditorDialogs {
 public:
     EditorDialogs(QWidget* owner, const EditorContext& context)

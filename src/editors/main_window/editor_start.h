@@ -10,8 +10,8 @@ class QtPrompt;
 
 // How the editor window is started.
 struct EditorStartOptions {
-    bool splash = true;       // the start picture for 5 seconds (a click closes it)
-    bool adminMode = false;   // the admin tools menu
+    bool splash = true;        // the start picture for 5 seconds (a click closes it)
+    bool adminMode = false;    // the admin tools menu
     std::string programFolder; // where the executable lies (our renderer plug-in is there)
 };
 

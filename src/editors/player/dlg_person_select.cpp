@@ -122,8 +122,7 @@ void CDlgPersonSelect::UpdateOk() {
 }
 
 std::optional<IRecordChoosers::ChosenPerson> ChoosePersonDialog(QWidget* parent, CWorld& world,
-                                                                int languageSlot,
-                                                                int presetCountry,
+                                                                int languageSlot, int presetCountry,
                                                                 uint32_t presetClub,
                                                                 uint32_t presetPerson) {
     auto model = std::make_unique<PersonChooserModel>(world, languageSlot);

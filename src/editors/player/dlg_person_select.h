@@ -58,8 +58,7 @@ private:
 // Opens the person chooser on `world` preset to a country, a club and a person; the chosen
 // person and his club, nothing when cancelled.
 std::optional<IRecordChoosers::ChosenPerson> ChoosePersonDialog(QWidget* parent, CWorld& world,
-                                                                int languageSlot,
-                                                                int presetCountry,
+                                                                int languageSlot, int presetCountry,
                                                                 uint32_t presetClub,
                                                                 uint32_t presetPerson);
 

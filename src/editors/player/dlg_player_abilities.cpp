@@ -70,8 +70,7 @@ CDlgPlayerAbilities::CDlgPlayerAbilities(QWidget* parent) : CDialogB(parent, Kin
         Text("person.abilities.foot"), Text("person.abilities.league_experience"),
         Text("person.abilities.international_experience")};
     const std::array<int, kBarCount> barMaxima = {
-        PlayerAbilitiesPageModel::kPreferredFootMax,
-        PlayerAbilitiesPageModel::kLeagueExperienceMax,
+        PlayerAbilitiesPageModel::kPreferredFootMax, PlayerAbilitiesPageModel::kLeagueExperienceMax,
         PlayerAbilitiesPageModel::kInternationalExperienceMax};
     for (int bar = 0; bar < kBarCount; ++bar) {
         const size_t index = static_cast<size_t>(bar);
@@ -191,8 +190,8 @@ void CDlgPlayerAbilities::ShowDerived() {
     const bool any = model_.Person() != nullptr;
     barTexts_[kFootBar]->setText(any ? ToQString(model_.PreferredFootName()) : QString());
     barTexts_[kLeagueBar]->setText(any ? ToQString(model_.LeagueExperienceName()) : QString());
-    barTexts_[kInternationalBar]->setText(
-        any ? ToQString(model_.InternationalExperienceName()) : QString());
+    barTexts_[kInternationalBar]->setText(any ? ToQString(model_.InternationalExperienceName())
+                                              : QString());
     for (int slot = 0; slot < 3; ++slot) {
         const PositionRatingShown shown = model_.RatingAtPosition(slot);
         positionNames_[static_cast<size_t>(slot)]->setText(ToQString(shown.position));

@@ -29,7 +29,9 @@ public:
     void StorePerson() override;
 
     PlayerAbilitiesPageModel& Model() { return model_; }
-    CSpinEditCtrl& AbilitySpin(int index) const { return *abilities_.at(static_cast<size_t>(index)); }
+    CSpinEditCtrl& AbilitySpin(int index) const {
+        return *abilities_.at(static_cast<size_t>(index));
+    }
     CSpinEditCtrl& TacticalEducationSpin() const { return *tactical_; }
     QScrollBar& ScrollBar(Bar bar) const { return *bars_[bar]; }
     QLabel& BarText(Bar bar) const { return *barTexts_[bar]; }

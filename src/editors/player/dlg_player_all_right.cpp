@@ -44,8 +44,8 @@ CDlgPlayerAllRight::CDlgPlayerAllRight(QWidget* parent, const PersonEditContext&
     auto* person = new CMyGroupBox(Text("person.main.names"), this);
     auto* grid = new QGridLayout(person);
     const std::array<QString, PersonMainPageModel::kNameCount> labels = {
-        Text("person.main.surname"), Text("person.main.first_name"),
-        Text("person.main.pseudonym"), Text("person.main.nickname")};
+        Text("person.main.surname"), Text("person.main.first_name"), Text("person.main.pseudonym"),
+        Text("person.main.nickname")};
     for (int name = 0; name < PersonMainPageModel::kNameCount; ++name) {
         const auto which = static_cast<PersonMainPageModel::Name>(name);
         grid->addWidget(new QLabel(labels[static_cast<size_t>(name)], person), name, 0);

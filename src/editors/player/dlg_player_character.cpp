@@ -91,9 +91,9 @@ void CDlgPlayerCharacter::ShowTexts() {
     for (int trait = 0; trait < CPlayer::kTraitCount; ++trait) {
         TraitText(trait).setText(any ? ToQString(model_.TraitValueName(trait)) : QString());
     }
-    unusual_->setText(any ? ToQString(FormatDialogText("person.character.unusual",
-                                                       model_.UnusualTraits()))
-                          : QString());
+    unusual_->setText(
+        any ? ToQString(FormatDialogText("person.character.unusual", model_.UnusualTraits()))
+            : QString());
 }
 
 } // namespace tallo

@@ -23,8 +23,8 @@ QString Text(DialogTextKey key) {
 }
 
 constexpr DialogTextKey kClubLabels[PlayerHistoryPageModel::kClubSlots] = {
-    "history.first_club", "history.previous_club", "history.loan_club",
-    "history.favourite_club", "history.never_join_club"};
+    "history.first_club", "history.previous_club", "history.loan_club", "history.favourite_club",
+    "history.never_join_club"};
 
 void SetSpin(QSpinBox& spin, int value) {
     spin.setValue(value);
@@ -90,9 +90,9 @@ CDlgPlayerHist::CDlgPlayerHist(QWidget* parent, const PersonEditContext& context
 
     auto* contractBox = new CMyGroupBox(Text("history.group.contract"), this);
     auto* contract = new QGridLayout(contractBox);
-    yearJoined_ = AddSpin(*contract, 0, "history.year_joined",
-                          PlayerHistoryPageModel::FirstYearJoined(),
-                          PlayerHistoryPageModel::LastYearJoined(), contractBox);
+    yearJoined_ =
+        AddSpin(*contract, 0, "history.year_joined", PlayerHistoryPageModel::FirstYearJoined(),
+                PlayerHistoryPageModel::LastYearJoined(), contractBox);
     contractEnd_ = AddSpin(*contract, 1, "history.contract_end_year",
                            PlayerHistoryPageModel::FirstContractEnd(),
                            PlayerHistoryPageModel::LastContractEnd(), contractBox);
@@ -159,9 +159,9 @@ QSpinBox* CDlgPlayerHist::AddSpin(QGridLayout& grid, int row, DialogTextKey labe
     return spin;
 }
 
-CDlgPlayerHist::DateSpins CDlgPlayerHist::AddDate(QGridLayout& grid, int row,
-                                                  DialogTextKey label, QWidget* parent,
-                                                  ContractDateFields PlayerHistoryPageModel::*fields) {
+CDlgPlayerHist::DateSpins
+CDlgPlayerHist::AddDate(QGridLayout& grid, int row, DialogTextKey label, QWidget* parent,
+                        ContractDateFields PlayerHistoryPageModel::*fields) {
     grid.addWidget(new QLabel(Text(label), parent), row, 0);
     DateSpins spins;
     spins.day = new QSpinBox(parent);
@@ -234,7 +234,7 @@ void CDlgPlayerHist::ShowClubNames() {
     const bool any = model_.Person() != nullptr;
     for (int slot = 0; slot < PlayerHistoryPageModel::kClubSlots; ++slot) {
         const std::string name = model_.ClubName(static_cast<Slot>(slot));
-        clubNames_[slot]->setText(!any             ? QString()
+        clubNames_[slot]->setText(!any           ? QString()
                                   : name.empty() ? Text("history.no_club")
                                                  : ToQString(name));
     }

@@ -16,8 +16,7 @@
 
 namespace tallo {
 
-CDlgPlayerList::CDlgPlayerList(const CWorld& world, int languageSlot, int country,
-                               QWidget* parent)
+CDlgPlayerList::CDlgPlayerList(const CWorld& world, int languageSlot, int country, QWidget* parent)
     : CDialogB(parent), model_(std::make_unique<PlayerListModel>(world, languageSlot)),
       countries_(new QComboBox(this)), clubs_(new QComboBox(this)), list_(new CMyListBox(this)),
       count_(new QLabel(this)), average_(new QLabel(this)) {
@@ -38,12 +37,11 @@ CDlgPlayerList::CDlgPlayerList(const CWorld& world, int languageSlot, int countr
     boxes->setColumnStretch(1, 1);
 
     const QString separator = QStringLiteral(", ");
-    auto* caption = new QLabel(UiText("chooser.players") + QLatin1Char(' ') +
-                                   UiText("chooser.column.name") + separator +
-                                   UiText("chooser.column.position") + separator +
-                                   UiText("chooser.column.club") + separator +
-                                   UiText("chooser.column.rating"),
-                               this);
+    auto* caption =
+        new QLabel(UiText("chooser.players") + QLatin1Char(' ') + UiText("chooser.column.name") +
+                       separator + UiText("chooser.column.position") + separator +
+                       UiText("chooser.column.club") + separator + UiText("chooser.column.rating"),
+                   this);
 
     auto* counts = new QGridLayout;
     counts->addWidget(new QLabel(UiText("persons.count"), this), 0, 0);

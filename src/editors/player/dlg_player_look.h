@@ -40,7 +40,8 @@ public:
     CRenderPreview& Preview() const { return *preview_; }
 
 private:
-    QComboBox* AddList(const std::vector<LookChoice>& choices, void (PlayerLookPageModel::*set)(int));
+    QComboBox* AddList(const std::vector<LookChoice>& choices,
+                       void (PlayerLookPageModel::*set)(int));
     void ShowValues();
     void ShowImperial();
     void UpdatePreview();

@@ -10,8 +10,8 @@ class CDlgPlayerSelect : public CDlgPersonSelect {
     Q_OBJECT
 
 public:
-    CDlgPlayerSelect(const CWorld& world, int languageSlot, int presetCountry,
-                     uint32_t presetClub, uint32_t presetPlayer, QWidget* parent = nullptr);
+    CDlgPlayerSelect(const CWorld& world, int languageSlot, int presetCountry, uint32_t presetClub,
+                     uint32_t presetPlayer, QWidget* parent = nullptr);
 };
 
 } // namespace tallo

@@ -132,7 +132,7 @@ CDlgPlayerlistClub::FaultAnswer CDlgPlayerlistClub::AskFaults(const std::vector<
     }
     CDlgPlayerlistClubFaults window(messages, this);
     return window.exec() == CDlgPlayerlistClubFaults::NeverMind ? FaultAnswer::NeverMind
-                                                                 : FaultAnswer::Stay;
+                                                                : FaultAnswer::Stay;
 }
 
 void CDlgPlayerlistClub::accept() {
@@ -167,8 +167,7 @@ void CDlgPlayerlistClub::OpenShirtNumbers() {
     }
 }
 
-void CDlgPlayerlistClub::RunAssistant(
-    const std::function<void(const WorldChanges&)>& assistant) {
+void CDlgPlayerlistClub::RunAssistant(const std::function<void(const WorldChanges&)>& assistant) {
     ChangeJournal::OpenChange* change = model_.OpenChange();
     if (change == nullptr || !model_.IsValid()) {
         return;
@@ -202,8 +201,8 @@ void CDlgPlayerlistClub::OpenSearch() {
         PlayerSearchOpening opening;
         opening.contextMenu = true;
         opening.targetClub = model_.ClubId();
-        RunPlayerSearch(this, model_.World(), languageSlot_, KeptSearchCriteria(), opening,
-                        changes, model_.Choosers(), nullptr);
+        RunPlayerSearch(this, model_.World(), languageSlot_, KeptSearchCriteria(), opening, changes,
+                        model_.Choosers(), nullptr);
     });
 }
 

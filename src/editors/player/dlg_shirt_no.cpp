@@ -29,8 +29,8 @@ CDlgShirtNo::CDlgShirtNo(CWorld& world, const CClub& club, int languageSlot, QWi
     header->setText(UiText("squad.numbers.column.name") + QStringLiteral("  /  ") +
                     UiText("squad.numbers.column.position") + QStringLiteral("  /  ") +
                     UiText("squad.numbers.column.number"));
-    list_->SetColumns({{0, 220, Qt::AlignLeft}, {224, 270, Qt::AlignLeft},
-                       {274, 310, Qt::AlignRight}});
+    list_->SetColumns(
+        {{0, 220, Qt::AlignLeft}, {224, 270, Qt::AlignLeft}, {274, 310, Qt::AlignRight}});
     list_->setMinimumSize(330, 320);
     for (int row = 0; row < static_cast<int>(model_->Rows().size()); ++row) {
         list_->AddRow(RecordToQString(model_->RowText(row)),

@@ -114,9 +114,8 @@ void CDlgChooseStadium::ShowSelection() {
     showing_ = false;
 }
 
-std::optional<uint32_t> ChooseStadiumDialog(QWidget* owner, const CWorld& world,
-                                            int languageSlot, int presetCountry,
-                                            uint32_t presetStadium) {
+std::optional<uint32_t> ChooseStadiumDialog(QWidget* owner, const CWorld& world, int languageSlot,
+                                            int presetCountry, uint32_t presetStadium) {
     StadiumChooserModel model(world, languageSlot);
     model.Preset(presetCountry, presetStadium);
     CDlgChooseStadium dialog(model, owner);

@@ -41,8 +41,7 @@ private:
 
 // Runs the stadium chooser on a world, preset to a stadium reference (or, when it leads to no
 // stadium, to a country); the chosen stadium's reference, or nothing when cancelled.
-std::optional<uint32_t> ChooseStadiumDialog(QWidget* owner, const CWorld& world,
-                                            int languageSlot, int presetCountry,
-                                            uint32_t presetStadium);
+std::optional<uint32_t> ChooseStadiumDialog(QWidget* owner, const CWorld& world, int languageSlot,
+                                            int presetCountry, uint32_t presetStadium);
 
 } // namespace tallo

@@ -33,8 +33,7 @@ CDlgInterComp::CDlgInterComp(ContinentalSettingsEdit& edit, IRecordChoosers* cho
                              int presetCountry, QWidget* parent)
     : CDialogB(parent), edit_(edit) {
     setWindowTitle(ToQString(FormatDialogText(
-        "intercomp.title",
-        FromQString(LanguageName(edit_.Model().LanguageSlot())).c_str())));
+        "intercomp.title", FromQString(LanguageName(edit_.Model().LanguageSlot())).c_str())));
     setSizeGripEnabled(true);
     resize(720, 440);
 
@@ -44,8 +43,7 @@ CDlgInterComp::CDlgInterComp(ContinentalSettingsEdit& edit, IRecordChoosers* cho
     tabs_->AddPage(europe_, ToQString(DialogText("intercomp.tab.europe")));
     tabs_->AddPage(southAmerica_, ToQString(DialogText("intercomp.tab.south_america")));
     europe_->RankingButton().setEnabled(edit_.HasRanking());
-    connect(europe_, &CDlgInterCompEurope::RankingRequested, this,
-            [this] { edit_.OpenRanking(); });
+    connect(europe_, &CDlgInterCompEurope::RankingRequested, this, [this] { edit_.OpenRanking(); });
 
     ok_ = new QPushButton(ToQString(DialogText("intercomp.ok")), this);
     cancel_ = new QPushButton(ToQString(DialogText("intercomp.cancel")), this);

@@ -25,8 +25,8 @@ CDlgInterCompEurope::CDlgInterCompEurope(QWidget* parent, InterCompModel& model,
     auto* names = new QGridLayout(namesBox);
     AddInterCompNameHeader(*names, 0, namesBox);
     int row = 1;
-    for (int cup : {InterCompModel::kChampionsCup, InterCompModel::kEuropeanCup,
-                    InterCompModel::kItCup}) {
+    for (int cup :
+         {InterCompModel::kChampionsCup, InterCompModel::kEuropeanCup, InterCompModel::kItCup}) {
         names_[cup] = AddInterCompNameRow(*names, row++, cup, model_, namesBox);
     }
     layout->addWidget(namesBox);

@@ -13,8 +13,7 @@
 namespace tallo {
 
 CDlgInterCompSouthAmerica::CDlgInterCompSouthAmerica(QWidget* parent, InterCompModel& model,
-                                                     IRecordChoosers* choosers,
-                                                     int presetCountry)
+                                                     IRecordChoosers* choosers, int presetCountry)
     : CDialogB(parent, Kind::ChildPage), model_(model), choosers_(choosers),
       presetCountry_(presetCountry) {
     auto* layout = new QVBoxLayout(this);
@@ -27,8 +26,8 @@ CDlgInterCompSouthAmerica::CDlgInterCompSouthAmerica(QWidget* parent, InterCompM
 
     auto* holderBox = new CMyGroupBox(ToQString(DialogText("intercomp.holder")), this);
     auto* holder = new QGridLayout(holderBox);
-    holder_ = AddInterCompReferenceRow(*holder, 0,
-                                       ToQString(DialogText("intercomp.holder.label")), holderBox);
+    holder_ = AddInterCompReferenceRow(*holder, 0, ToQString(DialogText("intercomp.holder.label")),
+                                       holderBox);
     layout->addWidget(holderBox);
     note_ = MakeInterCompNote(this);
     layout->addWidget(note_);

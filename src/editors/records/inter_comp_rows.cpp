@@ -27,10 +27,9 @@ InterCompNameRow AddInterCompNameRow(QGridLayout& grid, int row, int cup, InterC
     grid.addWidget(fields.shortName, row, 2);
     QObject::connect(fields.name, &QLineEdit::textEdited, parent,
                      [&model, cup](const QString& text) { model.SetName(cup, FromQString(text)); });
-    QObject::connect(fields.shortName, &QLineEdit::textEdited, parent,
-                     [&model, cup](const QString& text) {
-                         model.SetShortName(cup, FromQString(text));
-                     });
+    QObject::connect(
+        fields.shortName, &QLineEdit::textEdited, parent,
+        [&model, cup](const QString& text) { model.SetShortName(cup, FromQString(text)); });
     return fields;
 }
 

@@ -58,8 +58,9 @@ CDlgManagerAbilities::CDlgManagerAbilities(QWidget* parent, const PersonEditCont
     auto* languagesBox = new CMyGroupBox(Text("staff.abilities.group.languages"), this);
     auto* languages = new QGridLayout(languagesBox);
     for (int box = 0; box < ManagerAbilitiesPageModel::kLanguageBoxes; ++box) {
-        const QString label = box == 0 ? Text("staff.abilities.native")
-                                       : ToQString(FormatDialogText("staff.abilities.foreign", box));
+        const QString label = box == 0
+                                  ? Text("staff.abilities.native")
+                                  : ToQString(FormatDialogText("staff.abilities.foreign", box));
         languages->addWidget(new QLabel(label, languagesBox), box, 0);
         auto* combo = new QComboBox(languagesBox);
         const auto& offered = box == 0 ? model_.NativeLanguages() : model_.ForeignLanguages();
@@ -149,10 +150,9 @@ void CDlgManagerAbilities::ShowValues() {
 
 void CDlgManagerAbilities::ShowExperienceTexts() {
     const bool any = model_.Person() != nullptr;
-    nationalText_->setText(
-        any ? ToQString(ManagerAbilitiesPageModel::NationalExperienceText(
-                  model_.NationalExperience()))
-            : QString());
+    nationalText_->setText(any ? ToQString(ManagerAbilitiesPageModel::NationalExperienceText(
+                                     model_.NationalExperience()))
+                               : QString());
     internationalText_->setText(
         any ? ToQString(ManagerAbilitiesPageModel::InternationalExperienceText(
                   model_.InternationalExperience()))

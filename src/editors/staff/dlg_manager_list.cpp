@@ -45,8 +45,7 @@ CDlgManagerList::CDlgManagerList(PersonListModel& model, QWidget* parent)
     connect(menuKeyShift, &QShortcut::activated, this, &CDlgManagerList::ShowMenuAtCurrentRow);
     auto* deleteKey = new QShortcut(QKeySequence::Delete, list_);
     deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this,
-            [this] { RunCommand(kCommandDeletePerson); });
+    connect(deleteKey, &QShortcut::activated, this, [this] { RunCommand(kCommandDeletePerson); });
 }
 
 void CDlgManagerList::FillPersonList() {

@@ -28,8 +28,7 @@ public:
         questions.push_back(question);
         return answer;
     }
-    std::optional<std::string> ChooseReportFile(const std::string& title,
-                                                const std::string& filter,
+    std::optional<std::string> ChooseReportFile(const std::string& title, const std::string& filter,
                                                 const std::string& extension) override {
         EXPECT_EQ(title, "Select report outputfile");
         EXPECT_EQ(filter, "Text files|*.txt|All files|*.*||");
@@ -53,14 +52,13 @@ protected:
 
     MappingRunResult Run(int command) {
         int runs = 0;
-        AdminMappingRunner runner(*session_, GlobalTools(), &GlobalLanguageTables().Faces(),
-                                  harness_.prompt, dialogs_, "Tallo",
-                                  [&runs](const std::string& title,
-                                          const std::function<void()>& work) {
-                                      EXPECT_FALSE(title.empty());
-                                      ++runs;
-                                      work();
-                                  });
+        AdminMappingRunner runner(
+            *session_, GlobalTools(), &GlobalLanguageTables().Faces(), harness_.prompt, dialogs_,
+            "Tallo", [&runs](const std::string& title, const std::function<void()>& work) {
+                EXPECT_FALSE(title.empty());
+                ++runs;
+                work();
+            });
         MappingRunResult result = runner.Run(command);
         EXPECT_EQ(runs, result.ran ? 1 : 0);
         return result;

@@ -212,8 +212,9 @@ TEST_F(AdminToolsTest, BirthDatesAreFixedOnceAndReportZeroTheSecondTime) {
     int already = 0;
     for (const auto& [id, person] : World().Players()) {
         const GameDate born = person->BirthDate();
-        already += (born == GameDate::FromDate(1900, 1, 1) ||
-                    born == GameDate::FromDate(1920, 1, 1)) ? 1 : 0;
+        already +=
+            (born == GameDate::FromDate(1900, 1, 1) || born == GameDate::FromDate(1920, 1, 1)) ? 1
+                                                                                               : 0;
     }
 
     const AdminRunResult first = Run(Command::kAdminBirthDates);
@@ -428,9 +429,11 @@ TEST(AdminMenuTest, SectionLabelsStandBeforeTheirToolsInMenuOrder) {
         menu.push_back(std::to_string(info.id));
     }
     const std::vector<std::string> expected = {
-        "--- Club ---",     "32904", "--- Country ---", "32842", "32848", "32853", "32887",
-        "32888",            "32905", "--- Database ---", "32845", "32846", "32863", "32866",
-        "32880",            "32892", "32894", "32899",  "32906", "--- Misc ---", "32855", "32857"};
+        "--- Club ---", "32904", "--- Country ---", "32842", "32848",
+        "32853",        "32887", "32888",           "32905", "--- Database ---",
+        "32845",        "32846", "32863",           "32866", "32880",
+        "32892",        "32894", "32899",           "32906", "--- Misc ---",
+        "32855",        "32857"};
     EXPECT_EQ(menu, expected);
 }
 

@@ -41,7 +41,7 @@ TEST_F(DoublesModelTest, ThreePlayersOfOneNameGiveTwoRowsOfNeighbours) {
     world_.Player(north, "Jan", "Berg", 1980, 1);
     world_.Player(south, "Jan", "Berg", 1981, 12);
     world_.Player(north, "Jan", "Berg", 1982, 17);
-    world_.Player(south, "Piet", "Berg");  // another first name: no pair
+    world_.Player(south, "Piet", "Berg"); // another first name: no pair
     world_.Player(north, "Ola", "Dahl");
 
     PlayerDoublesModel model(world_.World(), 0, 0, 0);
@@ -191,8 +191,8 @@ TEST_F(DoublesModelTest, TheMenuEntriesNameEachPlayerWithClubCountryAndBirthDate
     const bool northFirst = model.Pairs()[0].first.club == north.Id();
     const std::string first = model.DeleteEntryText(0, 1);
     const std::string second = model.DeleteEntryText(0, 2);
-    const std::string northText = "Удалить игрока Berg, Jan (North) - Nordland | " +
-                                  model.RowCells(0)[northFirst ? 3 : 4];
+    const std::string northText =
+        "Удалить игрока Berg, Jan (North) - Nordland | " + model.RowCells(0)[northFirst ? 3 : 4];
     EXPECT_EQ(northFirst ? first : second, northText);
     EXPECT_NE(first, second);
     EXPECT_EQ(model.DeleteEntryText(0, 3), "Удалить игрока ");
@@ -219,8 +219,7 @@ TEST_F(DoublesModelTest, ADeleteLeavesEveryListIsOneJournalEntryAndComesBack) {
     EXPECT_TRUE(model.Pairs().empty());
     EXPECT_EQ(model.Candidates().size(), 1u);
     EXPECT_EQ(world_.Journal().Size(), 1u);
-    EXPECT_EQ(world_.Journal().UndoName(InterfaceLanguage::Russian),
-              "Удаление игрока-двойника");
+    EXPECT_EQ(world_.Journal().UndoName(InterfaceLanguage::Russian), "Удаление игрока-двойника");
 
     // Undo puts back copies of the countries: the club is found again by its ID.
     const uint32_t southClub = south.Id();

@@ -65,8 +65,9 @@ TEST_F(FreeAgentsTest, RowsAreSortedByTheClickedColumnAndOthersThanPlayersShowNo
 
     FreeAgentsModel model(sample_.World(), 0);
     ASSERT_EQ(model.Rows().size(), 6u);
-    EXPECT_EQ(Column(model, 0), (std::vector<std::string>{"A Abramov", "A Borisov", "A Chernov",
-                                                          "A Dmitriev", "B Zaitsev", "C Yakovlev"}));
+    EXPECT_EQ(Column(model, 0),
+              (std::vector<std::string>{"A Abramov", "A Borisov", "A Chernov", "A Dmitriev",
+                                        "B Zaitsev", "C Yakovlev"}));
     EXPECT_EQ(model.Rows()[5].cells[1], "");
     EXPECT_EQ(model.Rows()[5].cells[3], "");
     EXPECT_EQ(model.Rows()[0].cells[1], "Gamma");
@@ -77,8 +78,8 @@ TEST_F(FreeAgentsTest, RowsAreSortedByTheClickedColumnAndOthersThanPlayersShowNo
     // Nationality byte for byte: upper case before lower case, the empty cell first; equal
     // names keep the list order.
     model.SortBy(1);
-    EXPECT_EQ(Column(model, 1), (std::vector<std::string>{"", "Gamma", "Gamma", "Gamma", "Gamma",
-                                                          "beta"}));
+    EXPECT_EQ(Column(model, 1),
+              (std::vector<std::string>{"", "Gamma", "Gamma", "Gamma", "Gamma", "beta"}));
     EXPECT_EQ(model.Rows()[1].cells[0], "A Dmitriev");
     model.SortBy(2);
     EXPECT_EQ(model.Rows().back().cells[0], "B Zaitsev"); // CF after the goalkeepers

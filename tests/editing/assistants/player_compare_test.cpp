@@ -36,9 +36,9 @@ protected:
         }
         strikerId_ = striker.Id();
         sample_.Player(strong_, "Young", "Reservist", 0, true);
-        sample_.Player(strong_, "", "");                           // no name: not listed
-        sample_.Player(strong_, "Staff", "Member").SetRole(4);     // not a player
-        sample_.Club(3, "Empty");                                  // no first-team player
+        sample_.Player(strong_, "", "");                       // no name: not listed
+        sample_.Player(strong_, "Staff", "Member").SetRole(4); // not a player
+        sample_.Club(3, "Empty");                              // no first-team player
         sample_.Player(&sample_.Club(4, "Other"), "Pavel", "Kuznetsov");
     }
 

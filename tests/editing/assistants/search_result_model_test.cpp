@@ -90,9 +90,7 @@ public:
     }
 
     CWorld& World() override { return world; }
-    DatabaseContents ExchangeContents(DatabaseContents replacement) override {
-        return replacement;
-    }
+    DatabaseContents ExchangeContents(DatabaseContents replacement) override { return replacement; }
     void Changed(const ChangeScope*) override {}
 
     CPlayer& Player(uint32_t club, const std::string& first, const std::string& surname,
@@ -121,9 +119,8 @@ class SearchResultModelTest : public ::testing::Test {
 protected:
     std::unique_ptr<SearchResultModel> Model(const SearchKeys& keys,
                                              const SearchResultSettings& settings = {}) {
-        return std::make_unique<SearchResultModel>(sample_.world, 0, keys, settings,
-                                                   WorldChanges::Journal(sample_.journal),
-                                                   &choosers_);
+        return std::make_unique<SearchResultModel>(
+            sample_.world, 0, keys, settings, WorldChanges::Journal(sample_.journal), &choosers_);
     }
 
     SearchWorld sample_;

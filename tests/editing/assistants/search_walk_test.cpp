@@ -151,10 +151,8 @@ TEST_F(SearchWalkTest, WalksCountriesInOrderNationalTeamsTooThenThePlayersWithou
     world_.PlayersWithoutClub().push_back(987654);
 
     const std::vector<SearchMatch> found = Walk(Surname("SMITH"));
-    const std::vector<SearchMatch> expected = {{inEarly, early.Id()},
-                                               {inNational, national.Id()},
-                                               {inLate, late.Id()},
-                                               {free, 0}};
+    const std::vector<SearchMatch> expected = {
+        {inEarly, early.Id()}, {inNational, national.Id()}, {inLate, late.Id()}, {free, 0}};
     EXPECT_EQ(found, expected);
 }
 

@@ -19,9 +19,7 @@ public:
     TransferTestWorld() : journal_(*this) {}
 
     CWorld& World() override { return world_; }
-    DatabaseContents ExchangeContents(DatabaseContents replacement) override {
-        return replacement;
-    }
+    DatabaseContents ExchangeContents(DatabaseContents replacement) override { return replacement; }
     void Changed(const ChangeScope*) override {}
 
     ChangeJournal& Journal() { return journal_; }

@@ -94,14 +94,15 @@ TEST_F(CountryGeneralPageModelTest, NumbersStayWithinTheirRanges) {
         int low;
         int high;
     };
-    for (const Case& c : {Case{Model::kClimate, 0, 4}, Case{Model::kTransferAbroadProbability, 0, 100},
-                          Case{Model::kTeamMovement, 0, 3}, Case{Model::kTransferPeriod1, 0, 2},
-                          Case{Model::kTransferPeriod2, 0, 2}, Case{Model::kGeneratedPlayerRating, 1, 26},
-                          Case{Model::kSettingD, 0, 255},
-                          Case{static_cast<Model::Number>(Model::kValueM1 + 5), 0, 65535},
-                          Case{static_cast<Model::Number>(Model::kValueP1 + 4), 0, 255},
-                          Case{static_cast<Model::Number>(Model::kValueQ1), 0, 255},
-                          Case{Model::kWorldRunnerUps, 0, 20}}) {
+    for (const Case& c :
+         {Case{Model::kClimate, 0, 4}, Case{Model::kTransferAbroadProbability, 0, 100},
+          Case{Model::kTeamMovement, 0, 3}, Case{Model::kTransferPeriod1, 0, 2},
+          Case{Model::kTransferPeriod2, 0, 2}, Case{Model::kGeneratedPlayerRating, 1, 26},
+          Case{Model::kSettingD, 0, 255},
+          Case{static_cast<Model::Number>(Model::kValueM1 + 5), 0, 65535},
+          Case{static_cast<Model::Number>(Model::kValueP1 + 4), 0, 255},
+          Case{static_cast<Model::Number>(Model::kValueQ1), 0, 255},
+          Case{Model::kWorldRunnerUps, 0, 20}}) {
         model.SetValue(c.number, c.low - 1);
         EXPECT_EQ(model.Value(c.number), c.low) << c.number;
         model.SetValue(c.number, c.high + 1);

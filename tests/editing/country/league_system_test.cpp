@@ -182,8 +182,8 @@ TEST_F(LeagueSystemTest, ANewLevelGetsEmptyFixtureListsAndRulesFollowTheFormat) 
     Apply("1-1");
     Country().relegationRules[0] = 4;
     Country().relegationRules[1] = 3;
-    ASSERT_TRUE(ApplyLeagueFormat(Country(), FindLeagueFormat(std::string_view("1-1-3")),
-                                  {4, 3, 3, 0, 0}));
+    ASSERT_TRUE(
+        ApplyLeagueFormat(Country(), FindLeagueFormat(std::string_view("1-1-3")), {4, 3, 3, 0, 0}));
     // 1-1-3 allows 0-8 on top, 0 and 3 on the second transition, 0-5 below the third level.
     EXPECT_EQ(Country().relegationRules[0], 4);
     EXPECT_EQ(Country().relegationRules[1], 3);
@@ -287,8 +287,7 @@ TEST_F(LeagueSystemTest, AfterAFormatChangeTheCountrySavesLoadsAndBuilds) {
     MasterBuildResult result;
     again.databases->WriteGameDatabase(&result);
     ASSERT_TRUE(result.Written()) << result.message;
-    EXPECT_NE(std::find(result.completeCountries.begin(), result.completeCountries.end(),
-                        number_),
+    EXPECT_NE(std::find(result.completeCountries.begin(), result.completeCountries.end(), number_),
               result.completeCountries.end());
     EXPECT_TRUE(std::filesystem::exists(result.path));
 }

@@ -33,8 +33,8 @@ protected:
 };
 
 TEST_F(NationalCoachPageModelTest, TheThirtyFirstOfJanuaryBecomesTheLastDayOfFebruary) {
-    for (const auto& [year, last] : {std::pair{1988, 29}, std::pair{1987, 28},
-                                     std::pair{1900, 28}}) {
+    for (const auto& [year, last] :
+         {std::pair{1988, 29}, std::pair{1987, 28}, std::pair{1900, 28}}) {
         Coach().birthDate = GameDate::FromDate(year, 1, 31);
         Model model(context_);
         EXPECT_EQ(model.Day(), 31);

@@ -56,9 +56,9 @@ TEST_F(ChooserModelTest, ThePresetFindsTheClubAndThePersonAndGivesThemBack) {
     PersonChooserModel chooser(session_->World(), 0);
     chooser.Preset(21, club_->Id(), person);
     ASSERT_GE(chooser.CountryIndex(), 0);
-    EXPECT_EQ(static_cast<int>(chooser.Countries()[static_cast<size_t>(chooser.CountryIndex())]
-                                   .value),
-              club_->CountryNumber());
+    EXPECT_EQ(
+        static_cast<int>(chooser.Countries()[static_cast<size_t>(chooser.CountryIndex())].value),
+        club_->CountryNumber());
     EXPECT_EQ(static_cast<int>(chooser.Persons().size()), static_cast<int>(club_->PlayerCount()));
     const auto chosen = chooser.Chosen();
     ASSERT_TRUE(chosen.has_value());

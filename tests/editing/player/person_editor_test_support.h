@@ -15,8 +15,7 @@ inline CPlayer* RichPlayer(CWorld& world) {
         if (player->Role() != CPlayer::kRolePlayer || player->MainPosition() == 0) {
             continue;
         }
-        if (best == nullptr ||
-            (player->SecondPosition() != 0 && best->SecondPosition() == 0) ||
+        if (best == nullptr || (player->SecondPosition() != 0 && best->SecondPosition() == 0) ||
             (player->Language(1) != 0 && best->Language(1) == 0)) {
             best = player.get();
         }

@@ -174,7 +174,8 @@ TEST(PersonMainPageModel, StoresTheBirthDateAndShowsTheAge) {
     EXPECT_EQ(model.Age(), 20);
     model.birthDate.SetYear(today.Year() - 30);
     model.Store();
-    EXPECT_EQ(player.BirthDate(), GameDate::FromDate(today.Year() - 30, today.Month(), today.Day()));
+    EXPECT_EQ(player.BirthDate(),
+              GameDate::FromDate(today.Year() - 30, today.Month(), today.Day()));
     EXPECT_EQ(AgeAt(player.BirthDate()), 30);
 }
 

@@ -22,8 +22,7 @@ TEST(PlayerCharacterPageModel, TraitsStayInTheirListsAndAreNamed) {
     EXPECT_EQ(model.TraitValueName(CPlayer::kLeadership), "Прирожденный лидер");
     EXPECT_EQ(model.TraitValueName(CPlayer::kConsistency), "Стабильный");
     EXPECT_EQ(model.TraitValueName(CPlayer::kImage), "Плохой имидж");
-    EXPECT_EQ(PlayerCharacterPageModel::TraitValueName(CPlayer::kClubAttitude, 3),
-              "Легенда клуба");
+    EXPECT_EQ(PlayerCharacterPageModel::TraitValueName(CPlayer::kClubAttitude, 3), "Легенда клуба");
     EXPECT_EQ(PlayerCharacterPageModel::TraitValueName(CPlayer::kFairness, 3), "");
     model.Store();
     EXPECT_EQ(player.Trait(CPlayer::kLeadership), 3);

@@ -176,8 +176,7 @@ TEST_F(PlayerHistoryPageModelTest, ContractDatesFollowTheirMonthsAndAnUnsetDateS
 
     model.contractEndDate.SetDay(15);
     model.Store();
-    EXPECT_EQ(player_->ContractEndDate(),
-              GameDate::FromDate(CurrentGameDate().Year(), 7, 15));
+    EXPECT_EQ(player_->ContractEndDate(), GameDate::FromDate(CurrentGameDate().Year(), 7, 15));
 }
 
 TEST_F(PlayerHistoryPageModelTest, TheFavouriteCountryIsOneOfTheList) {

@@ -54,7 +54,7 @@ TEST(PlayerPositionsPageModel, RatingsFollowThePositionsChosen) {
     CPlayer player = Midfielder();
     PlayerPositionsPageModel model;
     model.SetPerson(&player);
-    EXPECT_EQ(model.MainRating().position, LoadString(160)); // CM
+    EXPECT_EQ(model.MainRating().position, LoadString(160));       // CM
     EXPECT_EQ(model.SecondaryRating(0).position, LoadString(157)); // DM
     EXPECT_EQ(model.SecondaryRating(1).position, "");
     EXPECT_EQ(model.SecondaryRating(1).rating, "");

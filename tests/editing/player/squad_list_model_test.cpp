@@ -114,7 +114,8 @@ TEST_F(SquadListModelTest, AFaultySquadListsItsMessagesInOrderAndStaysOpen) {
     EXPECT_FALSE(squad.Confirm());
     EXPECT_TRUE(squad.IsOpen());
     EXPECT_FALSE(session_->Journal().CanUndo());
-    EXPECT_EQ(LoadString(expected[1]), "Вы должны иметь по крайней мере 14 игроков в основном составе!");
+    EXPECT_EQ(LoadString(expected[1]),
+              "Вы должны иметь по крайней мере 14 игроков в основном составе!");
 }
 
 TEST_F(SquadListModelTest, NeverMindLeavesTheSavedBytesAsTheyWere) {
@@ -123,8 +124,7 @@ TEST_F(SquadListModelTest, NeverMindLeavesTheSavedBytesAsTheyWere) {
         SquadListModel squad(*session_, clubId_, &choosers_);
         squad.SetOwner(&owner_);
         squad.SelectTab(2);
-        ASSERT_TRUE(squad.CurrentList().RunCommand(32801) ||
-                    squad.CurrentList().RunCommand(32802));
+        ASSERT_TRUE(squad.CurrentList().RunCommand(32801) || squad.CurrentList().RunCommand(32802));
         squad.SelectTab(0);
         squad.CurrentList().SelectRow(0);
         World().FindPlayer(squad.CurrentList().SelectedPerson())->SetSurname("Umbenannt");

@@ -54,8 +54,8 @@ protected:
         arena_ = (static_cast<uint32_t>(kSpain) << 16) | spain.stadiums.Add(stadium);
         for (int cup = 0; cup < Model::kCups; ++cup) {
             for (int language = 0; language < RulesAndMisc::kLanguages; ++language) {
-                const std::string name = "Cup " + std::to_string(cup) + "/" +
-                                         std::to_string(language);
+                const std::string name =
+                    "Cup " + std::to_string(cup) + "/" + std::to_string(language);
                 rules_.SetLongName(cup, language, name);
                 rules_.SetShortName(cup, language, name);
             }

@@ -77,9 +77,9 @@ TEST_F(ManagerAbilitiesPageModelTest, ExperiencesAreStoredForManagersAndChairmen
         CPlayer& person = NewPerson(static_cast<uint8_t>(role));
         ManagerAbilitiesPageModel model(context_);
         model.SetPerson(&person);
-        model.SetNationalExperience(9);      // bounded to 6
+        model.SetNationalExperience(9); // bounded to 6
         model.SetInternationalExperience(3);
-        model.SetSkill(2, 20);               // bounded to 15
+        model.SetSkill(2, 20); // bounded to 15
         model.Store();
         const bool stores = role == CPlayer::kRoleManager || role == CPlayer::kRoleChairman;
         EXPECT_EQ(person.LeagueExperience(), stores ? 6 : 2) << role;

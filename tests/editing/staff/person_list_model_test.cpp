@@ -131,8 +131,7 @@ TEST_F(PersonListModelTest, TheRoleLimitGreysTheCreateCommand) {
     EXPECT_EQ(PersonListModel::CountRole(World(), club, CPlayer::kRoleManager), 1);
     EXPECT_EQ(World().PlayerCount(), registered);
     // Another role of the board stays enabled.
-    EXPECT_EQ(list_->IsCommandEnabled(32790),
-              PersonListModel::CountRole(World(), club, 5) == 0);
+    EXPECT_EQ(list_->IsCommandEnabled(32790), PersonListModel::CountRole(World(), club, 5) == 0);
 }
 
 TEST_F(PersonListModelTest, AFullClubCreatesNobodyAndLeavesNoPersonBehind) {
@@ -188,8 +187,8 @@ TEST_F(PersonListModelTest, DeletingTheSelectedPersonLeavesNoSelectionAndTellsTh
     list_->SelectRow(1);
     const uint32_t id = list_->SelectedPerson();
     ASSERT_NE(id, 0u);
-    EXPECT_EQ(owner_.events, (std::vector<std::string>{"show 0", "store", "show " +
-                                                       std::to_string(id), "user"}));
+    EXPECT_EQ(owner_.events,
+              (std::vector<std::string>{"show 0", "store", "show " + std::to_string(id), "user"}));
     const int before = list_->Count();
     owner_.events.clear();
 

@@ -62,8 +62,7 @@ TEST_F(DoublesDialogTest, OpensOnTheGivenClubWithItsLabelsAndSevenColumns) {
     EXPECT_GE(dialog.List().columnWidth(2), 180);
     EXPECT_GE(dialog.List().columnWidth(4), 75);
     EXPECT_GE(dialog.List().columnWidth(6), 45);
-    EXPECT_GE(dialog.List().columnWidth(3),
-              dialog.List().horizontalHeader()->sectionSizeHint(3));
+    EXPECT_GE(dialog.List().columnWidth(3), dialog.List().horizontalHeader()->sectionSizeHint(3));
     EXPECT_TRUE(dialog.List().horizontalHeaderItem(3)->textAlignment() & Qt::AlignRight);
     EXPECT_TRUE(dialog.List().horizontalHeaderItem(5)->textAlignment() & Qt::AlignHCenter);
 
@@ -141,11 +140,9 @@ TEST_F(DoublesDialogTest, TheListIsSavedInTheFormOfTheChosenFilter) {
          {ListExportForm::TabSeparated, ListExportForm::Aligned, ListExportForm::Xml}) {
         const QString path = QString::fromStdString(dir / "doubles.out");
         ASSERT_TRUE(WriteReportList(dialog.List(), CPlayerDouble::ListTitle(), path, form));
-        EXPECT_EQ(test::ReadFile(dir / "doubles.out"),
-                  table.Render(form, CodePage::Windows1252));
+        EXPECT_EQ(test::ReadFile(dir / "doubles.out"), table.Render(form, CodePage::Windows1252));
     }
-    EXPECT_NE(test::ReadFile(dir / "doubles.out").find("<col>Berg, Jan</col>"),
-              std::string::npos);
+    EXPECT_NE(test::ReadFile(dir / "doubles.out").find("<col>Berg, Jan</col>"), std::string::npos);
     // A file that cannot be made is reported, not taken for written.
     EXPECT_FALSE(WriteReportList(dialog.List(), CPlayerDouble::ListTitle(),
                                  QString::fromStdString(dir / "no/such/folder.txt"),

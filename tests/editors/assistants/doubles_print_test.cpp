@@ -98,8 +98,7 @@ protected:
 };
 
 TEST_F(DoublesPrintTest, EveryRowIsPrintedOnceUnderTheTitleWithThePageNumbers) {
-    CPlayerDouble dialog(nullptr, world_.World(), 0, 0, 0,
-                         WorldChanges::Journal(world_.Journal()));
+    CPlayerDouble dialog(nullptr, world_.World(), 0, 0, 0, WorldChanges::Journal(world_.Journal()));
     ASSERT_EQ(dialog.List().rowCount(), 150);
     const PrintedList printed = PrintedList::From(dialog.List(), CPlayerDouble::ListTitle());
     EXPECT_EQ(printed.title, "Игроки-двойники в Базе Данных");
@@ -130,8 +129,7 @@ TEST_F(DoublesPrintTest, EveryRowIsPrintedOnceUnderTheTitleWithThePageNumbers) {
         const QStringList& texts = device.engine.texts;
         EXPECT_TRUE(texts.contains(printed.title)) << page;
         EXPECT_TRUE(texts.contains("Клуб 2")) << page;
-        EXPECT_TRUE(texts.contains(QString("%1 / %2").arg(page + 1).arg(layout.pageCount)))
-            << page;
+        EXPECT_TRUE(texts.contains(QString("%1 / %2").arg(page + 1).arg(layout.pageCount))) << page;
         int rowsHere = 0;
         for (size_t row = 0; row < printed.rows.size(); ++row) {
             if (texts.contains(printed.rows[row][0])) {
@@ -147,8 +145,7 @@ TEST_F(DoublesPrintTest, EveryRowIsPrintedOnceUnderTheTitleWithThePageNumbers) {
 }
 
 TEST_F(DoublesPrintTest, ThePdfHasOnePagePerLayoutPageAndAFolderThatIsNotThereFails) {
-    CPlayerDouble dialog(nullptr, world_.World(), 0, 0, 0,
-                         WorldChanges::Journal(world_.Journal()));
+    CPlayerDouble dialog(nullptr, world_.World(), 0, 0, 0, WorldChanges::Journal(world_.Journal()));
     const PrintedList printed = PrintedList::From(dialog.List(), CPlayerDouble::ListTitle());
     test::TempDir dir;
     const std::string path = dir / "doubles.pdf";

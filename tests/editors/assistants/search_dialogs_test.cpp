@@ -67,9 +67,7 @@ protected:
     }
 
     CWorld& World() override { return world_; }
-    DatabaseContents ExchangeContents(DatabaseContents replacement) override {
-        return replacement;
-    }
+    DatabaseContents ExchangeContents(DatabaseContents replacement) override { return replacement; }
     void Changed(const ChangeScope*) override {}
 
     uint32_t Player(uint32_t club, const std::string& first, const std::string& surname) {
@@ -88,16 +86,14 @@ protected:
                                              const SearchResultSettings& settings) {
         SearchCriteria criteria;
         criteria.surname = surname;
-        return std::make_unique<SearchResultModel>(world_, 0, SearchKeys::From(criteria),
-                                                   settings, WorldChanges::Journal(journal_),
-                                                   &choosers_);
+        return std::make_unique<SearchResultModel>(world_, 0, SearchKeys::From(criteria), settings,
+                                                   WorldChanges::Journal(journal_), &choosers_);
     }
 
     // Waits until the search has ended and its rows are shown.
     static bool Filled(const SearchResultModel& model, const CReportList& list, int rows) {
-        return test::ProcessEventsUntil([&] {
-            return !model.Running() && list.rowCount() == rows;
-        });
+        return test::ProcessEventsUntil(
+            [&] { return !model.Running() && list.rowCount() == rows; });
     }
 
     // The player of a row of the list.

@@ -36,7 +36,8 @@ protected:
             layout->addWidget(widget);
         }
         QObject::connect(other_, &QPushButton::clicked, [this] { ++otherClicks_; });
-        InstallFrameKeys(frame, *ok_, [this] { ++confirms_; }, [this] { ++cancels_; });
+        InstallFrameKeys(
+            frame, *ok_, [this] { ++confirms_; }, [this] { ++cancels_; });
         frame.show();
     }
 

@@ -219,8 +219,9 @@ TEST_F(AssistantsWindowTest, ADoubleDeletedFromTheSquadListJoinsItsChange) {
                     },
                     &ran);
                 squad.DoublesButton().click();
-                squad.SetFaultQuestion(
-                    [](const std::vector<int>&) { return CDlgPlayerlistClub::FaultAnswer::NeverMind; });
+                squad.SetFaultQuestion([](const std::vector<int>&) {
+                    return CDlgPlayerlistClub::FaultAnswer::NeverMind;
+                });
                 if (confirm) {
                     squad.accept();
                 } else {
@@ -270,23 +271,25 @@ TEST_F(AssistantsWindowTest, APlayerTakenByTheSquadListsSearchIsPartOfItsChange)
                     search.SurnameEdit().setText("zwill*");
                     WhenShown<CDlgSearchResult>(
                         [&](CDlgSearchResult& result) {
-                          WhenFound(result, 2, [&] {
-                            // Both Zwillings are found; the one of the other club is taken.
-                            EXPECT_EQ(result.List().rowCount(), 2);
-                            for (int row = 0; row < result.List().rowCount(); ++row) {
-                                const int entry = result.List().RowData(row);
-                                if (result.Model().Entries().at(static_cast<size_t>(entry))
-                                        .player == twin) {
-                                    result.List().selectRow(row);
+                            WhenFound(result, 2, [&] {
+                                // Both Zwillings are found; the one of the other club is taken.
+                                EXPECT_EQ(result.List().rowCount(), 2);
+                                for (int row = 0; row < result.List().rowCount(); ++row) {
+                                    const int entry = result.List().RowData(row);
+                                    if (result.Model()
+                                            .Entries()
+                                            .at(static_cast<size_t>(entry))
+                                            .player == twin) {
+                                        result.List().selectRow(row);
+                                    }
                                 }
-                            }
-                            result.Take();
-                            // OK closes the list without a club: the loop asks for new
-                            // criteria, and cancelling that ends it.
-                            WhenShown<CDlgPlayerSearch>(
-                                [](CDlgPlayerSearch& again) { again.reject(); }, &againRan);
-                            result.accept();
-                          });
+                                result.Take();
+                                // OK closes the list without a club: the loop asks for new
+                                // criteria, and cancelling that ends it.
+                                WhenShown<CDlgPlayerSearch>(
+                                    [](CDlgPlayerSearch& again) { again.reject(); }, &againRan);
+                                result.accept();
+                            });
                         },
                         &resultRan);
                     search.accept();
@@ -334,27 +337,27 @@ TEST_F(AssistantsWindowTest, AClubChosenFromTheWindowsSearchOpensItsSquadList) {
             search.NicknameEdit().clear();
             WhenShown<CDlgSearchResult>(
                 [&](CDlgSearchResult& result) {
-                  // The two Zebedeus are shown once the search has ended.
-                  WhenFound(result, 2, [&] {
-                    for (int row = 0; row < result.List().rowCount(); ++row) {
-                        const int entry = result.List().RowData(row);
-                        if (result.Model().Entries().at(static_cast<size_t>(entry)).player ==
-                            twin) {
-                            result.List().selectRow(row);
+                    // The two Zebedeus are shown once the search has ended.
+                    WhenFound(result, 2, [&] {
+                        for (int row = 0; row < result.List().rowCount(); ++row) {
+                            const int entry = result.List().RowData(row);
+                            if (result.Model().Entries().at(static_cast<size_t>(entry)).player ==
+                                twin) {
+                                result.List().selectRow(row);
+                            }
                         }
-                    }
-                    WhenShown<CDlgPlayerlistClub>(
-                        [&](CDlgPlayerlistClub& squad) {
-                            opened = squad.Model().ClubId();
-                            squad.reject();
-                        },
-                        &squadRan);
-                    EXPECT_GE(result.List().CurrentData(), 0);
-                    result.ShowClub();
-                    if (result.isVisible()) {
-                        result.reject(); // nothing chosen: the test fails, the loop ends
-                    }
-                  });
+                        WhenShown<CDlgPlayerlistClub>(
+                            [&](CDlgPlayerlistClub& squad) {
+                                opened = squad.Model().ClubId();
+                                squad.reject();
+                            },
+                            &squadRan);
+                        EXPECT_GE(result.List().CurrentData(), 0);
+                        result.ShowClub();
+                        if (result.isVisible()) {
+                            result.reject(); // nothing chosen: the test fails, the loop ends
+                        }
+                    });
                 },
                 &resultRan);
             search.accept();

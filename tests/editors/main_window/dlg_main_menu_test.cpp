@@ -55,7 +55,8 @@ protected:
 };
 
 TEST_F(DlgMainMenuTest, FillsTheListsAndTheStatisticsFromTheModel) {
-    EXPECT_TRUE(window_->windowTitle().endsWith(" - Database")) << window_->windowTitle().toStdString();
+    EXPECT_TRUE(window_->windowTitle().endsWith(" - Database"))
+        << window_->windowTitle().toStdString();
     EXPECT_GT(window_->CountryList().count(), 0);
     SelectBiggestCountry();
     MainWindowModel& model = window_->Model();
@@ -124,7 +125,8 @@ TEST_F(DlgMainMenuTest, TheLanguageMenuSwitchesEveryText) {
             for (QAction* entry : menu->actions()) {
                 if (QMenu* languages = entry->menu()) {
                     for (QAction* language : languages->actions()) {
-                        if (language->data().toInt() == static_cast<int>(InterfaceLanguage::Russian)) {
+                        if (language->data().toInt() ==
+                            static_cast<int>(InterfaceLanguage::Russian)) {
                             language->trigger();
                         }
                     }

@@ -25,8 +25,7 @@ protected:
     void SetUp() override {
         EnsureFrameworkApplication();
         editors_ = std::make_unique<EditorDialogs>(nullptr, harness_.databases->Context());
-        window_ =
-            std::make_unique<DlgMainMenu>(*harness_.databases, editors_.get(), AdminMode());
+        window_ = std::make_unique<DlgMainMenu>(*harness_.databases, editors_.get(), AdminMode());
         editors_->SetOwner(window_.get());
         ASSERT_TRUE(window_->Start(true));
         session_ = harness_.databases->Current();

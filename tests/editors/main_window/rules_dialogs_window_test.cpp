@@ -32,7 +32,8 @@ using test::WhenShown;
 
 class RulesDialogsWindowTest : public test::MainWindowFixture {};
 
-TEST_F(RulesDialogsWindowTest, ARankingValueChangedBehindTheContinentalSettingsIsOneUndoableChange) {
+TEST_F(RulesDialogsWindowTest,
+       ARankingValueChangedBehindTheContinentalSettingsIsOneUndoableChange) {
     EXPECT_TRUE(window_->Model()
                     .Command(Command::kContinentalSettings, InterfaceLanguage::Russian)
                     .enabled);

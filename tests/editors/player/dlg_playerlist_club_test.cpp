@@ -73,11 +73,10 @@ protected:
         clubId_ = club->Id();
         test::MakeSquadValid(session_->World(), *club, 14);
         model_ = std::make_unique<SquadListModel>(*session_, clubId_, nullptr);
-        dialog_ = std::make_unique<CDlgPlayerlistClub>(
-            *model_, 0, [this](QWidget* parent) {
-                page_ = new FakePersonPage(parent);
-                return std::pair<QWidget*, PersonPageView*>(page_, page_);
-            });
+        dialog_ = std::make_unique<CDlgPlayerlistClub>(*model_, 0, [this](QWidget* parent) {
+            page_ = new FakePersonPage(parent);
+            return std::pair<QWidget*, PersonPageView*>(page_, page_);
+        });
         dialog_->show();
     }
 

@@ -146,12 +146,11 @@ TEST_F(InterCompDialogTest, AHolderChosenOnOnePageClearsTheWinnerOnTheOther) {
 
 TEST_F(InterCompDialogTest, CancelPutsBackWhatTheRankingChanged) {
     const uint16_t points = World().GetCountry(3)->valuesM[1];
-    ContinentalSettingsEdit edit(*session_, World().Language(),
-                                 [this, points](ChangeJournal::OpenChange& change) {
-                                     change.IncludeCountry(3);
-                                     World().GetCountry(3)->valuesM[1] =
-                                         static_cast<uint16_t>(points + 100);
-                                 });
+    ContinentalSettingsEdit edit(
+        *session_, World().Language(), [this, points](ChangeJournal::OpenChange& change) {
+            change.IncludeCountry(3);
+            World().GetCountry(3)->valuesM[1] = static_cast<uint16_t>(points + 100);
+        });
     CDlgInterComp dialog(edit, nullptr, 1);
     ASSERT_TRUE(dialog.EuropePage().RankingButton().isEnabled());
     dialog.EuropePage().RankingButton().click();
