@@ -8,7 +8,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/entry_target.h"
+#include "app/entry_targets.h"
 #include "app/load_preparation.h"
 #include "app/world_archive_format.h"
 #include "app/world_export.h"
@@ -58,35 +58,47 @@ bool WriteImportedFile(const std::string& folder, const std::string& path, std::
     return true;
 }
 
-// Writes one file of the archive below `base`. Refused names are reported in `report.refused`,
-// failed writes in `report.failedFiles`. True when the file was written.
-bool WriteEntryFile(const std::string& base, const std::string& name, const uint8_t* data,
+// Where the badges and the pictures of one import go.
+struct ImportTargets {
+    EntryTargets badges;
+    EntryTargets pictures;
+};
+
+// Writes one file of the archive below the base of `targets`. Refused names are reported in
+// `report.refused`, failed writes in `report.failedFiles`. True when the file was written.
+bool WriteEntryFile(EntryTargets& targets, const std::string& name, const uint8_t* data,
                     size_t size, const ArchiveChunk& chunk, WorldImportReport& report) {
-    const std::optional<std::string> target = EntryTargetPath(base, name);
+    const std::optional<std::string> target = targets.Target(name);
     if (!target) {
         report.refused.push_back(ChunkText(chunk) + ": the name \"" + name +
                                  "\" leads outside its folder");
         return false;
     }
     const std::string& path = *target;
-    const std::string parent = path.substr(0, path.rfind('/'));
+    bool refused = false;
     errno = 0;
-    if (!CreateFolders(parent)) {
-        report.failedFiles.push_back(WriteFailure(parent, errno));
+    if (!targets.PrepareFolders(path, refused)) {
+        if (refused) {
+            // A folder on the way turned out to be a link leading elsewhere.
+            report.refused.push_back(ChunkText(chunk) + ": the name \"" + name +
+                                     "\" leads outside its folder");
+        } else {
+            report.failedFiles.push_back(WriteFailure(path.substr(0, path.rfind('/')), errno));
+        }
         return false;
     }
-    // Checked again once the folders exist, in case one of them was a link all along.
-    if (!StaysInsideFolder(ResolvePath(base), path)) {
-        report.refused.push_back(ChunkText(chunk) + ": the name \"" + name +
-                                 "\" leads outside its folder");
+    AtomicWriteBatch* batch = AtomicWriteBatch::Current();
+    errno = 0;
+    if (batch == nullptr ||
+        !batch->Write(path, std::string_view(reinterpret_cast<const char*>(data), size))) {
+        report.failedFiles.push_back(WriteFailure(path, errno));
         return false;
     }
-    return WriteImportedFile(parent, path,
-                             std::string_view(reinterpret_cast<const char*>(data), size), report);
+    return true;
 }
 
 void ImportChunk(const ArchiveChunk& chunk, const std::string& databaseFolder,
-                 const WorldImportSetup& setup, WorldImportReport& report) {
+                 ImportTargets& targets, WorldImportReport& report) {
     switch (chunk.kind) {
     case ArchiveChunkKind::Country: {
         uint32_t number = 0;
@@ -120,7 +132,7 @@ void ImportChunk(const ArchiveChunk& chunk, const std::string& databaseFolder,
             return;
         }
         const bool badge = chunk.kind == ArchiveChunkKind::Badge;
-        if (WriteEntryFile(badge ? setup.badgesFolder : setup.pictureFolder, name,
+        if (WriteEntryFile(badge ? targets.badges : targets.pictures, name,
                            chunk.payload.data() + offset, chunk.payload.size() - offset, chunk,
                            report)) {
             ++(badge ? report.badges : report.pictures);
@@ -189,6 +201,8 @@ bool ImportWorldArchive(CWorld& world, const std::string& path, const WorldImpor
     // The files of one import are put in place together, once all are written: the first file
     // that cannot be written ends the import, and then no file is changed.
     AtomicWriteBatch batch;
+    // The badge and picture folders are read once each, not once for every file.
+    ImportTargets targets{EntryTargets(setup.badgesFolder), EntryTargets(setup.pictureFolder)};
     ArchiveChunk chunk;
     for (;;) {
         const WorldArchiveReader::Status status = reader.Next(chunk);
@@ -202,7 +216,7 @@ bool ImportWorldArchive(CWorld& world, const std::string& path, const WorldImpor
             break;
         }
         progress.SetPosition(static_cast<int32_t>(chunk.offset >> shift));
-        ImportChunk(chunk, databaseFolder, setup, report);
+        ImportChunk(chunk, databaseFolder, targets, report);
         if (!report.failedFiles.empty()) {
             break;
         }

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <set>
 
@@ -45,7 +46,78 @@ bool FlushAll(const std::vector<std::string>& paths) {
     return ok;
 }
 
+// The process's file creation mask, read without changing it (umask() would have to set a new
+// mask for a moment, which races with other threads creating files).
+mode_t CurrentUmask() {
+    mode_t mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status) != nullptr) {
+            unsigned value = 0;
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = static_cast<mode_t>(value & 0777);
+                break;
+            }
+        }
+        std::fclose(status);
+    }
+    return mask;
+}
+
 }  // namespace
+
+bool AtomicWriteBatch::Write(const std::string& target, std::string_view bytes) {
+    auto fail = [this, &target](int error) {
+        AddFailure(target, error);
+        errno = error;
+        return false;
+    };
+    if (!open_) {
+        return fail(EINVAL);
+    }
+    if (target.empty() || target.back() == '/') {
+        return fail(EISDIR);
+    }
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string temporary = (slash == std::string::npos ? "" : folder) + "." + name + ".XXXXXX";
+
+    // The file keeps the mode of the file it replaces; a new one gets what a plain create
+    // gives. A file the user made read-only is refused, as writing it in place would be.
+    mode_t mode;
+    struct stat info;
+    if (stat(target.c_str(), &info) == 0) {
+        if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            return fail(EACCES);
+        }
+        if (S_ISDIR(info.st_mode)) {
+            return fail(EISDIR);
+        }
+        mode = S_ISREG(info.st_mode) ? (info.st_mode & 07777) : (0666 & ~CurrentUmask());
+    } else {
+        if (newFileMode_ < 0) {
+            newFileMode_ = static_cast<int>(0666 & ~CurrentUmask());
+        }
+        mode = static_cast<mode_t>(newFileMode_);
+    }
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        return fail(errno);
+    }
+    bool ok = WriteAll(fd, bytes) && fchmod(fd, mode) == 0;
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        unlink(temporary.c_str());
+        return fail(error);
+    }
+    Add(temporary, target, folder);
+    return true;
+}
 
 AtomicWriteBatch::AtomicWriteBatch() : outer_(g_current) {
     g_current = this;

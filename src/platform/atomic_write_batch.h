@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallo {
@@ -35,6 +36,14 @@ public:
     // The batch open on this thread, if any.
     static AtomicWriteBatch* Current();
 
+    // Writes `bytes` into a new temporary file beside `target` and adds it to the batch, as
+    // WriteFileAtomically does inside a batch, for a target whose path is already resolved: no
+    // look for other spellings of its name, which in a folder of many new files would read the
+    // whole folder for every file. The target's folder must exist. A target that exists and may
+    // not be written (a read-only file) is refused. False (with the failure remembered) when
+    // the batch is closed or the file cannot be written; errno tells why.
+    bool Write(const std::string& target, std::string_view bytes);
+
     // Called by WriteFileAtomically for a written, closed temporary file.
     void Add(const std::string& temporaryPath, const std::string& targetPath,
              const std::string& folder);
@@ -53,6 +62,7 @@ private:
 
     std::vector<Pending> pending_;
     std::vector<Failure> failures_;
+    int newFileMode_ = -1;     // the mode of a file made afresh, once looked up
     AtomicWriteBatch* outer_;  // a batch opened earlier on this thread (nested saves)
     bool open_ = true;
 };

@@ -3,23 +3,17 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <memory>
-#include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "app/entry_target.h"
+#include "app/big_extraction.h"
 #include "assets/vantor_big.h"
 #include "commands.h"
 #include "installation.h"
 #include "path_check.h"
 #include "platform/console_prompt.h"
-#include "platform/output_target.h"
-#include "platform/path_resolver.h"
 #include "terminal_progress.h"
 
 namespace tallo::db {
@@ -45,17 +39,6 @@ bool OpenArchive(CVantorBig& big, const std::string& path, const char* command) 
         return false;
     }
     return true;
-}
-
-std::string Folded(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    FoldNameCase(folded);
-    return folded;
 }
 
 void RunList(const BigOptions& options) {
@@ -92,80 +75,34 @@ void RunExtract(const BigOptions& options) {
         ReportFailure(command, "the folder " + options.folder + " " + problem);
         return;
     }
-    errno = 0;
-    if (!CreateFolders(options.folder)) {
-        ReportFailure(command, "cannot create the folder " + options.folder + ": " +
-                                   std::strerror(errno != 0 ? errno : EIO));
-        return;
-    }
-    std::set<std::string> wanted;
-    for (const std::string& name : options.names) {
-        wanted.insert(Folded(name));
-    }
     TerminalProgress progress;
     progress.SetTitle("Extracting " + options.archive);
-    progress.SetRange(0, big.GetCount());
-
-    size_t extracted = 0;
-    size_t problems = 0;
-    std::set<std::string> done; // the first entry of a name wins, as look-ups find it
-    for (int i = 0; i < big.GetCount(); ++i) {
-        progress.SetPosition(i + 1);
-        const BigEntry& entry = big.GetEntry(i);
-        const std::string key = Folded(entry.name);
-        if (!wanted.empty() && wanted.count(key) == 0) {
-            continue;
-        }
-        if (!done.insert(key).second) {
-            std::cerr << "tallo-db " << command << ": entry " << i << " \"" << entry.name
-                      << "\" repeats an earlier name; skipped\n";
-            continue;
-        }
-        const std::optional<std::string> target = EntryTargetPath(options.folder, entry.name);
-        if (!target) {
-            std::cerr << "tallo-db " << command << ": entry " << i << " \"" << entry.name
-                      << "\" leads outside the folder; skipped\n";
-            ++problems;
-            continue;
-        }
-        std::vector<uint8_t> data;
-        if (!big.ReadEntry(i, data, !options.raw)) {
-            std::cerr << "tallo-db " << command << ": entry " << i << " \"" << entry.name
-                      << "\" cannot be read or unpacked; skipped\n";
-            ++problems;
-            continue;
-        }
-        const std::string parent = target->substr(0, target->rfind('/'));
-        errno = 0;
-        std::string error;
-        if (!CreateFolders(parent)) {
-            error = "cannot create the folder " + parent + ": " +
-                    std::strerror(errno != 0 ? errno : EIO);
-        } else if (!StaysInsideFolder(ResolvePath(options.folder), *target)) {
-            error = "cannot write " + *target + ": it leads outside the folder";
-        } else {
-            // The archive itself is never written over by one of its entries.
-            WriteOutputFile(
-                *target, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
-                {options.archive}, error);
-        }
-        if (!error.empty()) {
-            std::cerr << "tallo-db " << command << ": " << error << "\n";
-            ++problems;
-            continue;
-        }
-        ++extracted;
-    }
+    BigExtractOptions extract;
+    extract.names = options.names;
+    extract.raw = options.raw;
+    extract.inputs = {options.archive}; // never written over by one of its entries
+    BigExtractReport report;
+    ExtractBigEntries(big, options.folder, extract, progress, report);
     progress.Finish();
-    for (const std::string& name : options.names) {
-        if (done.count(Folded(name)) == 0) {
-            std::cerr << "tallo-db " << command << ": no entry \"" << name << "\"\n";
-            ++problems;
-        }
+
+    for (const std::string& line : report.notes) {
+        std::cerr << "tallo-db " << command << ": " << line << "\n";
     }
-    std::cout << "Extracted " << extracted << " entries into " << options.folder << "\n";
-    if (problems != 0) {
-        ReportFailure(command, std::to_string(problems) + " entries were not extracted");
+    for (const std::string& line : report.problems) {
+        std::cerr << "tallo-db " << command << ": " << line << "\n";
+    }
+    if (!report.failedFiles.empty()) {
+        std::string files;
+        for (const std::string& file : report.failedFiles) {
+            files += (files.empty() ? "" : "; ") + file;
+        }
+        ReportFailure(command, files + "; nothing was extracted, every file keeps what it had");
+        return;
+    }
+    std::cout << "Extracted " << report.extracted << " entries into " << options.folder << "\n";
+    if (!report.problems.empty()) {
+        ReportFailure(command, std::to_string(report.problems.size()) +
+                                   " entries were not extracted");
         return;
     }
     SetExitStatus(0);
