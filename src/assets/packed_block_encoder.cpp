@@ -140,9 +140,41 @@ constexpr size_t HeadOffset(int chain) {
 // ring may hold newer ones) are never followed.
 class MatchFinder {
 public:
-    MatchFinder(const uint8_t* input, size_t n)
-        : input_(input), n_(n), heads_(new uint32_t[kHeadsSize]()),
-          links_(new uint32_t[kLinksSize]) {}
+    static constexpr size_t kHeadsSize = HeadOffset(kChainCount);
+    // Links are kept for a ring of positions: the window behind the block being searched, and
+    // the block.
+    static constexpr size_t kBlock = 16384;
+    static constexpr size_t kRing = 32768;
+    static_assert(kRing >= kWindow + kBlock);
+    static constexpr size_t kLinksSize = kRing * kChainCount;
+
+    // The tables, kept from call to call on each thread: packing a few hundred bytes (a badge)
+    // would otherwise cost more in allocating and clearing them than in the search itself.
+    struct Tables {
+        std::unique_ptr<uint32_t[]> heads;
+        std::unique_ptr<uint32_t[]> links;
+        // Heads and links hold base + position + 1. Each search takes a range of values above
+        // all the earlier ones, so entries left by earlier calls stand for no position and the
+        // heads need no clearing (only when the 32-bit values run out).
+        uint64_t base = 0;
+    };
+
+    MatchFinder(const uint8_t* input, size_t n, Tables& tables)
+        : input_(input), n_(n) {
+        if (!tables.heads) {
+            tables.heads.reset(new uint32_t[kHeadsSize]());
+            tables.links.reset(new uint32_t[kLinksSize]);
+            tables.base = 0;
+        }
+        if (tables.base + n + 1 > UINT32_MAX) {
+            std::fill_n(tables.heads.get(), kHeadsSize, 0u);
+            tables.base = 0;
+        }
+        heads_ = tables.heads.get();
+        links_ = tables.links.get();
+        base_ = static_cast<ptrdiff_t>(tables.base);
+        tables.base += n + 1;
+    }
 
     // The best match at p (p + 8 <= n) of at most `longest` bytes (at least 4) from
     // positions of at least `lowest`. Searches come in increasing order of p.
@@ -181,14 +213,6 @@ public:
     }
 
 private:
-    static constexpr size_t kHeadsSize = HeadOffset(kChainCount);
-    // Links are kept for a ring of positions: the window behind the block being searched, and
-    // the block.
-    static constexpr size_t kBlock = 16384;
-    static constexpr size_t kRing = 32768;
-    static_assert(kRing >= kWindow + kBlock);
-    static constexpr size_t kLinksSize = kRing * kChainCount;
-
     // The state of the walk through the chains.
     struct Walk {
         int chain = kFirstKeyChain;                     // the chain walked
@@ -255,11 +279,11 @@ private:
         walk.m = FirstNotAbove(walk.links, p, limit);
     }
 
-    const uint32_t* Links(int chain) const { return links_.get() + kRing * chain; }
+    const uint32_t* Links(int chain) const { return links_ + kRing * chain; }
 
     // The position before `position` in a chain, -1 when there is none within reach.
-    static ptrdiff_t Previous(const uint32_t* links, ptrdiff_t position) {
-        return static_cast<ptrdiff_t>(links[static_cast<size_t>(position) % kRing]) - 1;
+    ptrdiff_t Previous(const uint32_t* links, ptrdiff_t position) const {
+        return static_cast<ptrdiff_t>(links[static_cast<size_t>(position) % kRing]) - base_ - 1;
     }
 
     // The newest position of p's chain not above `limit` (-1 for none, also when `limit` lies
@@ -297,7 +321,7 @@ private:
         }
         uint32_t& head = heads[HeadOffset(Chain) + Hash<kHashBits[Chain]>(KeyOf<Chain>(q, word))];
         link = head;
-        head = static_cast<uint32_t>(q + 1);
+        head = static_cast<uint32_t>(base_ + static_cast<ptrdiff_t>(q) + 1);
     }
 
     template <bool Checked, int... Chain>
@@ -309,8 +333,8 @@ private:
     // Works out the links of the positions from `begin` up to `end` (exclusive; at most
     // n - 7, so that 8 bytes can be read at each).
     void Prepare(size_t begin, size_t end) {
-        uint32_t* heads = heads_.get();
-        uint32_t* links = links_.get();
+        uint32_t* heads = heads_;
+        uint32_t* links = links_;
         constexpr size_t kLongestKey = kChainKey[kChainCount - 1];
         const size_t unchecked = n_ >= kLongestKey ? std::min(end, n_ - kLongestKey + 1) : begin;
         size_t q = begin;
@@ -349,9 +373,10 @@ private:
     size_t n_;
     size_t prepared_ = 0; // links are known for the positions below this
     ptrdiff_t low_ = 0;   // lowest candidate of the current search
-    // Newest position plus one of every hash of every chain (0: none yet).
-    std::unique_ptr<uint32_t[]> heads_;
-    std::unique_ptr<uint32_t[]> links_;
+    // Base plus newest position plus one of every hash of every chain (base or less: none).
+    uint32_t* heads_;
+    uint32_t* links_;
+    ptrdiff_t base_; // of the values of this search
 };
 
 } // namespace
@@ -383,7 +408,8 @@ size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
     // A match needs n - 4 - p of at least 4, so none starts within the last 7 bytes or reaches
     // into the last 4; positions after the last possible match start are all literals.
     if (n >= 8) {
-        MatchFinder finder(input, n);
+        thread_local MatchFinder::Tables tables;
+        MatchFinder finder(input, n, tables);
         size_t p = 0;
         while (p <= n - 8) {
             const size_t lowest = p > kWindow - 1 ? p - (kWindow - 1) : 0;
