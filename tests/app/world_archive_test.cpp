@@ -503,6 +503,31 @@ TEST_F(WorldArchiveTest, HostileNamesWriteNothingOutsideTheirFolders) {
     EXPECT_EQ(reloadedFrom_.size(), 1u);
 }
 
+TEST_F(WorldArchiveTest, AFailingWriteInTheMiddleOfAnImportLeavesEveryOldFileAsItWas) {
+    // Old files in place, and a folder where the second badge would go.
+    fs::create_directories(dir_ / "f-install/database");
+    WriteFile(dir_ / "f-install/database/Country1.sav", "old country");
+    fs::create_directories(dir_ / "f-badges/Small/b.tga");
+    WriteFile(dir_ / "f-badges/SMALL/a.tga", "old a");
+    std::string chunks;
+    chunks += Chunk("COUN", Packed(CountryPayload(1, "new country")));
+    chunks += Chunk("BADG", Packed(Named("small\\A.TGA", "new a")));
+    chunks += Chunk("BADG", Packed(Named("Small\\b.tga", "new b")));
+    chunks += Chunk("BADG", Packed(Named("Small\\c.tga", "new c")));
+    WriteFile(dir_ / "failing.tdb", Archive(chunks));
+
+    WorldImportReport report;
+    EXPECT_FALSE(
+        ImportWorldArchive(world_, dir_ / "failing.tdb", ImportSetup("f-"), progress_, report));
+    ASSERT_EQ(report.failedFiles.size(), 1u);
+    EXPECT_NE(report.failedFiles[0].find("b.tga"), std::string::npos);
+    EXPECT_EQ(report.FilesWritten(), 0u);
+    EXPECT_TRUE(reloadedFrom_.empty());
+    EXPECT_EQ(ReadFile(dir_ / "f-install/database/Country1.sav"), "old country");
+    const std::map<std::string, std::string> badges = {{"SMALL/a.tga", "old a"}};
+    EXPECT_EQ(test::ReadTreeFiles(dir_ / "f-badges"), badges); // no temporary file is left
+}
+
 TEST_F(WorldArchiveTest, ImportStoppedByDamageKeepsWhatCameBeforeAndSaysWhere) {
     const std::string first = Chunk("COUN", Packed(CountryPayload(5, "country five")));
     const std::string second = Chunk("BADG", Packed(Named("x/y.tga", "badge")));
