@@ -53,6 +53,10 @@ uint32_t CCountry::TranslateClubReference(uint32_t reference) const {
 }
 
 uint32_t CWorld::TranslateClubReference(uint32_t reference) const {
+    // Club number 0 is no club in every country, also in one whose file was not read.
+    if ((reference & 0xFFFFu) == 0) {
+        return 0;
+    }
     if (ClubId::IsNationalTeam(reference) || IsClubUnknown(reference)) {
         return reference; // an unread country's file keeps its own numbering
     }

@@ -292,6 +292,23 @@ TEST_F(WorldTest, ClubReferencesFollowTheNumberingOfTheSave) {
     EXPECT_EQ(world->TranslateClubReference(ClubId::Make(3, 1)), 0u);
 }
 
+TEST_F(WorldTest, ReferencesIntoAnUnreadCountryStayButClubZeroIsNoClub) {
+    auto world = NewWorld();
+    test::FillSmallWorld(*world);
+    SaveInto(*world, dir_ / "a");
+    fs::remove(dir_ / "a/Country2.sav");
+    fs::create_directory(dir_ / "a/Country2.sav"); // there, but no file to read
+
+    auto loaded = NewWorld();
+    EXPECT_TRUE(loaded->LoadAll(dir_ / "a"));
+    ASSERT_TRUE(loaded->IsCountryUnreadable(2));
+    // The unread file keeps its own numbering...
+    EXPECT_EQ(loaded->TranslateClubReference(ClubId::Make(2, 7)), ClubId::Make(2, 7));
+    // ...but "no club" stays no club, as in every other country.
+    EXPECT_EQ(loaded->TranslateClubReference(ClubId::Make(2, 0)), 0u);
+    EXPECT_EQ(loaded->TranslateClubReference(ClubId::Make(2, 0) | ClubId::kSecondTeamBit), 0u);
+}
+
 TEST_F(WorldTest, RulesKeepPointingAtTheSameClubAndStadiumAfterRenumbering) {
     auto world = NewWorld();
     test::FillSmallWorld(*world);
