@@ -86,3 +86,39 @@ TEST(AtomicWriteBatchTest, AWriteThatFailsKeepsEveryOtherFileOfTheBatchOld) {
 
 } // namespace
 } // namespace tallo
+
+namespace tallo {
+namespace {
+
+TEST(AtomicWriteBatchTest, WriteOfResolvedPathsSpreadOverFoldersAllOrNothing) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "one");
+    std::filesystem::create_directories(dir / "two/blocked");
+    test::WriteFile(dir / "one/a.tga", "old a");
+    {
+        AtomicWriteBatch batch;
+        ASSERT_TRUE(batch.Write(dir / "one/a.tga", "new a"));
+        ASSERT_TRUE(batch.Write(dir / "two/b.tga", "new b"));
+        EXPECT_EQ(test::ReadFile(dir / "one/a.tga"), "old a");
+        // A folder in a file's place fails at once and keeps every other file old.
+        EXPECT_FALSE(batch.Write(dir / "two/blocked", "x"));
+        EXPECT_FALSE(batch.Commit());
+        ASSERT_EQ(batch.Failures().size(), 1u);
+        EXPECT_EQ(batch.Failures()[0].target, dir / "two/blocked");
+    }
+    EXPECT_EQ(test::ReadFile(dir / "one/a.tga"), "old a");
+    EXPECT_EQ(FilesIn(dir / "one"), 1u);
+    EXPECT_EQ(FilesIn(dir / "two"), 1u); // the folder only: no temporary file is left
+
+    AtomicWriteBatch batch;
+    ASSERT_TRUE(batch.Write(dir / "one/a.tga", "new a"));
+    ASSERT_TRUE(batch.Write(dir / "two/b.tga", "new b"));
+    EXPECT_TRUE(batch.Commit());
+    EXPECT_EQ(test::ReadFile(dir / "one/a.tga"), "new a");
+    EXPECT_EQ(test::ReadFile(dir / "two/b.tga"), "new b");
+    EXPECT_FALSE(batch.Write(dir / "one/c.tga", "after the commit"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "one/c.tga"));
+}
+
+} // namespace
+} // namespace tallo
