@@ -18,24 +18,6 @@ namespace {
 
 std::atomic<AtomicWriteHook> beforeRename{nullptr};
 
-// The process's file creation mask, read without changing it (umask() itself would have to
-// set a new mask for a moment, which races with other threads creating files).
-mode_t CurrentUmask() {
-    mode_t mask = 022;
-    if (FILE* status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status) != nullptr) {
-            unsigned value = 0;
-            if (std::sscanf(line, "Umask: %o", &value) == 1) {
-                mask = static_cast<mode_t>(value & 0777);
-                break;
-            }
-        }
-        std::fclose(status);
-    }
-    return mask;
-}
-
 // The mode the written file should end up with: the old file's, or what a plain create gives.
 mode_t TargetMode(const std::string& path) {
     struct stat info;
@@ -205,6 +187,24 @@ std::string FileErrorText(int error) {
     default:
         return std::strerror(error);
     }
+}
+
+// The process's file creation mask, read without changing it (umask() itself would have to
+// set a new mask for a moment, which races with other threads creating files).
+unsigned CurrentUmask() {
+    unsigned mask = 022;
+    if (FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status) != nullptr) {
+            unsigned value = 0;
+            if (std::sscanf(line, "Umask: %o", &value) == 1) {
+                mask = value & 0777;
+                break;
+            }
+        }
+        std::fclose(status);
+    }
+    return mask;
 }
 
 } // namespace tallo

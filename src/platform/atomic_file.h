@@ -37,6 +37,10 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize);
 // false with errno set when a write fails.
 bool WriteAll(int fd, std::string_view bytes);
 
+// The process's file creation mask, read without changing it (umask() itself would have to
+// set a new mask for a moment, which races with other threads creating files).
+unsigned CurrentUmask();
+
 // Words for a failure of ReadWholeFile or a write, from its errno: "does not exist", "is a
 // folder", "is not a regular file", "is too large", else the system's own text.
 std::string FileErrorText(int error);

@@ -46,24 +46,6 @@ bool FlushAll(const std::vector<std::string>& paths) {
     return ok;
 }
 
-// The process's file creation mask, read without changing it (umask() would have to set a new
-// mask for a moment, which races with other threads creating files).
-mode_t CurrentUmask() {
-    mode_t mask = 022;
-    if (FILE* status = std::fopen("/proc/self/status", "r")) {
-        char line[256];
-        while (std::fgets(line, sizeof line, status) != nullptr) {
-            unsigned value = 0;
-            if (std::sscanf(line, "Umask: %o", &value) == 1) {
-                mask = static_cast<mode_t>(value & 0777);
-                break;
-            }
-        }
-        std::fclose(status);
-    }
-    return mask;
-}
-
 // Makes the renames durable. A batch spread over many folders (an archive extracted into
 // hundreds of them) has them brought to disk with one sync of each file system they lie on
 // rather than one flush per folder; a failure here does not undo the renames, so it is not
