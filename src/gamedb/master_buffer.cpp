@@ -11,14 +11,14 @@ void MasterBuffer::Clear() {
     pass_ = Pass::Count;
     counted_ = 0;
     position_ = 0;
-    std::vector<uint8_t>().swap(image_);
+    image_.reset();
+    imageSize_ = 0;
     lengths_.clear();
     nextLength_ = 0;
     faulted_ = false;
     faultText_.clear();
     keeping_ = false;
-    std::vector<uint8_t>().swap(kept_);
-    keptSize_ = 0;
+    DropKept();
     keptStart_ = 0;
     keptLengthsBegin_ = 0;
     keptLengthsEnd_ = 0;
@@ -32,12 +32,13 @@ bool MasterBuffer::StartWritePass() {
         Fault("the game database would be larger than 4 GiB");
         return false;
     }
-    try {
-        image_.assign(static_cast<size_t>(counted_), 0);
-    } catch (const std::bad_alloc&) {
+    const size_t size = static_cast<size_t>(counted_);
+    image_.reset(static_cast<uint8_t*>(std::calloc(size == 0 ? 1 : size, 1)));
+    if (!image_) {
         Fault("no memory for the game database image");
         return false;
     }
+    imageSize_ = size;
     pass_ = Pass::Write;
     position_ = 0;
     nextLength_ = 0;
@@ -58,23 +59,47 @@ void MasterBuffer::PutFault() {
     }
     // Never past the image: the passes disagree.
     Fault("the write pass wrote more bytes than the count pass counted");
-    position_ = image_.size();
+    position_ = imageSize_;
 }
 
 // The slow path of keeping: room for more bytes, or a reservation.
 void MasterBuffer::Keep(const void* data, size_t count) {
-    if (count > kept_.size() - keptSize_) {
-        kept_.resize(std::max(kept_.size() * 2, keptSize_ + std::max<size_t>(count, 1 << 16)));
-    }
     if (data == nullptr) {
         // Only a reservation passes no bytes; what it stands for is written later, so the kept
         // bytes could not be the written ones.
         Fault("bytes were reserved while records were kept");
-        std::memset(kept_.data() + keptSize_, 0, count);
-    } else {
-        std::memcpy(kept_.data() + keptSize_, data, count);
     }
-    keptSize_ += count;
+    const uint8_t* bytes = static_cast<const uint8_t*>(data);
+    while (count > 0) {
+        if (keptRoom_ == 0) {
+            uint8_t* chunk = static_cast<uint8_t*>(std::malloc(kKeptChunk));
+            if (chunk == nullptr) {
+                Fault("no memory for the kept records");
+                return;
+            }
+            keptChunks_.emplace_back(chunk);
+            keptCursor_ = chunk;
+            keptRoom_ = kKeptChunk;
+        }
+        const size_t part = std::min(count, keptRoom_);
+        if (bytes == nullptr) {
+            std::memset(keptCursor_, 0, part);
+        } else {
+            std::memcpy(keptCursor_, bytes, part);
+            bytes += part;
+        }
+        keptCursor_ += part;
+        keptRoom_ -= part;
+        keptSize_ += part;
+        count -= part;
+    }
+}
+
+void MasterBuffer::DropKept() {
+    keptChunks_.clear();
+    keptCursor_ = nullptr;
+    keptRoom_ = 0;
+    keptSize_ = 0;
 }
 
 void MasterBuffer::BeginKeeping() {
@@ -82,7 +107,7 @@ void MasterBuffer::BeginKeeping() {
         return;
     }
     keeping_ = true;
-    keptSize_ = 0;
+    DropKept();
     keptStart_ = counted_;
     keptLengthsBegin_ = lengths_.size();
     keptLengthsEnd_ = keptLengthsBegin_;
@@ -105,10 +130,11 @@ void MasterBuffer::PutKept() {
     if (nextLength_ != keptLengthsBegin_) {
         Fault("the kept records were put where other length-prefixed bodies were counted");
     }
-    Put(kept_.data(), keptSize_);
+    for (size_t at = 0; at < keptSize_; at += kKeptChunk) {
+        Put(keptChunks_[at / kKeptChunk].get(), std::min(kKeptChunk, keptSize_ - at));
+    }
     nextLength_ = keptLengthsEnd_;
-    std::vector<uint8_t>().swap(kept_);
-    keptSize_ = 0;
+    DropKept();
 }
 
 void MasterBuffer::Bytes(const void* data, size_t count) {
@@ -160,7 +186,7 @@ void MasterBuffer::Add(size_t count) {
 }
 
 uint32_t MasterBuffer::Counter() const {
-    const uint64_t value = pass_ == Pass::Count ? counted_ : image_.size();
+    const uint64_t value = pass_ == Pass::Count ? counted_ : imageSize_;
     return value > kMaxSize ? static_cast<uint32_t>(kMaxSize) : static_cast<uint32_t>(value);
 }
 
@@ -194,7 +220,7 @@ void MasterBuffer::EndLength(const LengthMark& mark) {
             if (keeping_ && mark.start >= keptStart_ + 4 && mark.start - keptStart_ <= keptSize_) {
                 const size_t at = static_cast<size_t>(mark.start - keptStart_ - 4);
                 for (size_t i = 0; i < 4; ++i) {
-                    kept_[at + i] = static_cast<uint8_t>(value >> (8 * i));
+                    KeptByte(at + i) = static_cast<uint8_t>(value >> (8 * i));
                 }
             }
         }
@@ -206,12 +232,13 @@ void MasterBuffer::EndLength(const LengthMark& mark) {
 }
 
 bool MasterBuffer::IsComplete() const {
-    return pass_ == Pass::Write && !faulted_ && position_ == image_.size() &&
+    return pass_ == Pass::Write && !faulted_ && position_ == imageSize_ &&
            nextLength_ == lengths_.size();
 }
 
 void MasterBuffer::ReleaseImage() {
-    std::vector<uint8_t>().swap(image_);
+    image_.reset();
+    imageSize_ = 0;
 }
 
 } // namespace tallo

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,7 +108,7 @@ public:
     // Bytes counted (count pass) or written (write pass) so far.
     uint64_t Position() const { return pass_ == Pass::Count ? counted_ : position_; }
     // Total size fixed by the count pass (valid in the write pass).
-    uint64_t TotalSize() const { return image_.size(); }
+    uint64_t TotalSize() const { return imageSize_; }
     bool Faulted() const { return faulted_; }
     // What went wrong first, for the report; empty while not faulted.
     const std::string& FaultText() const { return faultText_; }
@@ -114,7 +116,7 @@ public:
     bool IsComplete() const;
     // The image (empty in the count pass).
     std::string_view Image() const {
-        return std::string_view(reinterpret_cast<const char*>(image_.data()), image_.size());
+        return std::string_view(reinterpret_cast<const char*>(image_.get()), imageSize_);
     }
     // Releases the image.
     void ReleaseImage();
@@ -128,8 +130,10 @@ private:
         if (pass_ == Pass::Count) {
             counted_ += count;
             if (keeping_ && count > 0) {
-                if (data != nullptr && count <= kept_.size() - keptSize_) {
-                    std::memcpy(kept_.data() + keptSize_, data, count);
+                if (data != nullptr && count <= keptRoom_) {
+                    std::memcpy(keptCursor_, data, count);
+                    keptCursor_ += count;
+                    keptRoom_ -= count;
                     keptSize_ += count;
                 } else {
                     Keep(data, count);
@@ -138,9 +142,9 @@ private:
             if (counted_ <= kMaxSize) {
                 return;
             }
-        } else if (count <= image_.size() - position_) {
+        } else if (count <= imageSize_ - position_) {
             if (count > 0) {
-                std::memcpy(image_.data() + position_, data, count);
+                std::memcpy(image_.get() + position_, data, count);
                 position_ += count;
             }
             return;
@@ -150,18 +154,34 @@ private:
     // The rest of Put once the count passed the largest size or a write would not fit.
     void PutFault();
     void Keep(const void* data, size_t count);
+    uint8_t& KeptByte(size_t index) { return keptChunks_[index / kKeptChunk][index % kKeptChunk]; }
+    void DropKept();
     void Fault(std::string text);
+
+    // malloc'd bytes: the image comes from calloc, whose large blocks are fresh zero pages
+    // that need no clearing of their own.
+    struct FreeBytes {
+        void operator()(uint8_t* bytes) const { std::free(bytes); }
+    };
+    // The kept bytes grow a chunk at a time, so that they are never copied or cleared before
+    // the write pass puts them.
+    static constexpr size_t kKeptChunk = size_t{1} << 20;
 
     Pass pass_ = Pass::Count;
     uint64_t counted_ = 0;
     uint64_t position_ = 0;
-    std::vector<uint8_t> image_;
+    std::unique_ptr<uint8_t[], FreeBytes> image_;
+    size_t imageSize_ = 0;
     std::vector<uint32_t> lengths_; // body lengths measured in the count pass, by BeginLength order
     size_t nextLength_ = 0;         // next remembered length the write pass uses
     bool faulted_ = false;
     std::string faultText_;
     bool keeping_ = false;
-    std::vector<uint8_t> kept_; // bytes kept by the count pass: the first keptSize_ of it
+    // Bytes kept by the count pass: keptSize_ of them, kKeptChunk to a chunk; the next byte
+    // goes to keptCursor_, with keptRoom_ bytes left in its chunk.
+    std::vector<std::unique_ptr<uint8_t[], FreeBytes>> keptChunks_;
+    uint8_t* keptCursor_ = nullptr;
+    size_t keptRoom_ = 0;
     size_t keptSize_ = 0;
     uint64_t keptStart_ = 0;      // counted position of the first kept byte
     size_t keptLengthsBegin_ = 0; // remembered lengths opened while keeping: [begin, end)

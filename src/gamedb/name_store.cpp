@@ -22,28 +22,65 @@ NameList::NameList() {
 
 void NameList::Reset() {
     entries_.clear();
-    index_.clear();
+    slots_.assign(16, Slot{});
     entries_.push_back(Entry{" ", 1});
-    index_.emplace(" ", 0);
+    const uint32_t hash = HashOf(" ");
+    Insert(SlotOf(" ", hash), hash, 0);
     fileCount_ = 0;
 }
 
+uint32_t NameList::HashOf(std::string_view name) {
+    const uint64_t hash = std::hash<std::string_view>()(name);
+    return static_cast<uint32_t>(hash ^ (hash >> 32));
+}
+
+size_t NameList::SlotOf(std::string_view name, uint32_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.entry == 0 || (slot.hash == hash && entries_[slot.entry - 1].name == name)) {
+            return at;
+        }
+    }
+}
+
+void NameList::Insert(size_t slot, uint32_t hash, uint16_t index) {
+    slots_[slot] = Slot{hash, uint32_t{index} + 1};
+    if (entries_.size() * 2 <= slots_.size()) {
+        return;
+    }
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    const size_t mask = slots_.size() - 1;
+    for (const Slot& used : old) {
+        if (used.entry != 0) {
+            size_t at = used.hash & mask;
+            while (slots_[at].entry != 0) {
+                at = (at + 1) & mask;
+            }
+            slots_[at] = used;
+        }
+    }
+}
+
 int NameList::Find(std::string_view name) const {
-    const auto it = index_.find(name);
-    return it == index_.end() ? -1 : it->second;
+    const Slot& slot = slots_[SlotOf(name, HashOf(name))];
+    return slot.entry == 0 ? -1 : static_cast<int>(slot.entry - 1);
 }
 
 uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, bool& refused) {
     if (name.empty()) {
         return 0;
     }
-    const auto it = index_.find(name);
-    if (it != index_.end()) {
+    const uint32_t hash = HashOf(name);
+    const size_t slot = SlotOf(name, hash);
+    if (slots_[slot].entry != 0) {
+        const auto found = static_cast<uint16_t>(slots_[slot].entry - 1);
         // Index 0, the blank every list starts with, keeps its count of 1.
-        if (countUse && it->second != 0) {
-            ++entries_[it->second].count;
+        if (countUse && found != 0) {
+            ++entries_[found].count;
         }
-        return it->second;
+        return found;
     }
     if (!allowNew || entries_.size() >= kMaxEntries) {
         refused = true;
@@ -51,7 +88,7 @@ uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, b
     }
     const auto index = static_cast<uint16_t>(entries_.size());
     entries_.push_back(Entry{std::string(name), 1});
-    index_.emplace(std::string(name), index);
+    Insert(slot, hash, index);
     return index;
 }
 

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace tallo {
@@ -66,14 +65,20 @@ public:
 
 private:
     std::vector<Entry> entries_;
-    // Looked up by string_view without making a string for every look-up.
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>()(name);
-        }
+    // The index of the names: open addressing with linear probing over a power-of-two number
+    // of slots, at most half of them used. Each used slot holds the name's hash and its index
+    // plus one (0: empty), so a probe compares strings only when the hashes agree. A build
+    // looks every person's names up, so this is one of its hottest paths.
+    struct Slot {
+        uint32_t hash = 0;
+        uint32_t entry = 0;
     };
-    std::unordered_map<std::string, uint16_t, NameHash, std::equal_to<>> index_;
+    std::vector<Slot> slots_;
+    static uint32_t HashOf(std::string_view name);
+    // The slot holding `name`, or the empty slot where it would go.
+    size_t SlotOf(std::string_view name, uint32_t hash) const;
+    // Puts entry `index` into the empty slot `slot`, growing the slots when half are used.
+    void Insert(size_t slot, uint32_t hash, uint16_t index);
     uint32_t fileCount_ = 0;
     uint8_t lengthLimit_ = 20;
 };

@@ -102,6 +102,30 @@ TEST(MasterBufferKeeping, KeptRecordsLargerThanTheFirstRoomKeepEveryByte) {
     EXPECT_EQ(RunKept(none, middle, none), RunTwice(none, middle, none));
 }
 
+TEST(MasterBufferKeeping, LengthsFilledInAcrossTheMegabytesOfKeptBytes) {
+    // The kept bytes are held a megabyte at a time: a length field that starts two bytes
+    // before such a boundary, and bodies that run over the next ones, come out as written.
+    std::string filler((size_t{1} << 20) - 2, '\0');
+    for (size_t i = 0; i < filler.size(); ++i) {
+        filler[i] = static_cast<char>(i * 13 % 253);
+    }
+    const Writer none = [](MasterBuffer&) {};
+    const Writer middle = [&filler](MasterBuffer& b) {
+        b.Bytes(filler.data(), filler.size());
+        NestedRecord(b, 9);
+        const MasterBuffer::LengthMark body = b.BeginLength();
+        b.Bytes(filler.data(), filler.size());
+        b.Bytes(filler.data(), 5000);
+        NestedRecord(b, 10);
+        b.EndLength(body);
+    };
+    const std::string kept = RunKept(none, middle, none);
+    EXPECT_EQ(kept, RunTwice(none, middle, none));
+    ASSERT_GT(kept.size(), filler.size() + 4);
+    EXPECT_EQ(static_cast<uint8_t>(kept[filler.size()]), 38u); // the straddling length, low byte
+    EXPECT_EQ(kept[filler.size() + 1], '\0');
+}
+
 TEST(MasterBufferKeeping, AReservationWhileKeepingFaultsTheBuffer) {
     MasterBuffer buffer;
     buffer.BeginKeeping();
