@@ -75,9 +75,8 @@ std::string WriteEntry(AtomicWriteBatch& batch, const std::string& target, std::
 
 } // namespace
 
-bool ExtractBigEntries(CVantorBig& big, const std::string& folder,
-                       const BigExtractOptions& options, IProgress& progress,
-                       BigExtractReport& report) {
+bool ExtractBigEntries(CVantorBig& big, const std::string& folder, const BigExtractOptions& options,
+                       IProgress& progress, BigExtractReport& report) {
     report = BigExtractReport();
     errno = 0;
     if (!CreateFolders(folder)) {
@@ -114,8 +113,7 @@ bool ExtractBigEntries(CVantorBig& big, const std::string& folder,
             continue;
         }
         if (!big.ReadEntry(i, data, !options.raw)) {
-            report.problems.push_back(EntryText(i, entry) +
-                                      " cannot be read or unpacked; skipped");
+            report.problems.push_back(EntryText(i, entry) + " cannot be read or unpacked; skipped");
             continue;
         }
         bool refused = false;
@@ -131,10 +129,10 @@ bool ExtractBigEntries(CVantorBig& big, const std::string& folder,
                                          Reason(errno));
             break;
         }
-        const std::string error = WriteEntry(
-            batch, *target,
-            std::string_view(reinterpret_cast<const char*>(data.data()), data.size()), inputs,
-            options.inputs);
+        const std::string error =
+            WriteEntry(batch, *target,
+                       std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+                       inputs, options.inputs);
         if (!error.empty()) {
             report.failedFiles.push_back(error);
             break;
@@ -143,8 +141,7 @@ bool ExtractBigEntries(CVantorBig& big, const std::string& folder,
     }
     if (report.failedFiles.empty() && !batch.Commit()) {
         for (const AtomicWriteBatch::Failure& failure : batch.Failures()) {
-            report.failedFiles.push_back("cannot write " + failure.target + ": " +
-                                         failure.reason);
+            report.failedFiles.push_back("cannot write " + failure.target + ": " + failure.reason);
         }
     }
     if (!report.failedFiles.empty()) {

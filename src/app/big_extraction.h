@@ -46,8 +46,7 @@ struct BigExtractReport {
 //
 // Reports through `progress` (range: the number of entries). True when every entry asked for
 // was extracted.
-bool ExtractBigEntries(CVantorBig& big, const std::string& folder,
-                       const BigExtractOptions& options, IProgress& progress,
-                       BigExtractReport& report);
+bool ExtractBigEntries(CVantorBig& big, const std::string& folder, const BigExtractOptions& options,
+                       IProgress& progress, BigExtractReport& report);
 
 } // namespace tallo

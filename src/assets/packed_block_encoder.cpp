@@ -159,8 +159,7 @@ public:
         uint64_t base = 0;
     };
 
-    MatchFinder(const uint8_t* input, size_t n, Tables& tables)
-        : input_(input), n_(n) {
+    MatchFinder(const uint8_t* input, size_t n, Tables& tables) : input_(input), n_(n) {
         if (!tables.heads) {
             tables.heads.reset(new uint32_t[kHeadsSize]());
             tables.links.reset(new uint32_t[kLinksSize]);

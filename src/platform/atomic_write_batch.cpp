@@ -86,7 +86,7 @@ void SyncFolders(const std::set<std::string>& folders) {
     }
 }
 
-}  // namespace
+} // namespace
 
 bool AtomicWriteBatch::Write(const std::string& target, std::string_view bytes) {
     auto fail = [this, &target](int error) {
@@ -192,7 +192,8 @@ bool AtomicWriteBatch::Commit() {
         // Bytes that may not be on disk never replace a good file.
         const int error = errno;
         for (const Pending& file : pending_) {
-            failures_.push_back({file.target, std::string("cannot be flushed to disk: ") + std::strerror(error)});
+            failures_.push_back(
+                {file.target, std::string("cannot be flushed to disk: ") + std::strerror(error)});
         }
         Discard();
         return false;
@@ -222,4 +223,4 @@ bool AtomicWriteBatch::Commit() {
     return failures_.empty();
 }
 
-}  // namespace tallo
+} // namespace tallo

@@ -62,9 +62,9 @@ private:
 
     std::vector<Pending> pending_;
     std::vector<Failure> failures_;
-    int newFileMode_ = -1;     // the mode of a file made afresh, once looked up
-    AtomicWriteBatch* outer_;  // a batch opened earlier on this thread (nested saves)
+    int newFileMode_ = -1;    // the mode of a file made afresh, once looked up
+    AtomicWriteBatch* outer_; // a batch opened earlier on this thread (nested saves)
     bool open_ = true;
 };
 
-}  // namespace tallo
+} // namespace tallo

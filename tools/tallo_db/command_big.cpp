@@ -101,8 +101,8 @@ void RunExtract(const BigOptions& options) {
     }
     std::cout << "Extracted " << report.extracted << " entries into " << options.folder << "\n";
     if (!report.problems.empty()) {
-        ReportFailure(command, std::to_string(report.problems.size()) +
-                                   " entries were not extracted");
+        ReportFailure(command,
+                      std::to_string(report.problems.size()) + " entries were not extracted");
         return;
     }
     SetExitStatus(0);
