@@ -33,6 +33,12 @@ TEST(KLFileNumberLimits, ValuesAtTheRangeEdgesReadExactlyOrSaturate) {
         {"12 34", 12},
         {"-3-4", -3},
         {"9x9", 9},
+        // Plain lines of up to nine digits are read in one pass, longer ones the general way.
+        {"999999999", 999999999},
+        {"-999999999", -999999999},
+        {"1000000000", 1000000000},
+        {"-1000000000", -1000000000},
+        {"7\r", 7},
     };
     std::string text;
     for (const auto& [line, expected] : cases) {
@@ -51,7 +57,7 @@ TEST(KLFileNumberLimits, ValuesAtTheRangeEdgesReadExactlyOrSaturate) {
 
 TEST(KLFileNumberLimits, LinesWithoutALineEndAndCommaListsReadTheSameNumbers) {
     CKLFile file;
-    ASSERT_TRUE(file.OpenFromMemory("-129,256, 300,x,4294967297\n65\r\n  -1"));
+    ASSERT_TRUE(file.OpenFromMemory("-129,256, 300,x,4294967297\n65\r\n5\n  -1"));
     uint8_t bytes[6] = {9, 9, 9, 9, 9, 9};
     ASSERT_TRUE(file.ReadByteArray(bytes, 6));
     // Each element keeps the low bits of its saturated value; the missing sixth becomes 0.
@@ -62,6 +68,8 @@ TEST(KLFileNumberLimits, LinesWithoutALineEndAndCommaListsReadTheSameNumbers) {
     int8_t small = 0;
     ASSERT_TRUE(file.ReadByte(small));
     EXPECT_EQ(small, 65);
+    ASSERT_TRUE(file.ReadByte(small));
+    EXPECT_EQ(small, 5);
     int32_t last = 0;
     ASSERT_TRUE(file.ReadInt(last));
     EXPECT_EQ(last, -1);
