@@ -446,6 +446,13 @@ bool CKLFile::ReadNumber(int32_t& value) {
     if (mode_ == Mode::Read && position_ < data_.size()) {
         const char* at = data_.data() + position_;
         const char* const end = data_.data() + data_.size();
+        // Two lines in three hold a single digit.
+        const auto digit = static_cast<unsigned char>(at[0] - '0');
+        if (digit < 10 && end - at >= 3 && at[1] == '\r' && at[2] == '\n') {
+            position_ += 3;
+            value = digit;
+            return true;
+        }
         const bool negative = *at == '-';
         const char* const digits = negative ? at + 1 : at;
         const char* p = digits;

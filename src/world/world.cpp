@@ -88,17 +88,18 @@ uint32_t CWorld::NextFreePlayerId() const {
 CPlayer* CWorld::CreatePlayer(uint32_t id, bool registerPlayer) {
     uint32_t used = id;
     if (registerPlayer) {
-        if (id == 0 || players_.count(id) > 0) {
+        if (id == 0 || playerIndex_.count(id) > 0) {
             used = NextFreePlayerId();
             RecordLoadTranslation(id, used);
         }
-    } else if (id == 0 || players_.count(id) > 0) {
+    } else if (id == 0 || playerIndex_.count(id) > 0) {
         return nullptr;
     }
     auto player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0);
     player->SetId(used);
     CPlayer* result = player.get();
-    players_.emplace(used, std::move(player));
+    // IDs mostly come in rising order: the end is the place to try first.
+    players_.emplace_hint(players_.end(), used, std::move(player));
     playerIndex_.emplace(used, result);
     return result;
 }

@@ -275,14 +275,19 @@ bool CWorld::LoadCountriesInParallel(int threads) {
 
 void CWorld::MergeStage(CountryLoadStage& stage) {
     // Replays the creations and discards of the file in order, as a load in order makes them.
-    std::unordered_map<uint32_t, uint32_t> given; // provisional ID to the ID given
-    given.reserve(stage.Events().size());
+    // The stage numbers its players 1, 2, 3, ... (provisional IDs): the ID given to each is
+    // kept by that number, 0 for none (yet, or any more).
+    uint32_t highest = 0;
+    for (const CountryLoadStage::Event& event : stage.Events()) {
+        highest = std::max(highest, event.provisional);
+    }
+    std::vector<uint32_t> given(size_t{highest} + 1, 0);
+    playerIndex_.reserve(playerIndex_.size() + stage.Events().size());
     for (const CountryLoadStage::Event& event : stage.Events()) {
         if (!event.create) {
-            auto found = given.find(event.provisional);
-            if (found != given.end()) {
-                RemovePlayer(found->second);
-                given.erase(found);
+            if (given[event.provisional] != 0) {
+                RemovePlayer(given[event.provisional]);
+                given[event.provisional] = 0;
             }
             continue;
         }
@@ -312,16 +317,16 @@ void CWorld::MergeStage(CountryLoadStage& stage) {
         }
         player->SetId(used);
         CPlayer* entered = player.get();
-        players_.emplace(used, std::move(player));
+        // IDs mostly come in rising order: the end is the place to try first.
+        players_.emplace_hint(players_.end(), used, std::move(player));
         playerIndex_.emplace(used, entered);
-        given.emplace(event.provisional, used);
+        given[event.provisional] = used;
     }
 
     // The lists of the country hold provisional IDs: each becomes the ID given.
     CCountry& country = stage.Country();
     auto finalId = [&given](uint32_t provisional) {
-        auto found = given.find(provisional);
-        return found != given.end() ? found->second : 0u;
+        return provisional < given.size() ? given[provisional] : 0u;
     };
     std::vector<uint32_t> ids;
     for (auto& [clubId, club] : country.clubs_) {

@@ -39,6 +39,8 @@ TEST(KLFileNumberLimits, ValuesAtTheRangeEdgesReadExactlyOrSaturate) {
         {"1000000000", 1000000000},
         {"-1000000000", -1000000000},
         {"7\r", 7},
+        {"-", 0},
+        {"3", 3}, // the last line, a single digit: the most common line of all
     };
     std::string text;
     for (const auto& [line, expected] : cases) {
