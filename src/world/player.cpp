@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "formats/interface_language.h"
 #include "formats/record_text.h"
+#include "platform/code_page.h"
 #include "world/bounded_array.h"
 #include "world/player_world.h"
 
@@ -24,16 +26,36 @@ bool IsMalformedClubReference(uint32_t reference) {
 }
 
 // A default name: the table text with its number put in place of "%d". Players are made by
-// the hundred thousand when a database loads, so this stays clear of printf.
+// the hundred thousand when a database loads, so this stays clear of printf, and each thread
+// keeps the text around the number for as long as the language and the code page stay.
 std::string DefaultName(int stringId, int number) {
-    std::string text = RecordText(stringId);
-    const size_t at = text.find("%d");
-    if (at != std::string::npos) {
-        text.replace(at, 2, std::to_string(number));
+    struct Split {
+        int stringId = -1;
+        InterfaceLanguage language{};
+        CodePage page{};
+        std::string before;
+        std::string after;
+        bool numbered = false;
+    };
+    thread_local Split splits[2];
+    Split& split = splits[stringId == kDefaultFirstNameString ? 0 : 1];
+    const InterfaceLanguage language = CurrentInterfaceLanguage();
+    const CodePage page = ActiveCodePage();
+    if (split.stringId != stringId || split.language != language || split.page != page) {
+        std::string text = RecordText(stringId, page);
+        const size_t at = text.find("%d");
+        split.numbered = at != std::string::npos;
+        split.before = split.numbered ? text.substr(0, at) : text;
+        split.after = split.numbered ? text.substr(at + 2) : std::string();
+        split.stringId = stringId;
+        split.language = language;
+        split.page = page;
     }
-    return text;
+    if (!split.numbered) {
+        return split.before;
+    }
+    return split.before + std::to_string(number) + split.after;
 }
-
 } // namespace
 
 CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
