@@ -153,6 +153,11 @@ private:
     void TakeData(std::string bytes);
     bool ReadValueLine(std::string_view& line);
     bool ReadRawLine(std::string_view& line);
+    // Moves to the start of the next line, from the current position on, that begins with '%';
+    // false (at the end of the data) when there is none.
+    bool SkipToMarkerLine();
+    // Takes the line at the current position when it is exactly `prefix` then `name`.
+    bool TakeMarkerLine(std::string_view prefix, std::string_view name);
     bool ReadNumber(int32_t& value);
     bool AppendLine(std::string_view text);
     bool AppendNumber(int64_t value, int base);

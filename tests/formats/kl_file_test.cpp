@@ -242,6 +242,23 @@ TEST(KLFileRead, FindSectionStopsAtTheFirstEndLineOfAnySection) {
     EXPECT_FALSE(file.SkipSection("B"));
 }
 
+TEST(KLFileRead, MarkersAreWholeLinesWhateverTheLineEndAndPercentSignsElsewhereAreText) {
+    // A marker right at the position, one further on, one behind a '%' inside a text line,
+    // lookalikes with a stray carriage return or more name, and a last marker without a line end.
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory("%INDEX%A\r\n50%\r\nx %INDEXEND%A\n%INDEXEND%A\r\r\n"
+                                    "%INDEXEND%AB\n%INDEXEND%A\n%INDEX%B\n%\n7\r\n%INDEXEND%B"));
+    ASSERT_TRUE(file.FindSection("A"));
+    std::string text;
+    ASSERT_TRUE(file.ReadCString(text));
+    EXPECT_EQ(text, "50%");
+    EXPECT_TRUE(file.SkipSection("A")); // only the line that is exactly the end line counts
+    ASSERT_TRUE(file.FindSection("B"));
+    EXPECT_FALSE(file.ReadCString(text)); // a line of "%" is a marker line to the value reader
+    EXPECT_TRUE(file.SkipSectionWithin("B", "A"));
+    EXPECT_FALSE(file.FindSection("B")); // at the end
+}
+
 TEST(KLFileRead, DataEndsAtTheFirstEofByteAndTruncatedFilesFailCleanly) {
     CKLFile file;
     ASSERT_TRUE(file.OpenFromMemory("1\n2\x1A"
