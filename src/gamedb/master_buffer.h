@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/byte_order.h"
+
 namespace tallo {
 
 // The output of a game database build: a flat little-endian byte stream without tags, padding
@@ -50,13 +52,13 @@ public:
     // inline, and only a fault leaves the inline path.
     void U8(uint8_t value) { Put(&value, 1); }
     void U16(uint16_t value) {
-        const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+        uint8_t bytes[2];
+        PutLittle16(bytes, value);
         Put(bytes, 2);
     }
     void U32(uint32_t value) {
-        const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                                  static_cast<uint8_t>(value >> 16),
-                                  static_cast<uint8_t>(value >> 24)};
+        uint8_t bytes[4];
+        PutLittle32(bytes, value);
         Put(bytes, 4);
     }
     // `count` raw bytes of a fixed array.
