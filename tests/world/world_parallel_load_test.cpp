@@ -11,6 +11,9 @@
 #include "app/load_preparation.h"
 #include "sample_installation.h"
 #include "support/temp_dir.h"
+#include "world/club.h"
+#include "world/country.h"
+#include "world/player.h"
 #include "world/world.h"
 
 namespace tallo {
@@ -148,6 +151,56 @@ TEST(WorldParallelLoad, DamagedFilesAndTakenIdsComeOutAsInOrder) {
         EXPECT_TRUE(inOrder.world->HasLoadDamage());
         ExpectSameWorld(install.Path(), 4);
     }
+}
+
+TEST(WorldParallelLoad, AnOldFileAskingAnotherCountrysLanguageIsReadAsInOrder) {
+    // Files of the oldest minor version take each player's native language from his
+    // nationality's country, which only a load in order can tell: the country is read again in
+    // order. Here a player of the second country gets the nationality of the first and another
+    // language than that country's, and his file is made old.
+    test::TempDir install;
+    WriteSmallSample(install.Path(), 7);
+    const std::vector<int> written = WrittenCountries(install.Path());
+    ASSERT_GE(written.size(), 2u);
+    uint32_t moved = 0;
+    int language = 0;
+    {
+        CWorld world;
+        PrepareForLoad(world, install.Path());
+        world.SetLoadThreads(1);
+        ASSERT_TRUE(world.LoadAll(install.Path() + "/database"));
+        const CCountry* first = world.GetCountry(written[0]);
+        CCountry* second = world.GetCountry(written[1]);
+        ASSERT_NE(first, nullptr);
+        ASSERT_NE(second, nullptr);
+        language = first->languages[0];
+        ASSERT_NE(language, 0);
+        for (const auto& [number, club] : second->Clubs()) {
+            for (uint32_t i = 0; i < club->PlayerCount() && moved == 0; ++i) {
+                CPlayer* player = world.FindPlayer(club->PlayerId(i));
+                if (player != nullptr && player->Role() == CPlayer::kRolePlayer) {
+                    player->SetNationality(static_cast<uint8_t>(written[0]));
+                    player->SetLanguageByte(0, static_cast<uint8_t>(language % 58 + 1));
+                    moved = player->Id();
+                }
+            }
+        }
+        ASSERT_NE(moved, 0u);
+        world.SaveAll(nullptr);
+    }
+    std::string old = test::ReadFile(CountryFile(install.Path(), written[1]));
+    size_t at = 0;
+    while ((at = old.find(kCurrentVersionLine, at)) != std::string::npos) {
+        old.replace(at, std::string(kCurrentVersionLine).size(), kMinorOneVersionLine);
+    }
+    test::WriteFile(CountryFile(install.Path(), written[1]), old);
+
+    test::TempDir probe;
+    const Loaded inOrder = LoadAndSave(install.Path(), 1, probe / "save");
+    const CPlayer* player = inOrder.world->FindPlayer(moved);
+    ASSERT_NE(player, nullptr);
+    EXPECT_EQ(player->Language(0), language); // the old file's conversion did ask
+    ExpectSameWorld(install.Path(), 3);
 }
 
 } // namespace
