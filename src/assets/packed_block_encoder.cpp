@@ -95,6 +95,11 @@ inline size_t NeededFar(size_t gain) {
     return gain + 4 <= 67 ? gain + 4 : gain + 5;
 }
 
+// Gain of a match of `length` bytes nearer than 1024: the most any match of that length gains.
+constexpr size_t NearGain(size_t length) {
+    return length - (length <= 10 ? 2 : length <= 67 ? 3 : 4);
+}
+
 // Chain 0 holds the positions by their first 3 bytes (only the nearest one is used), the
 // others by the keys below.
 constexpr size_t kChainKey[] = {3, 4, 6, 8, 16};
@@ -130,6 +135,14 @@ constexpr size_t HeadOffset(int chain) {
 //
 // In record text most positions share three or four bytes with hundreds of others in the
 // window, nearly all too short to win; the chains step over them.
+//
+// Many searches end with a long match, and the walk up to it through the shorter chains can be
+// skipped: when the newest position c of the 16-byte (or 8-byte) chain really matches at least
+// those 16 (8) bytes, every nearer position matches fewer, as it would otherwise share the key
+// and stand in the chain before c. If c's gain exceeds the gain of the longest such match at
+// the nearest distance, none of them can win or tie, and the walk starts at c in that chain.
+// (At the 16-byte key that always holds: 15 bytes gain at most 12, 16 at least 13. At the
+// 8-byte key it fails only for a far match of exactly 8 bytes, which a near one of 7 ties.)
 //
 // Which positions precede a position in a chain depends on the input alone, not on the
 // matches chosen, so the links are worked out ahead of the search, a block at a time, in one
@@ -187,11 +200,15 @@ public:
         low_ = low;
         const ptrdiff_t nearLowest =
             static_cast<ptrdiff_t>(p >= kNearDistance ? p - kNearDistance : 0);
+        const ptrdiff_t nearBound = std::max(low, nearLowest);
         Walk walk;
-        walk.links = Links(kFirstKeyChain);
-        walk.m = Previous(walk.links, static_cast<ptrdiff_t>(p));
+        if (!StartAt<kChainCount - 1>(walk, p, longest, low, nearBound) &&
+            !StartAt<kChainCount - 2>(walk, p, longest, low, nearBound)) {
+            walk.links = Links(kFirstKeyChain);
+            walk.m = Previous(walk.links, static_cast<ptrdiff_t>(p));
+        }
         // The near positions come first in the chain.
-        walk = Search<true>(walk, p, longest, std::max(low, nearLowest));
+        walk = Search<true>(walk, p, longest, nearBound);
         if (!walk.done) {
             walk.need = walk.needFar;
             if (walk.need <= longest) {
@@ -226,6 +243,39 @@ private:
         size_t need = 4;   // of the current range
         bool done = false; // nothing further can win
     };
+
+    // Starts the walk at the newest position c of `Chain` when c wins over every nearer
+    // position (see above); the search then finds c again first, with a need of the key's
+    // length.
+    template <int Chain>
+    bool StartAt(Walk& walk, size_t p, size_t longest, ptrdiff_t low, ptrdiff_t nearBound) const {
+        constexpr size_t kKey = kChainKey[Chain];
+        if (longest < kKey) {
+            return false;
+        }
+        const uint32_t* links = Links(Chain);
+        const ptrdiff_t c = Previous(links, static_cast<ptrdiff_t>(p));
+        if (c < low) {
+            return false;
+        }
+        const size_t length = MatchLength(input_ + p, input_ + c, longest);
+        if (length < kKey) {
+            return false;
+        }
+        const bool near = c >= nearBound;
+        const size_t gain = near ? NearGain(length) : length - (length <= 67 ? 3 : 4);
+        if (gain <= NearGain(kKey - 1)) { // a nearer match of kKey - 1 bytes could tie
+            return false;
+        }
+        walk.chain = Chain;
+        walk.climbAt = Chain + 1 < kChainCount ? kChainKey[Chain + 1] : SIZE_MAX;
+        walk.links = links;
+        walk.m = c;
+        walk.needNear = kKey;
+        walk.needFar = kKey;
+        walk.need = kKey;
+        return true;
+    }
 
     // Walks the candidates down to `bound`, all in the near range or all in the far one.
     template <bool Near> Walk Search(Walk walk, size_t p, size_t longest, ptrdiff_t bound) const {
@@ -306,7 +356,8 @@ private:
         } else if constexpr (kKey == 8) {
             return word;
         } else {
-            const uint64_t tail = Load64(input_ + q + kKey - 8) * 0xC2B2AE3D27D4EB4Full;
+            // The tail needs no mixing of its own: Hash multiplies the whole key.
+            const uint64_t tail = Load64(input_ + q + kKey - 8);
             return word ^ (tail >> 29 | tail << 35);
         }
     }
@@ -359,13 +410,39 @@ private:
             return last;
         }
         // The newest position of this hash starts differently: any position with our three
-        // bytes lies before it.
-        for (ptrdiff_t m = last - 1; m >= low; --m) {
-            if (SameTriple(here, input_ + m)) {
-                return m;
+        // bytes lies before it. Eight positions are tested at a time, from the nearest down.
+        constexpr uint64_t kOnes = 0x0101010101010101ull;
+        constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+        const uint64_t first = here[0] * kOnes;
+        const uint64_t second = here[1] * kOnes;
+        const uint64_t third = here[2] * kOnes;
+        ptrdiff_t m = last - 8; // the eight positions from m on
+        for (; m >= low; m -= 8) {
+            const uint8_t* there = input_ + m;
+            const uint64_t differ = (Load64(there) ^ first) | (Load64(there + 1) ^ second) |
+                                    (Load64(there + 2) ^ third);
+            // The high bit of each byte that is zero, exactly (no carry crosses bytes).
+            const uint64_t zero = ~(((differ & kLow7) + kLow7) | differ | kLow7);
+            if (zero != 0) {
+                return m + LastByte(zero);
+            }
+        }
+        // The remaining positions from low up to m + 7, one by one.
+        for (ptrdiff_t q = m + 7; q >= low; --q) {
+            if (SameTriple(here, input_ + q)) {
+                return q;
             }
         }
         return -1;
+    }
+
+    // Index of the last byte (in memory order) whose high bit is set in `mask` (not 0).
+    static ptrdiff_t LastByte(uint64_t mask) {
+        if constexpr (std::endian::native == std::endian::little) {
+            return 7 - std::countl_zero(mask) / 8;
+        } else {
+            return 7 - std::countr_zero(mask) / 8;
+        }
     }
 
     const uint8_t* input_;
