@@ -499,13 +499,6 @@ bool CKLFile::ReadNumber(int32_t& value) {
     if (mode_ == Mode::Read && position_ < data_.size()) {
         const char* at = data_.data() + position_;
         const char* const end = data_.data() + data_.size();
-        // Two lines in three hold a single digit.
-        const auto digit = static_cast<unsigned char>(at[0] - '0');
-        if (digit < 10 && end - at >= 3 && at[1] == '\r' && at[2] == '\n') {
-            position_ += 3;
-            value = digit;
-            return true;
-        }
         const bool negative = *at == '-';
         const char* const digits = negative ? at + 1 : at;
         const char* p = digits;
@@ -531,66 +524,6 @@ bool CKLFile::ReadNumber(int32_t& value) {
     }
     value = ParseInt(line);
     return true;
-}
-
-bool CKLFile::ReadInt(int32_t& value) {
-    return ReadNumber(value);
-}
-
-bool CKLFile::ReadInt(uint32_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = static_cast<uint32_t>(number);
-    return ok;
-}
-
-bool CKLFile::ReadShort(int16_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = static_cast<int16_t>(number);
-    return ok;
-}
-
-bool CKLFile::ReadShort(uint16_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = static_cast<uint16_t>(number);
-    return ok;
-}
-
-bool CKLFile::ReadByte(uint8_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = static_cast<uint8_t>(number);
-    return ok;
-}
-
-bool CKLFile::ReadByte(int8_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = static_cast<int8_t>(number);
-    return ok;
-}
-
-bool CKLFile::ReadBool(bool& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = number != 0;
-    return ok;
-}
-
-bool CKLFile::ReadBool(uint8_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = number != 0 ? 1 : 0;
-    return ok;
-}
-
-bool CKLFile::ReadBool(int32_t& value) {
-    int32_t number = 0;
-    const bool ok = ReadNumber(number);
-    value = number != 0 ? 1 : 0;
-    return ok;
 }
 
 bool CKLFile::ReadHex(uint32_t& value) {

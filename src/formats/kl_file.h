@@ -107,15 +107,30 @@ public:
     // the position goes back to where the read began. A line that is no number reads as 0
     // (or as the number at its start) and succeeds. Numbers beyond the 32-bit range saturate;
     // the narrower reads then keep the low bits ("-1" reads as 255 into an unsigned byte).
-    bool ReadInt(int32_t& value);
-    bool ReadInt(uint32_t& value);
-    bool ReadShort(int16_t& value);
-    bool ReadShort(uint16_t& value);
-    bool ReadByte(uint8_t& value);
-    bool ReadByte(int8_t& value);
-    bool ReadBool(bool& value);
-    bool ReadBool(uint8_t& value);
-    bool ReadBool(int32_t& value);
+    bool ReadInt(int32_t& value) { return ReadAs(value); }
+    bool ReadInt(uint32_t& value) { return ReadAs(value); }
+    bool ReadShort(int16_t& value) { return ReadAs(value); }
+    bool ReadShort(uint16_t& value) { return ReadAs(value); }
+    bool ReadByte(uint8_t& value) { return ReadAs(value); }
+    bool ReadByte(int8_t& value) { return ReadAs(value); }
+    bool ReadBool(bool& value) {
+        int32_t number = 0;
+        const bool ok = ReadPlain(number);
+        value = number != 0;
+        return ok;
+    }
+    bool ReadBool(uint8_t& value) {
+        int32_t number = 0;
+        const bool ok = ReadPlain(number);
+        value = number != 0 ? 1 : 0;
+        return ok;
+    }
+    bool ReadBool(int32_t& value) {
+        int32_t number = 0;
+        const bool ok = ReadPlain(number);
+        value = number != 0 ? 1 : 0;
+        return ok;
+    }
     bool ReadHex(uint32_t& value);
     // Into a fixed array of `size` bytes: at most size-1 characters, the rest zero-filled.
     // On failure the destination is left as it was. A string ends at a zero byte in the line.
@@ -159,6 +174,28 @@ private:
     // Takes the line at the current position when it is exactly `prefix` then `name`.
     bool TakeMarkerLine(std::string_view prefix, std::string_view name);
     bool ReadNumber(int32_t& value);
+    // One number line. Two lines in three of a database are a single digit and CR LF: those
+    // are read right here, where the typed reads are inlined into the record readers; any
+    // other line is read by ReadNumber.
+    bool ReadPlain(int32_t& number) {
+        if (mode_ == Mode::Read && position_ + 3 <= data_.size()) {
+            const char* at = data_.data() + position_;
+            const auto digit = static_cast<unsigned char>(at[0] - '0');
+            if (digit < 10 && at[1] == '\r' && at[2] == '\n') {
+                position_ += 3;
+                number = digit;
+                return true;
+            }
+        }
+        return ReadNumber(number);
+    }
+    // A number line into a narrower or unsigned field: the low bits of the 32-bit value.
+    template <class T> bool ReadAs(T& value) {
+        int32_t number = 0;
+        const bool ok = ReadPlain(number);
+        value = static_cast<T>(number);
+        return ok;
+    }
     bool AppendLine(std::string_view text);
     bool AppendNumber(int64_t value, int base);
     bool AppendMarker(std::string_view prefix, std::string_view name);
