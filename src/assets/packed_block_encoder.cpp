@@ -144,6 +144,13 @@ constexpr size_t HeadOffset(int chain) {
 // (At the 16-byte key that always holds: 15 bytes gain at most 12, 16 at least 13. At the
 // 8-byte key it fails only for a far match of exactly 8 bytes, which a near one of 7 ties.)
 //
+// Nor need the key be the first bytes of the match. Once a match of L bytes is found at m,
+// every winner matches more, so it shares with p the K bytes at any offset o up to L - K,
+// and it lies in the chain of the key at p + o; so does m + o, so the walk can go on from
+// there without walking that chain down to m. Which key leaves the fewest positions depends on
+// the text (in record text the bytes where a match ends are as often the common ones as its
+// first bytes), so the walk takes the chain whose next position lies furthest back.
+//
 // Which positions precede a position in a chain depends on the input alone, not on the
 // matches chosen, so the links are worked out ahead of the search, a block at a time, in one
 // tight pass. Each link is the previous position with the same hash, plus one (hashes stand for
@@ -191,7 +198,8 @@ public:
     // The best match at p (p + 8 <= n) of at most `longest` bytes (at least 4) from
     // positions of at least `lowest`. Searches come in increasing order of p.
     Match Find(size_t p, size_t longest, size_t lowest) {
-        if (p >= prepared_) {
+        // A walk may follow the chains of positions up to p + longest - 4.
+        if (p + kLongestMatch >= prepared_ && prepared_ < n_ - 7) {
             const size_t end = std::min(p + kBlock, n_ - 7);
             Prepare(prepared_, end);
             prepared_ = end;
@@ -242,6 +250,7 @@ private:
         size_t needFar = 4;
         size_t need = 4;   // of the current range
         bool done = false; // nothing further can win
+        size_t offset = 0; // the chain walked is that of the key at p + offset
     };
 
     // Starts the walk at the newest position c of `Chain` when c wins over every nearer
@@ -299,16 +308,44 @@ private:
                         walk.done = true;
                         break;
                     }
-                    if (need >= walk.climbAt) {
+                    // The walk may go on from m in the chain of any key that lies inside m's
+                    // match (see above); it takes the longest such key, unless a winner must
+                    // share a longer one.
+                    int chain = walk.chain;
+                    while (chain + 1 < kChainCount && kChainKey[chain + 1] <= length) {
+                        ++chain;
+                    }
+                    const size_t climbAt =
+                        chain + 1 < kChainCount ? kChainKey[chain + 1] : SIZE_MAX;
+                    if (need >= climbAt) {
+                        walk.chain = chain;
+                        walk.climbAt = climbAt;
                         walk.need = need;
                         Climb(walk, p, m - 1); // past m
                         links = walk.links;
                         m = walk.m;
                         continue;
                     }
+                    // Of the key at the end of m's match, the one at its start and the chain
+                    // walked so far, the walk follows the one whose next position lies furthest
+                    // back: a sparse chain there is likely sparse further on.
+                    const uint32_t* other = Links(chain);
+                    ptrdiff_t next = Next(links, m, walk.offset);
+                    for (size_t offset : {length - kChainKey[chain], size_t{0}}) {
+                        const ptrdiff_t there = Next(other, m, offset);
+                        if (there < next) {
+                            next = there;
+                            walk.chain = chain;
+                            walk.climbAt = climbAt;
+                            walk.offset = offset;
+                            links = other;
+                        }
+                    }
+                    m = next;
+                    continue;
                 }
             }
-            m = Previous(links, m);
+            m = Next(links, m, walk.offset);
         }
         walk.links = links;
         walk.m = m;
@@ -325,6 +362,7 @@ private:
             walk.climbAt = walk.chain + 1 < kChainCount ? kChainKey[walk.chain + 1] : SIZE_MAX;
         }
         walk.links = Links(walk.chain);
+        walk.offset = 0;
         walk.m = FirstNotAbove(walk.links, p, limit);
     }
 
@@ -333,6 +371,12 @@ private:
     // The position before `position` in a chain, -1 when there is none within reach.
     ptrdiff_t Previous(const uint32_t* links, ptrdiff_t position) const {
         return static_cast<ptrdiff_t>(links[static_cast<size_t>(position) % kRing]) - base_ - 1;
+    }
+
+    // The candidate after m in the chain of the key at p + offset, in which m + offset lies; -1
+    // or less when there is none within reach.
+    ptrdiff_t Next(const uint32_t* links, ptrdiff_t m, size_t offset) const {
+        return Previous(links, m + static_cast<ptrdiff_t>(offset)) - static_cast<ptrdiff_t>(offset);
     }
 
     // The newest position of p's chain not above `limit` (-1 for none, also when `limit` lies
