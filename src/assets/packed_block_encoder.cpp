@@ -210,8 +210,12 @@ public:
             static_cast<ptrdiff_t>(p >= kNearDistance ? p - kNearDistance : 0);
         const ptrdiff_t nearBound = std::max(low, nearLowest);
         Walk walk;
-        if (!StartAt<kChainCount - 1>(walk, p, longest, low, nearBound) &&
-            !StartAt<kChainCount - 2>(walk, p, longest, low, nearBound)) {
+        // The shortcut pays where long matches come one after another (record text); where
+        // they are few (images), looking into the two chains at every search costs more than
+        // it saves. So it is tried only after a search that found 4 bytes or more.
+        const bool shortcut = lastLength_ >= 4;
+        if (!(shortcut && StartAt<kChainCount - 1>(walk, p, longest, low, nearBound)) &&
+            !(shortcut && StartAt<kChainCount - 2>(walk, p, longest, low, nearBound))) {
             walk.links = Links(kFirstKeyChain);
             walk.m = Previous(walk.links, static_cast<ptrdiff_t>(p));
         }
@@ -227,6 +231,7 @@ public:
             }
         }
         Match best = walk.best;
+        lastLength_ = best.length;
         if (best.length - best.cost <= 1) {
             const ptrdiff_t nearest = NearestTriple(p, std::max(low, nearLowest));
             if (nearest >= 0) {
@@ -491,8 +496,9 @@ private:
 
     const uint8_t* input_;
     size_t n_;
-    size_t prepared_ = 0; // links are known for the positions below this
-    ptrdiff_t low_ = 0;   // lowest candidate of the current search
+    size_t prepared_ = 0;          // links are known for the positions below this
+    size_t lastLength_ = SIZE_MAX; // of the match the last search found in the chains
+    ptrdiff_t low_ = 0;            // lowest candidate of the current search
     // Base plus newest position plus one of every hash of every chain (base or less: none).
     uint32_t* heads_;
     uint32_t* links_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace tallo {
@@ -201,13 +202,15 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherBetweenANearShortAndAFarLon
     // whole piece: lengths around the 8- and 16-byte keys, where a far match of one length can
     // tie a near one of one byte less (8 far and 7 near gain 5 each; the nearer one wins) or
     // beat it (16 far gains 13, 15 near 12). The filler is one repeated byte, so that no other
-    // position stands between the copies in the chains of the piece's keys.
+    // position stands between the copies in the chains of the piece's keys, and a marker seen
+    // before is matched right ahead of the piece, as record text has matches one after another.
     std::mt19937 random(12);
     std::uniform_int_distribution<int> letter(0, 25);
     Bytes piece(40);
     for (uint8_t& b : piece) {
         b = static_cast<uint8_t>('a' + letter(random));
     }
+    const std::string marker = "+-*/!?&^";
     for (size_t nearLength : {6, 7, 8, 9, 14, 15, 16, 17}) {
         for (size_t farLength : {7, 8, 9, 10, 15, 16, 17, 18}) {
             for (size_t gap : {1000, 1030}) {
@@ -215,12 +218,14 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherBetweenANearShortAndAFarLon
                 input.push_back('1');
                 input.insert(input.end(), piece.begin(), piece.begin() + farLength);
                 input.push_back('#');
+                input.insert(input.end(), marker.begin(), marker.end());
+                input.push_back('#');
                 input.insert(input.end(), 1200, 'Z');
                 input.push_back('2');
                 input.insert(input.end(), piece.begin(), piece.begin() + nearLength);
                 input.push_back('$');
-                input.insert(input.end(), gap - nearLength, 'Z');
-                input.push_back('3');
+                input.insert(input.end(), gap - nearLength - marker.size(), 'Z');
+                input.insert(input.end(), marker.begin(), marker.end());
                 input.insert(input.end(), piece.begin(), piece.end());
                 input.insert(input.end(), 8, '%');
                 ASSERT_EQ(PackBlock(input.data(), input.size()), ReferencePack(input))
