@@ -177,11 +177,8 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherAtTheWindowsEdge) {
     // the farthest a match may reach), over more than one block of positions and with long runs
     // of one byte in between: links to positions that left the window must never be followed.
     std::mt19937 random(4);
+    const Bytes piece = Random(random, 40, 26);
     std::uniform_int_distribution<int> letter(0, 25);
-    Bytes piece(40);
-    for (uint8_t& b : piece) {
-        b = static_cast<uint8_t>('a' + letter(random));
-    }
     for (size_t distance : {16380, 16382, 16383, 16384, 16385, 16390}) {
         Bytes input;
         for (int copy = 0; copy < 5; ++copy) {
@@ -205,11 +202,7 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherBetweenANearShortAndAFarLon
     // position stands between the copies in the chains of the piece's keys, and a marker seen
     // before is matched right ahead of the piece, as record text has matches one after another.
     std::mt19937 random(12);
-    std::uniform_int_distribution<int> letter(0, 25);
-    Bytes piece(40);
-    for (uint8_t& b : piece) {
-        b = static_cast<uint8_t>('a' + letter(random));
-    }
+    const Bytes piece = Random(random, 40, 26);
     const std::string marker = "+-*/!?&^";
     for (size_t nearLength : {6, 7, 8, 9, 14, 15, 16, 17}) {
         for (size_t farLength : {7, 8, 9, 10, 15, 16, 17, 18}) {
