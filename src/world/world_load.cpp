@@ -8,7 +8,6 @@
 #include <mutex>
 #include <set>
 #include <thread>
-#include <unordered_map>
 #include <vector>
 
 #include "formats/kl_file.h"
@@ -282,7 +281,6 @@ void CWorld::MergeStage(CountryLoadStage& stage) {
         highest = std::max(highest, event.provisional);
     }
     std::vector<uint32_t> given(size_t{highest} + 1, 0);
-    playerIndex_.reserve(playerIndex_.size() + stage.Events().size());
     for (const CountryLoadStage::Event& event : stage.Events()) {
         if (!event.create) {
             if (given[event.provisional] != 0) {
