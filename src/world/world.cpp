@@ -1,6 +1,7 @@
 #include "world/world.h"
 
 #include "world/club.h"
+#include "world/club_id_set.h"
 #include "world/country.h"
 #include "world/country_load_stage.h"
 #include "world/player.h"
@@ -163,6 +164,11 @@ const CClub* CWorld::FindClub(uint32_t reference) const {
 }
 
 bool CWorld::ClubExists(uint32_t reference) const {
+    if (clubIdsInCheck_ != nullptr) {
+        const uint32_t country = ClubId::CountryOf(reference);
+        return country >= 1 && country <= kCountryCount &&
+               clubIdsInCheck_->Contains(reference & ClubId::kIdMask);
+    }
     return FindClub(reference) != nullptr;
 }
 

@@ -254,6 +254,9 @@ private:
     bool LoadCountriesInParallel(int threads);
     // Takes the players of a country read on a stage into the registry, in file order.
     void MergeStage(class CountryLoadStage& stage);
+    // The checks of every country's clubs and people after the country files are read, on
+    // `threads` threads (see world_load.cpp).
+    void CheckLoadedCountries(int threads);
     int EffectiveLoadThreads() const;
 
     uint32_t loaded_ = 0;
@@ -270,6 +273,8 @@ private:
     // country enters only its own competitions, so the order does not matter).
     mutable std::mutex competitionsMutex_;
     bool lockCompetitions_ = false;
+    // Every club's ID while CheckLoadedCountries runs (ClubExists looks there), else nullptr.
+    const class ClubIdSet* clubIdsInCheck_ = nullptr;
     int loadThreads_ = 0;
     std::map<uint32_t, uint32_t> loadTranslation_;
     std::vector<LoadFinding> loadFindings_;

@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <mutex>
 #include <set>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "formats/kl_file.h"
 #include "platform/atomic_file.h"
 #include "world/club.h"
+#include "world/club_id_set.h"
 #include "world/country.h"
 #include "world/country_load_stage.h"
 #include "world/file_version.h"
@@ -70,19 +72,9 @@ bool CWorld::LoadAll(const std::string& folder) {
     // a country read in order first releases the players it held, which changes the IDs the
     // countries after it get.
     const int threads = EffectiveLoadThreads();
-    const bool anyCountry =
-        threads > 1 && players_.empty() ? LoadCountriesInParallel(threads) : LoadCountriesInOrder();
-
-    for (int number = 1; number <= kCountryCount; ++number) {
-        CCountry& country = *countries_[number];
-        country.PostLoadCheckClubs();
-        // Additional managers are checked like the people of a club.
-        for (uint32_t id : country.AdditionalManagers()) {
-            if (CPlayer* player = FindPlayer(id)) {
-                player->PostLoadCheck();
-            }
-        }
-    }
+    const bool parallel = threads > 1 && players_.empty();
+    const bool anyCountry = parallel ? LoadCountriesInParallel(threads) : LoadCountriesInOrder();
+    CheckLoadedCountries(parallel ? threads : 1);
     ClearClubRenumbering();
     BuildClubRenumbering();
 
@@ -270,6 +262,55 @@ bool CWorld::LoadCountriesInParallel(int threads) {
     // Without.sav (a file without a COUNTRY section reads no version).
     FileVersion::SetLoaded(lastVersion);
     return anyCountry;
+}
+
+// Each country's clubs and the people of their lists are checked, and its additional managers
+// like the people of a club. The checks of one country change only its own clubs and people
+// and read the rest of the world, so countries may be checked side by side: a country's people
+// are those created from its own file (the lists hold no one else's), and every check gives
+// the same result in any order. Nothing adds or removes a club meanwhile, so club references
+// are looked up in one set of every club's ID.
+void CWorld::CheckLoadedCountries(int threads) {
+    size_t clubCount = 0;
+    for (int number = 1; number <= kCountryCount; ++number) {
+        clubCount += countries_[number]->GetClubCount();
+    }
+    ClubIdSet clubIds(clubCount);
+    for (int number = 1; number <= kCountryCount; ++number) {
+        for (const auto& [id, club] : countries_[number]->Clubs()) {
+            // A country's map is only searched for IDs of that country.
+            if (ClubId::CountryOf(id) == static_cast<uint32_t>(number)) {
+                clubIds.Insert(id);
+            }
+        }
+    }
+    clubIdsInCheck_ = &clubIds;
+
+    std::atomic<int> next{1};
+    auto checkCountries = [this, &next] {
+        for (int number = next.fetch_add(1); number <= kCountryCount; number = next.fetch_add(1)) {
+            CCountry& country = *countries_[number];
+            country.PostLoadCheckClubs();
+            for (uint32_t id : country.AdditionalManagers()) {
+                if (CPlayer* player = FindPlayer(id)) {
+                    player->PostLoadCheck();
+                }
+            }
+        }
+    };
+    std::vector<std::thread> workers;
+    for (int i = 1; i < threads; ++i) {
+        try {
+            workers.emplace_back(checkCountries);
+        } catch (const std::system_error&) {
+            break; // the calling thread checks what no worker takes
+        }
+    }
+    checkCountries();
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    clubIdsInCheck_ = nullptr;
 }
 
 void CWorld::MergeStage(CountryLoadStage& stage) {

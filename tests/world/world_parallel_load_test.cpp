@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -201,6 +202,80 @@ TEST(WorldParallelLoad, AnOldFileAskingAnotherCountrysLanguageIsReadAsInOrder) {
     ASSERT_NE(player, nullptr);
     EXPECT_EQ(player->Language(0), language); // the old file's conversion did ask
     ExpectSameWorld(install.Path(), 3);
+}
+
+TEST(WorldParallelLoad, ClubReferencesAreCheckedAgainstEveryCountrysClubs) {
+    // A player of one country refers to two clubs of a second and one of a third. Then one of
+    // the second country's two clubs leaves its file and the third country's file
+    // becomes unreadable: the reference to the club that is gone is cleared, the others stay
+    // (a club of an unreadable country is unknown, not gone), on one thread and on several.
+    test::TempDir install;
+    WriteSmallSample(install.Path(), 13);
+    // Countries with two clubs (national teams aside), in file order.
+    std::vector<int> written;
+    uint32_t playerId = 0;
+    {
+        CWorld world;
+        PrepareForLoad(world, install.Path());
+        world.SetLoadThreads(1);
+        ASSERT_TRUE(world.LoadAll(install.Path() + "/database"));
+        for (int number : WrittenCountries(install.Path())) {
+            if (world.GetCountry(number)->GetOrdinaryClubCount() >= 2) {
+                written.push_back(number);
+            }
+        }
+        ASSERT_GE(written.size(), 3u);
+        const CCountry* second = world.GetCountry(written[1]);
+        const CCountry* third = world.GetCountry(written[2]);
+        const CClub& firstCountryClub = *world.GetCountry(written[0])->Clubs().begin()->second;
+        ASSERT_GT(firstCountryClub.PlayerCount(), 0u);
+        CPlayer* player = world.FindPlayer(firstCountryClub.PlayerId(0));
+        ASSERT_NE(player, nullptr);
+        playerId = player->Id();
+        player->SetFirstClub(second->Clubs().begin()->first);
+        player->SetPreviousClub(std::next(second->Clubs().begin())->first);
+        player->SetFavouriteClub(third->Clubs().begin()->first);
+        world.SaveAll(nullptr);
+    }
+    uint32_t kept = 0;
+    uint32_t gone = 0;
+    uint32_t unknown = 0;
+    {
+        // The references as the saved files number the clubs.
+        test::TempDir probe;
+        const Loaded saved = LoadAndSave(install.Path(), 1, probe / "save");
+        const CPlayer* player = saved.world->FindPlayer(playerId);
+        ASSERT_NE(player, nullptr);
+        kept = player->FirstClub();
+        gone = player->PreviousClub();
+        unknown = player->FavouriteClub();
+        ASSERT_NE(kept, 0u);
+        ASSERT_NE(gone, 0u);
+        ASSERT_NE(unknown, 0u);
+        ASSERT_NE(kept, gone);
+    }
+    std::string second = test::ReadFile(CountryFile(install.Path(), written[1]));
+    const std::string section = "CLUB" + std::to_string(ClubId::NumberOf(gone)) + "\r\n";
+    const size_t begin = second.find("%INDEX%" + section);
+    const size_t end = second.find("%INDEXEND%" + section);
+    ASSERT_NE(begin, std::string::npos);
+    ASSERT_NE(end, std::string::npos);
+    second.erase(begin, end + std::string("%INDEXEND%").size() + section.size() - begin);
+    test::WriteFile(CountryFile(install.Path(), written[1]), second);
+    const std::string third = CountryFile(install.Path(), written[2]);
+    fs::remove(third);
+    fs::create_directory(third);
+
+    for (int threads : {1, 3}) {
+        SCOPED_TRACE(std::to_string(threads) + " threads");
+        test::TempDir probe;
+        const Loaded loaded = LoadAndSave(install.Path(), threads, probe / "save");
+        const CPlayer* player = loaded.world->FindPlayer(playerId);
+        ASSERT_NE(player, nullptr);
+        EXPECT_EQ(player->FirstClub(), kept);
+        EXPECT_EQ(player->PreviousClub(), 0u);
+        EXPECT_EQ(player->FavouriteClub(), unknown);
+    }
 }
 
 } // namespace
