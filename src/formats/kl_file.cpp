@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -17,6 +18,38 @@ constexpr std::string_view kBeginPrefix = "%INDEX%";
 constexpr std::string_view kEndPrefix = "%INDEXEND%";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kEndOfFile = 0x1A;
+
+// Whether the `n` bytes at `a` and `b` are equal. Marker names are a few bytes long, and a
+// call of memcmp costs more than comparing them a word at a time right here.
+bool SameBytes(const char* a, const char* b, size_t n) {
+    auto load64 = [](const char* p) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        return word;
+    };
+    auto load32 = [](const char* p) {
+        uint32_t word;
+        std::memcpy(&word, p, sizeof word);
+        return word;
+    };
+    if (n >= 8) {
+        for (size_t i = 0; i + 8 < n; i += 8) {
+            if (load64(a + i) != load64(b + i)) {
+                return false;
+            }
+        }
+        return load64(a + n - 8) == load64(b + n - 8);
+    }
+    if (n >= 4) {
+        return load32(a) == load32(b) && load32(a + n - 4) == load32(b + n - 4);
+    }
+    for (size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool IsMarkerLine(std::string_view line, std::string_view prefix, std::string_view name) {
     return line.size() == prefix.size() + name.size() && line.starts_with(prefix) &&
@@ -415,8 +448,8 @@ bool CKLFile::TakeMarkerLine(std::string_view prefix, std::string_view name) {
         return false;
     }
     const char* at = data_.data() + position_;
-    if (std::memcmp(at, prefix.data(), prefix.size()) != 0 ||
-        std::memcmp(at + prefix.size(), name.data(), name.size()) != 0) {
+    if (!SameBytes(at, prefix.data(), prefix.size()) ||
+        !SameBytes(at + prefix.size(), name.data(), name.size())) {
         return false;
     }
     size_t end = position_ + length;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -174,9 +176,10 @@ private:
     // Takes the line at the current position when it is exactly `prefix` then `name`.
     bool TakeMarkerLine(std::string_view prefix, std::string_view name);
     bool ReadNumber(int32_t& value);
-    // One number line. Two lines in three of a database are a single digit and CR LF: those
-    // are read right here, where the typed reads are inlined into the record readers; any
-    // other line is read by ReadNumber.
+    // One number line. Two lines in three of a database are a single digit and CR LF, and
+    // nearly all others a few digits and CR LF: those are read right here, where the typed
+    // reads are inlined into the record readers; any other line is read by ReadNumber, which
+    // gives the same values for these lines.
     bool ReadPlain(int32_t& number) {
         if (mode_ == Mode::Read && position_ + 3 <= data_.size()) {
             const char* at = data_.data() + position_;
@@ -186,8 +189,38 @@ private:
                 number = digit;
                 return true;
             }
+            if (data_.size() - position_ >= 8 && ReadShortNumberLine(at, number)) {
+                return true;
+            }
         }
         return ReadNumber(number);
+    }
+    // Two to six digits and CR LF at `at` (8 bytes readable there), taken eight bytes at a time.
+    bool ReadShortNumberLine(const char* at, int32_t& number) {
+        if constexpr (std::endian::native != std::endian::little) {
+            return false;
+        } else {
+            uint64_t word;
+            std::memcpy(&word, at, sizeof word);
+            constexpr uint64_t kZeros = 0x3030303030303030ull;
+            constexpr uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull;
+            // Bytes that are no digit: high half other than 3, or above '9' (which a carry
+            // only ever leaves from a byte that is no digit anyway, into the bytes after it).
+            const uint64_t other =
+                ((word & kHigh) ^ kZeros) | (((word + 0x0606060606060606ull) & kHigh) ^ kZeros);
+            const int digits = std::countr_zero(other) / 8; // 8 when all eight are digits
+            if (digits < 2 || digits > 6 || at[digits] != '\r' || at[digits + 1] != '\n') {
+                return false;
+            }
+            // The digits to the top bytes, zeros (leading zeros) below; then pairs, fours, all.
+            uint64_t value = (word - kZeros) << (64 - 8 * digits);
+            value = (value * 10 + (value >> 8)) & 0x00FF00FF00FF00FFull;
+            value = (value * 100 + (value >> 16)) & 0x0000FFFF0000FFFFull;
+            value = (value * 10000 + (value >> 32)) & 0xFFFFFFFFull;
+            position_ += static_cast<size_t>(digits) + 2;
+            number = static_cast<int32_t>(value);
+            return true;
+        }
     }
     // A number line into a narrower or unsigned field: the low bits of the 32-bit value.
     template <class T> bool ReadAs(T& value) {

@@ -39,7 +39,9 @@ CPlayer* CountryLoadStage::FindPlayer(uint32_t provisional) {
 
 CPlayer* CountryLoadStage::CreatePlayer(uint32_t fileId, bool /*registerId*/) {
     // Players are made as the world makes them; the stage is their world until the merge.
-    auto player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0);
+    // Their default names count the players registered before them, which only the merge
+    // knows: it gives them to the players whose file does not name them (NoteDefaultName).
+    auto player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0, CPlayer::Unnamed{});
     const auto provisional = static_cast<uint32_t>(players_.size() + 1);
     player->SetId(provisional);
     CPlayer* result = player.get();

@@ -61,10 +61,14 @@ std::string DefaultName(int stringId, int number) {
 CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
 
 CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality)
-    : world_(world), role_(role), nationality_(nationality) {
+    : CPlayer(world, role, nationality, Unnamed{}) {
     const int number = static_cast<int>((world != nullptr ? world->PlayerCount() : 0) + 1);
     SetFirstName(DefaultName(kDefaultFirstNameString, number));
     SetSurname(DefaultName(kDefaultSurnameString, number));
+}
+
+CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality, Unnamed)
+    : world_(world), role_(role), nationality_(nationality) {
     static const int32_t kDefaultBirthDay = MakeDayNumber(1980, 1, 1);
     static const int32_t kDefaultContractStart = MakeDayNumber(2003, 7, 1);
     static const int32_t kDefaultContractEnd = MakeDayNumber(2004, 6, 30);

@@ -133,6 +133,11 @@ public:
     // of the nationality country. Without a world the number is 1 and the language 0.
     CPlayer();
     CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality);
+    // The same without the default names (both empty), for a player a file is about to name:
+    // working them out for every player of a database would be wasted where the file gives
+    // the names, and the load stage cannot yet know their numbers.
+    struct Unnamed {};
+    CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality, Unnamed);
 
     // Owner and IDs ----------------------------------------------------------------------------
 

@@ -78,5 +78,58 @@ TEST(KLFileNumberLimits, LinesWithoutALineEndAndCommaListsReadTheSameNumbers) {
     EXPECT_FALSE(file.ReadInt(last));
 }
 
+// Lines of two to six digits and CR LF are taken eight bytes at a time: every such number, and
+// lines that only look like one, read as the general reader reads them.
+TEST(KLFileNumberLimits, ShortNumberLinesReadAsTheGeneralReaderReadsThem) {
+    std::string text;
+    for (int32_t number = 0; number < 1000000; ++number) {
+        text += std::to_string(number) + "\r\n";
+    }
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory(text));
+    for (int32_t number = 0; number < 1000000; ++number) {
+        int32_t value = -1;
+        ASSERT_TRUE(file.ReadInt(value)) << number;
+        ASSERT_EQ(value, number);
+    }
+
+    // Bytes right beside the digits ('/' and ':'), bytes that carry when added to, leading
+    // zeros, a CR or LF alone, seven and eight digits, and a line that ends the data.
+    const std::vector<std::pair<std::string, int32_t>> lookalikes = {
+        {"12/", 12},
+        {"12:", 12},
+        {"12\xFA", 12},
+        {"12\xFF\xFF", 12},
+        {"9\xF9", 9},
+        {"000042", 42},
+        {"0000042", 42},
+        {"1234567", 1234567},
+        {"12345678", 12345678},
+        {"99\r7", 99},
+        {"-12", -12},
+        {"1\xFE"
+         "2",
+         1},
+    };
+    std::string lines;
+    for (const auto& [line, expected] : lookalikes) {
+        lines += line + "\r\n";
+    }
+    lines += "12\n34\r\n565656";
+    ASSERT_TRUE(file.OpenFromMemory(lines));
+    for (const auto& [line, expected] : lookalikes) {
+        int32_t value = -1;
+        ASSERT_TRUE(file.ReadInt(value)) << line;
+        EXPECT_EQ(value, expected) << line;
+    }
+    for (int32_t expected : {12, 34, 565656}) {
+        int32_t value = -1;
+        ASSERT_TRUE(file.ReadInt(value));
+        EXPECT_EQ(value, expected);
+    }
+    int32_t rest = 1;
+    EXPECT_FALSE(file.ReadInt(rest));
+}
+
 } // namespace
 } // namespace tallo

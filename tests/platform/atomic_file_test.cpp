@@ -92,5 +92,14 @@ TEST(AtomicFileTest, ReadWholeFileHonoursTheSizeLimit) {
     EXPECT_TRUE(ReadWholeFile(dir / "empty", bytes, 0));
 }
 
+TEST(AtomicFileTest, ReadWholeFileReadsPastTheSizeTheFileClaims) {
+    // Files of the process file system claim a size of 0 and hold text all the same.
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile("/proc/self/status", bytes, 1 << 20));
+    EXPECT_NE(bytes.find("Pid:"), std::string::npos);
+    EXPECT_FALSE(ReadWholeFile("/proc/self/status", bytes, 10));
+    EXPECT_TRUE(bytes.empty());
+}
+
 } // namespace
 } // namespace tallo
