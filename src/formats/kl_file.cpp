@@ -4,6 +4,7 @@
 #include "platform/path_resolver.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
@@ -615,16 +616,73 @@ bool CKLFile::ReadByteArray(uint8_t* destination, int count) {
 }
 
 bool CKLFile::ReadByteLines(uint8_t* destination, int count) {
-    if (count > 0 && destination == nullptr) {
+    if (count <= 0) {
+        return true;
+    }
+    if (destination == nullptr) {
         return false;
     }
-    for (int i = 0; i < count; ++i) {
-        if (!ReadByte(destination[i])) {
-            std::memset(destination + i, 0, static_cast<size_t>(count - i));
+    int32_t values[64];
+    int done = 0;
+    while (done < count) {
+        const int part = std::min(count - done, 64);
+        const int read = ReadNumberLines(values, part);
+        for (int i = 0; i < part; ++i) {
+            destination[done + i] = static_cast<uint8_t>(values[i]);
+        }
+        done += part;
+        if (read < part) {
+            std::memset(destination + done, 0, static_cast<size_t>(count - done));
             return false;
         }
     }
     return true;
+}
+
+int CKLFile::ReadNumberLines(int32_t* values, int count) {
+    int read = 0;
+    if (mode_ == Mode::Read && values != nullptr) {
+        // The position is kept here and stored once: every value stored through the pointer
+        // would otherwise make the compiler read the member again.
+        const std::string_view data(data_);
+        size_t at = position_;
+        while (read < count) {
+            // Single digits come in runs: two such lines at a time where they do.
+            if constexpr (std::endian::native == std::endian::little) {
+                if (read + 1 < count && data.size() - at >= 8) {
+                    uint64_t word;
+                    std::memcpy(&word, data.data() + at, sizeof word);
+                    const auto first = static_cast<uint32_t>(word & 0xFF) - '0';
+                    const auto second = static_cast<uint32_t>((word >> 24) & 0xFF) - '0';
+                    if ((word & 0xFFFF00FFFF00ull) == 0x0A0D000A0D00ull && first < 10 &&
+                        second < 10) {
+                        values[read] = static_cast<int32_t>(first);
+                        values[read + 1] = static_cast<int32_t>(second);
+                        read += 2;
+                        at += 6;
+                        continue;
+                    }
+                }
+            }
+            const size_t length = PlainNumberLine(data, at, values[read]);
+            if (length != 0) {
+                at += length;
+                ++read;
+                continue;
+            }
+            position_ = at;
+            if (!ReadNumber(values[read])) {
+                break;
+            }
+            at = position_;
+            ++read;
+        }
+        position_ = at;
+    }
+    for (int i = read; i < count && values != nullptr; ++i) {
+        values[i] = 0;
+    }
+    return read;
 }
 
 bool CKLFile::ReadQuotedItem(const char*& position, char* destination, size_t size) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <bit>
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -143,6 +145,10 @@ public:
     bool ReadByteArray(uint8_t* destination, int count);
     // Line form; a failure at element i zeroes elements i..count-1.
     bool ReadByteLines(uint8_t* destination, int count);
+    // `count` number lines as `count` calls of ReadInt read them, in one call: returns how many
+    // were read. A read that fails fails every read after it, so the values from there on
+    // are all 0.
+    int ReadNumberLines(int32_t* values, int count);
     // Takes the next quoted element of a line read with ReadString/ReadCString.
     // `position` must point into a zero-terminated text. The text between the next two
     // quotes (at most size-1 characters, the rest zero-filled) goes to `destination` and the
@@ -181,27 +187,37 @@ private:
     // reads are inlined into the record readers; any other line is read by ReadNumber, which
     // gives the same values for these lines.
     bool ReadPlain(int32_t& number) {
-        if (mode_ == Mode::Read && position_ + 3 <= data_.size()) {
-            const char* at = data_.data() + position_;
-            const auto digit = static_cast<unsigned char>(at[0] - '0');
-            if (digit < 10 && at[1] == '\r' && at[2] == '\n') {
-                position_ += 3;
-                number = digit;
-                return true;
-            }
-            if (data_.size() - position_ >= 8 && ReadShortNumberLine(at, number)) {
+        if (mode_ == Mode::Read) {
+            const size_t length = PlainNumberLine(data_, position_, number);
+            if (length != 0) {
+                position_ += length;
                 return true;
             }
         }
         return ReadNumber(number);
     }
-    // Two to six digits and CR LF at `at` (8 bytes readable there), taken eight bytes at a time.
-    bool ReadShortNumberLine(const char* at, int32_t& number) {
+    // The length of the plain number line at `at` of `data` (one to six digits and CR LF),
+    // its value in `number`; 0 for any other line, which ReadNumber reads.
+    static size_t PlainNumberLine(std::string_view data, size_t at, int32_t& number) {
+        if (at > data.size() || data.size() - at < 3) {
+            return 0;
+        }
+        // Two lines in three: a single digit.
+        const char* line = data.data() + at;
+        const auto digit = static_cast<unsigned char>(line[0] - '0');
+        if (digit < 10 && line[1] == '\r' && line[2] == '\n') {
+            number = digit;
+            return 3;
+        }
         if constexpr (std::endian::native != std::endian::little) {
-            return false;
+            return 0;
         } else {
+            // Two to six digits, taken eight bytes at a time.
+            if (data.size() - at < 8) {
+                return 0;
+            }
             uint64_t word;
-            std::memcpy(&word, at, sizeof word);
+            std::memcpy(&word, line, sizeof word);
             constexpr uint64_t kZeros = 0x3030303030303030ull;
             constexpr uint64_t kHigh = 0xF0F0F0F0F0F0F0F0ull;
             // Bytes that are no digit: high half other than 3, or above '9' (which a carry
@@ -209,17 +225,16 @@ private:
             const uint64_t other =
                 ((word & kHigh) ^ kZeros) | (((word + 0x0606060606060606ull) & kHigh) ^ kZeros);
             const int digits = std::countr_zero(other) / 8; // 8 when all eight are digits
-            if (digits < 2 || digits > 6 || at[digits] != '\r' || at[digits + 1] != '\n') {
-                return false;
+            if (digits < 2 || digits > 6 || ((word >> (8 * digits)) & 0xFFFF) != 0x0A0D) {
+                return 0;
             }
             // The digits to the top bytes, zeros (leading zeros) below; then pairs, fours, all.
             uint64_t value = (word - kZeros) << (64 - 8 * digits);
             value = (value * 10 + (value >> 8)) & 0x00FF00FF00FF00FFull;
             value = (value * 100 + (value >> 16)) & 0x0000FFFF0000FFFFull;
             value = (value * 10000 + (value >> 32)) & 0xFFFFFFFFull;
-            position_ += static_cast<size_t>(digits) + 2;
             number = static_cast<int32_t>(value);
-            return true;
+            return static_cast<size_t>(digits) + 2;
         }
     }
     // A number line into a narrower or unsigned field: the low bits of the 32-bit value.
@@ -241,6 +256,36 @@ private:
     std::string target_;   // path of the file open for writing
     int openError_ = 0;
     std::vector<Finding> findings_;
+};
+
+// A run of N number lines read in one call (CKLFile::ReadNumberLines) and handed out in order,
+// each stored as the typed reads store it: the low bits of the 32-bit value for a narrower
+// field, 0 for a line that could not be read.
+template <int N> class NumberLines {
+public:
+    explicit NumberLines(CKLFile& file) : read_(file.ReadNumberLines(values_, N)) {}
+
+    int32_t Next() {
+        assert(next_ < N);
+        return values_[next_++];
+    }
+    template <class T> NumberLines& operator>>(T& field) {
+        field = static_cast<T>(Next());
+        return *this;
+    }
+    template <class T, size_t M> NumberLines& operator>>(std::array<T, M>& fields) {
+        for (T& field : fields) {
+            *this >> field;
+        }
+        return *this;
+    }
+    // How many of the N lines were read.
+    int Read() const { return read_; }
+
+private:
+    int32_t values_[N];
+    int read_;
+    int next_ = 0;
 };
 
 } // namespace tallo

@@ -49,9 +49,18 @@ RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
 // Checks --------------------------------------------------------------------------------------
 
 void CClub::PostLoadCheck(ClubIoContext& context) {
+    // Looked up first, fetched ahead (see PrefetchPlayer).
+    std::array<CPlayer*, kMaxPlayers> players{};
     for (uint32_t i = 0; i < playerCount_; ++i) {
-        if (CPlayer* player = context.FindPlayer(playerIds_[i])) {
-            player->PostLoadCheck();
+        players[i] = context.FindPlayer(playerIds_[i]);
+    }
+    for (uint32_t i = 0; i < playerCount_; ++i) {
+        constexpr uint32_t kAhead = 2;
+        if (i + kAhead < playerCount_ && players[i + kAhead] != nullptr) {
+            PrefetchPlayer(players[i + kAhead]);
+        }
+        if (players[i] != nullptr) {
+            players[i]->PostLoadCheck();
         }
     }
     for (uint8_t& level : facilities_) {

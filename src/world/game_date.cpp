@@ -134,12 +134,11 @@ bool GameDate::Read(CKLFile& file) {
     if (!file.FindSection(kSection)) {
         return false;
     }
-    int32_t day = 1;
-    int32_t month = 1;
-    int32_t year = 2000;
-    bool complete = file.ReadInt(day);
-    complete = file.ReadInt(month) && complete;
-    complete = file.ReadInt(year) && complete;
+    NumberLines<3> values(file);
+    const bool complete = values.Read() == 3;
+    int32_t day = values.Next();
+    int32_t month = values.Next();
+    int32_t year = values.Next();
     file.SkipSection(kSection);
 
     if (complete && day == kNoDateDay && month == kNoDateMonth && year == kNoDateYear) {

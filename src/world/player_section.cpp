@@ -173,81 +173,61 @@ bool CPlayer::Load(CKLFile& file) {
         }
         ReadName(file, nickname_);
         ReadName(file, pseudonym_);
-        file.ReadByte(role_);
-        file.ReadByte(reserve_);
-        file.ReadByte(nationality_);
-        file.ReadByte(secondNationality_);
-        file.ReadByte(foreignExemption_);
+        // The number lines between the dates and texts are read a run at a time.
+        NumberLines<5>(file) >> role_ >> reserve_ >> nationality_ >> secondNationality_ >>
+            foreignExemption_;
         birthDate_.Read(file);
-        uint8_t packed = 0;
-        file.ReadByte(packed);
+
+        NumberLines<53> fixed(file);
+        const auto packed = static_cast<uint8_t>(fixed.Next());
         talent_ = packed & 7;
         staffLevel_ = static_cast<uint8_t>(packed >> 3);
-        file.ReadByte(mainPosition_);
-        file.ReadByteLines(otherPositions_.data(), 2);
-        file.ReadByteLines(positionRatings_.data(), kPositionRatingCount);
-        file.ReadByteLines(abilities_.data(), kAbilityCount);
-        file.ReadByteLines(traits_.data(), kTraitCount);
-        for (uint8_t* look :
-             {&hairColour_, &lookValueD_, &faceType_, &hairStyle_, &beard_, &height_, &weight_}) {
-            file.ReadByte(*look);
-        }
-        for (uint8_t* value :
-             {&preferredFoot_, &leagueExperience_, &internationalExperience_, &shirtNumber_}) {
-            file.ReadByte(*value);
-        }
-        file.ReadInt(mappedId_);
-
-        int32_t country = 0;
-        file.ReadInt(country);
-        file.ReadInt(firstClub_);
-        file.ReadInt(country);
-        file.ReadInt(previousClub_);
-        file.ReadShort(yearJoined_);
-        file.ReadShort(contractEnd_);
-        file.ReadByte(caps_);
-        file.ReadByte(goals_);
+        fixed >> mainPosition_ >> otherPositions_ >> positionRatings_ >> abilities_ >> traits_;
+        fixed >> hairColour_ >> lookValueD_ >> faceType_ >> hairStyle_ >> beard_ >> height_ >>
+            weight_;
+        fixed >> preferredFoot_ >> leagueExperience_ >> internationalExperience_ >> shirtNumber_;
+        fixed >> mappedId_;
+        fixed.Next(); // the country of the first club
+        fixed >> firstClub_;
+        fixed.Next(); // the country of the previous club
+        fixed >> previousClub_ >> yearJoined_ >> contractEnd_ >> caps_ >> goals_;
         if (major == 0) {
             int16_t dropped = 0; // a value the oldest files hold here
             file.ReadShort(dropped);
         }
-        file.ReadByteLines(bonus_.data(), kBonusCount);
-        file.ReadByteLines(languages_.data(), kLanguageSlots);
 
+        NumberLines<15> more(file);
+        more >> bonus_ >> languages_;
+        int32_t country = more.Next();
         uint32_t reference = 0;
-        file.ReadInt(country);
-        file.ReadInt(reference);
+        more >> reference;
         favouriteClub_ = CombineClubReference(country, reference);
-        file.ReadInt(country);
-        file.ReadInt(reference);
+        country = more.Next();
+        more >> reference;
         clubReferenceE_ = CombineClubReference(country, reference);
-        file.ReadInt(relatedPlayer_);
-        file.ReadByte(valueA_);
-        file.ReadByte(valueB_);
+        more >> relatedPlayer_ >> valueA_ >> valueB_;
         file.ReadCString(photo_);
 
         if (major != 0) {
-            file.ReadByte(tacticalEducation_);
-            file.ReadByte(nationalTeamFlags_);
-            uint8_t countryByte = 0;
-            file.ReadByte(countryByte);
-            file.ReadInt(loanClub_);
+            NumberLines<4> loan(file);
+            loan >> tacticalEducation_ >> nationalTeamFlags_;
+            loan.Next(); // the country of the loan club
+            loan >> loanClub_;
             contractStartDate_.Read(file);
             contractEndDate_.Read(file);
-            // The flags stand here a second time; a file that ends before them keeps the
-            // first copy instead of losing the flags.
-            uint8_t flagsAgain = 0;
-            if (file.ReadByte(flagsAgain)) {
-                nationalTeamFlags_ = flagsAgain;
+            // The flags stand here a second time, then the favourite club again (its
+            // country, its number), the country of the club never joined and the rest. A file
+            // that ends before the flags keeps their first copy instead of losing them.
+            NumberLines<9> last(file);
+            if (last.Read() > 0) {
+                last >> nationalTeamFlags_;
+            } else {
+                last.Next();
             }
-            file.ReadByte(countryByte);
-            file.ReadInt(reference); // the favourite club again
-            file.ReadByte(countryByte);
-            file.ReadInt(neverJoinClub_);
-            file.ReadByte(favouriteCountry_);
-            file.ReadShort(specialFace_);
-            file.ReadByte(shoeType_);
-            file.ReadByte(kitFlags_);
+            last.Next();
+            last.Next();
+            last.Next();
+            last >> neverJoinClub_ >> favouriteCountry_ >> specialFace_ >> shoeType_ >> kitFlags_;
             if (major == kMajor2004 && minor >= 8) {
                 std::string line;
                 if (file.ReadCString(line)) {

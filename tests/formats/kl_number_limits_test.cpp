@@ -131,5 +131,50 @@ TEST(KLFileNumberLimits, ShortNumberLinesReadAsTheGeneralReaderReadsThem) {
     EXPECT_FALSE(file.ReadInt(rest));
 }
 
+// A run of number lines read in one call gives what as many ReadInt calls give: the same
+// values, the same count of lines read (every read after a failing one fails too) and the
+// same position afterwards, whatever the lines hold.
+TEST(KLFileNumberLimits, ARunOfNumberLinesReadsAsReadIntReadsIt) {
+    const std::vector<std::string> kinds = {
+        "0",        "7",   "42", "123456", "1234567",     "-5", " 3", "9x", "", ";note",
+        "%INDEX%A", "12:", "00", "4\r",    "99999999999", "x",  ";",  "%",  "-"};
+    uint32_t state = 2003;
+    auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % bound;
+    };
+    for (int round = 0; round < 400; ++round) {
+        std::string text;
+        const uint32_t lines = 1 + next(40);
+        for (uint32_t i = 0; i < lines; ++i) {
+            // Mostly digits, as in a database, now and then anything else.
+            const std::string& kind = kinds[next(10) < 7 ? next(4) : next(kinds.size())];
+            text += kind + (next(8) == 0 ? "\n" : "\r\n");
+        }
+        if (next(3) == 0) {
+            text.resize(text.size() - 1 - next(2)); // the last line end cut off
+        }
+        text += "%INDEXEND%B\r\nafter\r\n";
+        const int count = 1 + static_cast<int>(next(45));
+
+        CKLFile one;
+        CKLFile run;
+        ASSERT_TRUE(one.OpenFromMemory(text));
+        ASSERT_TRUE(run.OpenFromMemory(text));
+        std::vector<int32_t> expected(static_cast<size_t>(count));
+        int expectedRead = 0;
+        for (int i = 0; i < count; ++i) {
+            if (one.ReadInt(expected[static_cast<size_t>(i)])) {
+                ASSERT_EQ(expectedRead, i) << "a read succeeded after one failed";
+                ++expectedRead;
+            }
+        }
+        std::vector<int32_t> values(static_cast<size_t>(count), -1);
+        EXPECT_EQ(run.ReadNumberLines(values.data(), count), expectedRead) << "round " << round;
+        EXPECT_EQ(values, expected) << "round " << round;
+        EXPECT_EQ(run.CurrentLine(), one.CurrentLine()) << "round " << round;
+    }
+}
+
 } // namespace
 } // namespace tallo
