@@ -2,6 +2,10 @@
 
 #include "assets/safe_path.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstddef>
+
 namespace tallo {
 
 namespace {
@@ -45,11 +49,18 @@ bool HasBadge180(std::string_view name) {
 }
 
 std::string BadgeNameForSize(std::string_view name, int size) {
-    std::string result(name);
     const size_t at = BadgeTextFind(name, kBadge180);
-    if (at != std::string_view::npos) {
-        result.replace(at, kBadge180.size(), "Badge" + std::to_string(size));
+    if (at == std::string_view::npos) {
+        return std::string(name);
     }
+    char number[16];
+    const auto written = std::to_chars(number, number + sizeof number, size);
+    const std::string_view digits(number, static_cast<size_t>(written.ptr - number));
+    constexpr std::string_view kBadge = "Badge";
+    std::string result;
+    result.reserve(name.size() - kBadge180.size() + kBadge.size() + digits.size());
+    result.append(name.substr(0, at)).append(kBadge).append(digits);
+    result.append(name.substr(at + kBadge180.size()));
     return result;
 }
 
@@ -75,10 +86,11 @@ std::string BadgeDiskPath(std::string_view folder, std::string_view name) {
 }
 
 std::string BadgeArchiveName(std::string_view name) {
-    std::string result(kBadgeArchivePrefix);
-    for (char c : name) {
-        result += c == '/' ? '\\' : c;
-    }
+    std::string result;
+    result.reserve(kBadgeArchivePrefix.size() + name.size());
+    result.append(kBadgeArchivePrefix).append(name);
+    std::replace(result.begin() + static_cast<std::ptrdiff_t>(kBadgeArchivePrefix.size()),
+                 result.end(), '/', '\\');
     return result;
 }
 
