@@ -189,13 +189,22 @@ void WriteHistory(MasterBuffer& buffer, const MasterBuildContext& context, const
 }
 
 void WritePlayers(MasterBuffer& buffer, const MasterBuildContext& context, const CClub& club) {
-    buffer.U32(club.PlayerCount());
-    for (uint32_t index = 0; index < club.PlayerCount(); ++index) {
-        uint32_t id = club.PlayerId(index);
-        buffer.U32(id);
-        const CPlayer* player = static_cast<const CWorld&>(context.world).FindPlayer(id);
-        if (player != nullptr) {
-            WritePlayerRecord(buffer, context, *player);
+    const CWorld& world = context.world;
+    const uint32_t count = club.PlayerCount();
+    buffer.U32(count);
+    // Looked up first, fetched ahead (see PrefetchPlayer).
+    std::array<const CPlayer*, CClub::kMaxPlayers> players{}; // a club holds no more
+    for (uint32_t index = 0; index < count; ++index) {
+        players[index] = world.FindPlayer(club.PlayerId(index));
+    }
+    for (uint32_t index = 0; index < count; ++index) {
+        constexpr uint32_t kAhead = 2;
+        if (index + kAhead < count && players[index + kAhead] != nullptr) {
+            PrefetchPlayer(players[index + kAhead]);
+        }
+        buffer.U32(club.PlayerId(index));
+        if (players[index] != nullptr) {
+            WritePlayerRecord(buffer, context, *players[index]);
         }
     }
 }
