@@ -1,11 +1,20 @@
 #include "assets/packed_block.h"
+#include "assets/packed_block_split.h"
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <bit>
 #include <cstddef>
 #include <cstring>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <thread>
 #include <utility>
+#include <vector>
 
 namespace tallo {
 
@@ -179,7 +188,11 @@ public:
         uint64_t base = 0;
     };
 
-    MatchFinder(const uint8_t* input, size_t n, Tables& tables) : input_(input), n_(n) {
+    // The links are worked out from `start` on. A walk never goes below p - (kWindow - 1), so
+    // for the searches at p from start + kWindow on the finder finds what one that started at 0
+    // finds: a parse can begin anywhere with a finder started kWindow bytes before.
+    MatchFinder(const uint8_t* input, size_t n, Tables& tables, size_t start = 0)
+        : input_(input), n_(n), prepared_(start) {
         if (!tables.heads) {
             tables.heads.reset(new uint32_t[kHeadsSize]());
             tables.links.reset(new uint32_t[kLinksSize]);
@@ -197,7 +210,9 @@ public:
 
     // The best match at p (p + 8 <= n) of at most `longest` bytes (at least 4) from
     // positions of at least `lowest`. Searches come in increasing order of p.
-    Match Find(size_t p, size_t longest, size_t lowest) {
+    // (Compiled into each form of the parse loop: a call per search costs several percent on
+    // short inputs.)
+    [[gnu::always_inline]] Match Find(size_t p, size_t longest, size_t lowest) {
         // A walk may follow the chains of positions up to p + longest - 4.
         if (p + kLongestMatch >= prepared_ && prepared_ < n_ - 7) {
             const size_t end = std::min(p + kBlock, n_ - 7);
@@ -496,7 +511,7 @@ private:
 
     const uint8_t* input_;
     size_t n_;
-    size_t prepared_ = 0;          // links are known for the positions below this
+    size_t prepared_;              // links are known from the start up to this
     size_t lastLength_ = SIZE_MAX; // of the match the last search found in the chains
     ptrdiff_t low_ = 0;            // lowest candidate of the current search
     // Base plus newest position plus one of every hash of every chain (base or less: none).
@@ -505,19 +520,141 @@ private:
     ptrdiff_t base_; // of the values of this search
 };
 
-} // namespace
+// A match the parse chose: `length` bytes at `position` copied from `source`, in a command of
+// `cost` bytes.
+struct Command {
+    uint32_t position;
+    uint32_t source;
+    uint16_t length;
+    uint8_t cost;
+};
 
-size_t PackBound(size_t n) {
-    const size_t header =
-        n > kPackedShortHeaderLimit ? kPackedLongHeaderSize : kPackedShortHeaderSize;
-    return header + n + (n + kLongestRun - 1) / kLongestRun + 1;
+// Writes the commands of a parse, in order, and the literals between them.
+class CommandWriter {
+public:
+    CommandWriter(const uint8_t* input, uint8_t* out) : input_(input), out_(out) {}
+
+    void Write(size_t p, size_t length, size_t cost, size_t source) {
+        // Locals throughout: the bytes written could alias the members.
+        uint8_t* out = out_;
+        const uint8_t* literals = input_ + literalStart_;
+        const size_t carried = WriteRuns(literals, p - literalStart_, out);
+        const size_t distance = p - source - 1;
+        if (cost == 2) {
+            *out++ = static_cast<uint8_t>((length - 3) * 4 + ((distance >> 3) & 0x60) + carried);
+            *out++ = static_cast<uint8_t>(distance);
+        } else if (cost == 3) {
+            *out++ = static_cast<uint8_t>(0x80 + (length - 4));
+            *out++ = static_cast<uint8_t>((distance >> 8) + carried * 64);
+            *out++ = static_cast<uint8_t>(distance);
+        } else {
+            *out++ = static_cast<uint8_t>(0xC0 + ((length - 5) >> 8) * 4 + (distance >> 16) * 16 +
+                                          carried);
+            *out++ = static_cast<uint8_t>(distance >> 8);
+            *out++ = static_cast<uint8_t>(distance);
+            *out++ = static_cast<uint8_t>(length - 5);
+        }
+        for (size_t i = 0; i < carried; ++i) {
+            *out++ = literals[i];
+        }
+        out_ = out;
+        literalStart_ = p + length;
+    }
+
+    void Write(const Command& command) {
+        Write(command.position, command.length, command.cost, command.source);
+    }
+
+    // The end of the last command written (0 before the first).
+    size_t Written() const { return literalStart_; }
+
+    // Goes on as if the commands up to `end` had been written elsewhere.
+    void SkipTo(size_t end) { literalStart_ = end; }
+
+    // Appends the bytes another writer wrote for the commands after the last one written here,
+    // up to `end`.
+    void Append(const uint8_t* bytes, size_t size, size_t end) {
+        std::memcpy(out_, bytes, size);
+        out_ += size;
+        literalStart_ = end;
+    }
+
+    uint8_t* Out() const { return out_; }
+
+    // Writes the literals after the last command and the end of the stream; returns the end of
+    // the output.
+    uint8_t* Finish(size_t n) {
+        uint8_t* out = out_;
+        const uint8_t* literals = input_ + literalStart_;
+        const size_t carried = WriteRuns(literals, n - literalStart_, out);
+        *out++ = static_cast<uint8_t>(0xFC + carried);
+        for (size_t i = 0; i < carried; ++i) {
+            *out++ = literals[i];
+        }
+        out_ = out;
+        return out;
+    }
+
+private:
+    const uint8_t* input_;
+    uint8_t* out_;
+    size_t literalStart_ = 0; // first byte not yet written by a command
+};
+
+Command ToCommand(size_t p, const Match& best) {
+    return {static_cast<uint32_t>(p), static_cast<uint32_t>(best.position),
+            static_cast<uint16_t>(best.length), static_cast<uint8_t>(best.cost)};
 }
 
-size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
-    if (uint64_t{n} > kPackedLongHeaderLimit || out == nullptr || (n != 0 && input == nullptr)) {
-        return 0;
+// Where the matches of a recording parse go: those from `writeFrom` up to `writeBelow` to the
+// writer, the others to `commands`. While `writeFrom` is kUnset, the first match from
+// `headEnd` on sets it just past itself (and `blockAfter` to its index in `commands`).
+struct Recording {
+    static constexpr size_t kUnset = SIZE_MAX;
+    std::vector<Command>* commands;
+    size_t writeFrom;
+    size_t writeBelow;
+    size_t headEnd = kUnset;
+    size_t blockAfter = kUnset;
+};
+
+// The greedy parse from search position `begin` (one of the whole input's parse) while the
+// search position lies below `end`; the matches go to `writer`, or when recording, as
+// `recording` says. Returns the first position not searched. A match needs n - 4 - p of at
+// least 4, so none starts within the last 7 bytes or reaches into the last 4; positions after
+// the last possible match start are all literals, and the parse ends there (n must be at
+// least 8).
+template <bool Record>
+size_t Parse(MatchFinder& finder, size_t n, size_t begin, size_t end, CommandWriter& writer,
+             Recording* recording) {
+    end = std::min(end, n - 7);
+    CommandWriter local = writer; // kept in registers
+    size_t p = begin;
+    while (p < end) {
+        const size_t lowest = p > kWindow - 1 ? p - (kWindow - 1) : 0;
+        const Match best = finder.Find(p, std::min(n - 4 - p, kLongestMatch), lowest);
+        if (best.length <= best.cost) {
+            ++p;
+            continue;
+        }
+        if (!Record || (p >= recording->writeFrom && p < recording->writeBelow)) {
+            local.Write(p, best.length, best.cost, best.position);
+        } else {
+            recording->commands->push_back(ToCommand(p, best));
+            if (p >= recording->headEnd && recording->writeFrom == Recording::kUnset) {
+                recording->writeFrom = p + 1;
+                recording->blockAfter = recording->commands->size() - 1;
+                local.SkipTo(p + best.length);
+            }
+        }
+        p += best.length;
     }
-    uint8_t* const outBegin = out;
+    writer = local;
+    return p;
+}
+
+size_t WriteHeader(size_t n, uint8_t* out) {
+    uint8_t* const begin = out;
     if (n <= kPackedShortHeaderLimit) {
         *out++ = 0x10;
         *out++ = 0xFB;
@@ -529,55 +666,327 @@ size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
     *out++ = static_cast<uint8_t>(n >> 16);
     *out++ = static_cast<uint8_t>(n >> 8);
     *out++ = static_cast<uint8_t>(n);
+    return static_cast<size_t>(out - begin);
+}
 
-    size_t literalStart = 0; // first byte not yet written by a command
-    // A match needs n - 4 - p of at least 4, so none starts within the last 7 bytes or reaches
-    // into the last 4; positions after the last possible match start are all literals.
+// The finder tables of the calling thread, kept from call to call.
+MatchFinder::Tables& ThreadTables() {
+    thread_local MatchFinder::Tables tables;
+    return tables;
+}
+
+size_t PackSequential(const uint8_t* input, size_t n, uint8_t* out) {
+    uint8_t* const outBegin = out;
+    out += WriteHeader(n, out);
+    CommandWriter writer(input, out);
     if (n >= 8) {
-        thread_local MatchFinder::Tables tables;
-        MatchFinder finder(input, n, tables);
-        size_t p = 0;
-        while (p <= n - 8) {
-            const size_t lowest = p > kWindow - 1 ? p - (kWindow - 1) : 0;
-            const Match best = finder.Find(p, std::min(n - 4 - p, kLongestMatch), lowest);
-            if (best.length <= best.cost) {
-                ++p;
-                continue;
+        MatchFinder finder(input, n, ThreadTables());
+        Parse<false>(finder, n, 0, n - 7, writer, nullptr);
+    }
+    return static_cast<size_t>(writer.Finish(n) - outBegin);
+}
+
+// The parse of one segment, from `begin` (as if the whole input's parse searched there) up to
+// `stop` (exclusive). The segment's thread records the commands that start before `headEnd`
+// and the first one after (at `blockAfter`), and those from the next segment's start on; it
+// writes the ones in between itself, `block` holding their bytes, ending at `blockEnd`.
+struct SegmentParse {
+    size_t begin = 0;
+    size_t headEnd = 0;
+    size_t stop = 0;
+    std::vector<Command> commands;
+    size_t blockAfter = Recording::kUnset; // none recorded: no block
+    std::unique_ptr<uint8_t[]> block;
+    size_t blockSize = 0;
+    size_t blockEnd = 0;
+    bool failed = false; // it ran out of memory
+    std::atomic<bool> done{false};
+};
+
+// Finder tables for the threads that parse a segment: they live only for one call, and
+// allocating and clearing fresh tables each time would cost a good part of what the thread
+// saves on a file of a few hundred KB.
+class TablesPool {
+public:
+    static std::unique_ptr<MatchFinder::Tables> Take() {
+        {
+            const std::lock_guard lock(mutex_);
+            for (auto& tables : free_) {
+                if (tables) {
+                    return std::move(tables);
+                }
             }
-            const uint8_t* literals = input + literalStart;
-            const size_t carried = WriteRuns(literals, p - literalStart, out);
-            const size_t distance = p - best.position - 1;
-            const size_t length = best.length;
-            if (best.cost == 2) {
-                *out++ =
-                    static_cast<uint8_t>((length - 3) * 4 + ((distance >> 3) & 0x60) + carried);
-                *out++ = static_cast<uint8_t>(distance);
-            } else if (best.cost == 3) {
-                *out++ = static_cast<uint8_t>(0x80 + (length - 4));
-                *out++ = static_cast<uint8_t>((distance >> 8) + carried * 64);
-                *out++ = static_cast<uint8_t>(distance);
-            } else {
-                *out++ = static_cast<uint8_t>(0xC0 + ((length - 5) >> 8) * 4 +
-                                              (distance >> 16) * 16 + carried);
-                *out++ = static_cast<uint8_t>(distance >> 8);
-                *out++ = static_cast<uint8_t>(distance);
-                *out++ = static_cast<uint8_t>(length - 5);
+        }
+        return std::make_unique<MatchFinder::Tables>();
+    }
+
+    static void Give(std::unique_ptr<MatchFinder::Tables> tables) {
+        const std::lock_guard lock(mutex_);
+        for (auto& slot : free_) {
+            if (!slot) {
+                slot = std::move(tables);
+                return;
             }
-            for (size_t i = 0; i < carried; ++i) {
-                *out++ = literals[i];
-            }
-            p += length;
-            literalStart = p;
         }
     }
 
-    const uint8_t* literals = input + literalStart;
-    const size_t carried = WriteRuns(literals, n - literalStart, out);
-    *out++ = static_cast<uint8_t>(0xFC + carried);
-    for (size_t i = 0; i < carried; ++i) {
-        *out++ = literals[i];
+private:
+    static inline std::mutex mutex_;
+    static inline std::array<std::unique_ptr<MatchFinder::Tables>, kPackMaxSegments> free_;
+};
+
+// Parses a segment after the first on a thread of its own, up to `end`; the next segment
+// starts at `next` (n for the last).
+void ParseSegment(const uint8_t* input, size_t n, size_t next, size_t end, SegmentParse& segment) {
+    try {
+        std::unique_ptr<MatchFinder::Tables> tables = TablesPool::Take();
+        const size_t begin = segment.begin;
+        // Every command is shorter than its match, so the block is no longer than the
+        // literal runs of its matches' bytes would be.
+        const size_t blockBound = PackBound(std::min(next + kLongestMatch, n) - begin);
+        segment.block = std::make_unique_for_overwrite<uint8_t[]>(blockBound);
+        segment.commands.reserve(2 * kPackSegmentExtension / 8);
+        MatchFinder finder(input, n, *tables, begin > kWindow ? begin - kWindow : 0);
+        CommandWriter writer(input, segment.block.get());
+        Recording recording{&segment.commands, Recording::kUnset, next, segment.headEnd};
+        segment.stop = Parse<true>(finder, n, begin, end, writer, &recording);
+        segment.blockAfter = recording.blockAfter;
+        segment.blockSize = static_cast<size_t>(writer.Out() - segment.block.get());
+        segment.blockEnd = writer.Written();
+        TablesPool::Give(std::move(tables));
+    } catch (...) {
+        segment.failed = true;
     }
-    return static_cast<size_t>(out - outBegin);
+    segment.done.store(true, std::memory_order_release);
+}
+
+// Follows a parse through its commands: at `p`, one of its search positions, `next` is its
+// first command at or after p.
+struct Cursor {
+    const Command* next;
+    const Command* end;
+    size_t stop;                         // the parse searched the positions below this
+    const SegmentParse* owner = nullptr; // of the block after the command at its blockAfter
+};
+
+Cursor CursorAt(const SegmentParse& segment, const Command* next) {
+    return {next, segment.commands.data() + segment.commands.size(), segment.stop, &segment};
+}
+
+// Joins the parses of the segments into the parse of the whole input and writes it, after the
+// commands of the first segment that start before the second (already written). From the
+// start the whole parse is the first segment's. Once it passes the start of the next segment,
+// the first of its search positions that is also one of that segment's parse (not inside a
+// match of it) is where the two become one: the match found at a position depends only on the
+// input and the position. They must meet before the segment's commands that its thread wrote
+// itself (its first from `headEnd` on at the latest), or the segment is passed over. If a
+// parse ends before meeting the next, the whole parse goes on from there with a finder of its
+// own, until it meets a later segment's parse or the end.
+void JoinAndWrite(const uint8_t* input, size_t n, std::span<const SegmentParse> segments,
+                  size_t extension, CommandWriter& writer, PackSplitReport& report) {
+    const size_t searchEnd = n - 7;
+    Cursor cursor = CursorAt(segments[0], segments[0].commands.data());
+    size_t p = writer.Written(); // the whole parse's next search position
+    std::vector<Command> continued;
+    std::optional<MatchFinder> finder;
+    size_t finderAt = 0; // where `finder` may go on from
+    auto take = [&] {
+        const Command& command = *cursor.next;
+        writer.Write(command);
+        p = command.position + command.length;
+        ++cursor.next;
+        const SegmentParse* owner = cursor.owner;
+        if (owner != nullptr && owner->blockAfter != Recording::kUnset &&
+            &command == &owner->commands[owner->blockAfter]) {
+            writer.Append(owner->block.get(), owner->blockSize, owner->blockEnd);
+            p = owner->blockEnd;
+        }
+    };
+    auto goOn = [&](size_t end) {
+        if (!finder || finderAt != p) {
+            finder.emplace(input, n, ThreadTables(), p > kWindow ? p - kWindow : 0);
+        }
+        continued.clear();
+        CommandWriter unused(input, nullptr);
+        Recording recording{&continued, Recording::kUnset, 0};
+        const size_t stop = Parse<true>(*finder, n, p, end, unused, &recording);
+        report.fallbackPositions += stop - p;
+        finderAt = stop;
+        cursor = {continued.data(), continued.data() + continued.size(), stop};
+    };
+    bool fallingBack = false;
+    for (size_t k = 1; k < segments.size() && p < searchEnd; ++k) {
+        const SegmentParse& segment = segments[k];
+        // Up to the segment's start the whole parse follows the current one.
+        while (cursor.next != cursor.end && cursor.next->position < segment.begin) {
+            take();
+        }
+        p = std::max(p, std::min(segment.begin, cursor.stop));
+        const Command* theirs = segment.commands.data();
+        const Command* const theirEnd = theirs + segment.commands.size();
+        const size_t meetBelow = segment.blockAfter != Recording::kUnset
+                                     ? segment.commands[segment.blockAfter].position + 1
+                                     : segment.stop;
+        while (p < searchEnd && p < meetBelow) {
+            while (theirs != theirEnd && theirs->position + theirs->length <= p) {
+                ++theirs;
+            }
+            if (p >= segment.begin && (theirs == theirEnd || theirs->position >= p)) {
+                cursor = CursorAt(segment, theirs);
+                fallingBack = false;
+                break;
+            }
+            if (p >= cursor.stop) {
+                if (!fallingBack) {
+                    fallingBack = true;
+                    ++report.fallbacks;
+                }
+                goOn(p + std::max<size_t>(extension, 1));
+            }
+            if (cursor.next != cursor.end && cursor.next->position == p) {
+                take();
+            } else {
+                ++p;
+            }
+        }
+    }
+    // The rest follows the current parse, and goes on from its end if it ends too early.
+    while (p < searchEnd) {
+        while (cursor.next != cursor.end) {
+            take();
+        }
+        p = std::max(p, cursor.stop);
+        if (p < searchEnd) {
+            if (!fallingBack) {
+                fallingBack = true;
+                ++report.fallbacks;
+            }
+            goOn(searchEnd);
+        }
+    }
+}
+
+// Joins the threads it was given when it goes out of scope.
+class ThreadsJoiner {
+public:
+    explicit ThreadsJoiner(std::span<std::thread> threads) : threads_(threads) {}
+    ThreadsJoiner(const ThreadsJoiner&) = delete;
+    ThreadsJoiner& operator=(const ThreadsJoiner&) = delete;
+    ~ThreadsJoiner() {
+        for (std::thread& thread : threads_) {
+            if (thread.joinable()) {
+                thread.join();
+            }
+        }
+    }
+
+private:
+    std::span<std::thread> threads_;
+};
+
+} // namespace
+
+size_t PackSegmentCount(size_t n, unsigned threads) {
+    return std::max<size_t>(1,
+                            std::min({size_t{threads}, kPackMaxSegments, n / kPackSegmentMinimum}));
+}
+
+size_t PackBlockInSegments(const uint8_t* input, size_t n, uint8_t* out,
+                           std::span<const size_t> starts, size_t extension,
+                           PackSplitReport* report) {
+    PackSplitReport scratch;
+    PackSplitReport& counts = report != nullptr ? *report : scratch;
+    counts = {};
+    if (uint64_t{n} > kPackedLongHeaderLimit || out == nullptr || (n != 0 && input == nullptr)) {
+        return 0;
+    }
+    const size_t count = starts.size();
+    bool cut = n >= 8 && count >= 2 && count <= kPackMaxSegments && starts[0] == 0;
+    for (size_t k = 1; k < count && cut; ++k) {
+        cut = starts[k - 1] < starts[k] && starts[k] < n;
+    }
+    if (!cut) {
+        counts.sequential = true;
+        return PackSequential(input, n, out);
+    }
+    extension = std::min(extension, n);
+    std::array<SegmentParse, kPackMaxSegments> segments;
+    for (size_t k = 0; k < count; ++k) {
+        segments[k].begin = starts[k];
+        segments[k].headEnd = starts[k] + extension;
+    }
+    auto nextOf = [&](size_t k) { return k + 1 < count ? starts[k + 1] : n; };
+    auto endOf = [&](size_t k) { return k + 1 < count ? starts[k + 1] + extension : n; };
+    std::array<std::thread, kPackMaxSegments> threads;
+    const ThreadsJoiner joiner(threads);
+    size_t started = 1;
+    try {
+        for (; started < count; ++started) {
+            threads[started] = std::thread(ParseSegment, input, n, nextOf(started), endOf(started),
+                                           std::ref(segments[started]));
+        }
+    } catch (...) {
+    }
+    uint8_t* const outBegin = out;
+    out += WriteHeader(n, out);
+    CommandWriter writer(input, out);
+    bool failed = started < count;
+    if (!failed) {
+        // The first segment on this thread: its commands before the second segment are the
+        // whole parse's and are written at once.
+        SegmentParse& first = segments[0];
+        try {
+            first.commands.reserve(extension / 4);
+            MatchFinder finder(input, n, ThreadTables());
+            Recording recording{&first.commands, 0, starts[1]};
+            first.stop = Parse<true>(finder, n, 0, endOf(0), writer, &recording);
+        } catch (...) {
+            failed = true;
+        }
+        // Waits by yielding rather than in a join, which wakes this thread some tens of
+        // microseconds late (the threads are joined on the way out).
+        for (size_t k = 1; k < count; ++k) {
+            while (!segments[k].done.load(std::memory_order_acquire)) {
+                std::this_thread::yield();
+            }
+            failed = failed || segments[k].failed;
+        }
+    }
+    if (failed) {
+        counts.sequential = true;
+        return PackSequential(input, n, outBegin);
+    }
+    try {
+        JoinAndWrite(input, n, std::span(segments.data(), count), extension, writer, counts);
+    } catch (...) {
+        counts.sequential = true;
+        return PackSequential(input, n, outBegin);
+    }
+    return static_cast<size_t>(writer.Finish(n) - outBegin);
+}
+
+size_t PackBound(size_t n) {
+    const size_t header =
+        n > kPackedShortHeaderLimit ? kPackedLongHeaderSize : kPackedShortHeaderSize;
+    return header + n + (n + kLongestRun - 1) / kLongestRun + 1;
+}
+
+size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
+    if (uint64_t{n} > kPackedLongHeaderLimit || out == nullptr || (n != 0 && input == nullptr)) {
+        return 0;
+    }
+    if (n >= 2 * kPackSegmentMinimum) {
+        const size_t count = PackSegmentCount(n, std::thread::hardware_concurrency());
+        if (count > 1) {
+            std::array<size_t, kPackMaxSegments> starts{};
+            for (size_t k = 0; k < count; ++k) {
+                starts[k] = k * n / count;
+            }
+            return PackBlockInSegments(input, n, out, std::span(starts.data(), count),
+                                       kPackSegmentExtension);
+        }
+    }
+    return PackSequential(input, n, out);
 }
 
 std::vector<uint8_t> PackBlock(const uint8_t* input, size_t n) {

@@ -1,4 +1,5 @@
 #include "assets/packed_block.h"
+#include "assets/packed_block_split.h"
 
 #include <gtest/gtest.h>
 
@@ -242,6 +243,161 @@ TEST(PackBlockEncoderTest, StaysWithinTheBoundAndRefusesWhatTheHeaderCannotHold)
     EXPECT_EQ(PackBound(0x1000000), 6u + 0x1000000 + 0x1000000 / 112 + 1 + 1);
     uint8_t sink[8] = {};
     EXPECT_EQ(PackBlock(sink, size_t{0x100000000}, sink), 0u);
+}
+
+// Packs with the parse cut at `starts`, each segment's parse going `extension` bytes past its
+// end; the parses must have run on their threads.
+Bytes PackCut(const Bytes& in, std::vector<size_t> starts, size_t extension,
+              PackSplitReport* report = nullptr) {
+    PackSplitReport own;
+    PackSplitReport& counts = report != nullptr ? *report : own;
+    Bytes out(PackBound(in.size()));
+    out.resize(PackBlockInSegments(in.data(), in.size(), out.data(), starts, extension, &counts));
+    EXPECT_FALSE(counts.sequential);
+    return out;
+}
+
+// Lines of record text as the country files hold them.
+Bytes RecordText(std::mt19937& random, size_t n) {
+    std::string text;
+    std::uniform_int_distribution<int> pick(0, 9);
+    while (text.size() < n) {
+        const int kind = pick(random);
+        text += kind < 6   ? std::to_string(pick(random) * pick(random))
+                : kind < 8 ? std::string("%INDEX%PLAYER")
+                           : "\"Name" + std::to_string(pick(random)) + "\",\"Name\"";
+        text += "\r\n";
+    }
+    return Bytes(text.begin(), text.end());
+}
+
+TEST(PackBlockSplitTest, CutParsesJoinIntoTheBytesOfThePlainMatcher) {
+    std::mt19937 random(21);
+    const Bytes record = RecordText(random, 120000);
+    const Bytes expected = ReferencePack(record);
+    const size_t n = record.size();
+    // Extensions from none (the parses seldom meet before the earlier one ends, and the whole
+    // parse goes on sequentially) to more than a segment.
+    for (size_t extension : {0, 1, 3, 16, 200, 4096, 40000}) {
+        for (size_t count : {2, 3, 5, 8}) {
+            std::vector<size_t> starts;
+            for (size_t k = 0; k < count; ++k) {
+                starts.push_back(k * n / count + (k == 0 ? 0 : k * 7));
+            }
+            ASSERT_EQ(PackCut(record, starts, extension), expected)
+                << count << " segments, extension " << extension;
+        }
+    }
+    // Segments of very different lengths, one starting a byte after another.
+    EXPECT_EQ(PackCut(record, {0, 5, 6, 900, 60000, 119990}, 64), expected);
+
+    // Random bytes: nearly every position a literal, and the parses meet at once. Few
+    // letters: short matches everywhere.
+    for (int alphabet : {256 - 'a', 4}) {
+        const Bytes noise = Random(random, alphabet == 4 ? 30000 : 100000, alphabet);
+        const Bytes noiseExpected = ReferencePack(noise);
+        for (size_t extension : {0, 8, 4096}) {
+            const size_t third = noise.size() / 3;
+            ASSERT_EQ(PackCut(noise, {0, third, 2 * third + 1}, extension), noiseExpected)
+                << "alphabet " << alphabet << ", extension " << extension;
+        }
+    }
+}
+
+TEST(PackBlockSplitTest, ParsesOutOfStepGoOnSequentiallyUntilTheyMeet) {
+    // In a long run of one byte, or data of a short period, each parse steps by the longest
+    // match from where it began: two parses that start out of step stay so to the end of the
+    // run, and the whole parse must go on sequentially from the end of the earlier one.
+    std::mt19937 random(5);
+    Bytes run = RecordText(random, 3000);
+    run.insert(run.end(), 70000, '0');
+    const Bytes tail = RecordText(random, 3000);
+    run.insert(run.end(), tail.begin(), tail.end());
+    const Bytes runExpected = ReferencePack(run);
+    for (size_t extension : {1, 100, 5000}) {
+        PackSplitReport report;
+        ASSERT_EQ(PackCut(run, {0, 20000, 41234, 41235, 60001}, extension, &report), runExpected)
+            << "extension " << extension;
+        EXPECT_GT(report.fallbacks, 0u);
+        EXPECT_GT(report.fallbackPositions, 0u);
+    }
+
+    // A period of 7 bytes (it divides no segment length below), repeated well past a window
+    // and through several segments, between record text.
+    Bytes periodic = RecordText(random, 2000);
+    const std::string unit = "AbCdEfG";
+    while (periodic.size() < 60000) {
+        periodic.insert(periodic.end(), unit.begin(), unit.end());
+    }
+    const Bytes after = RecordText(random, 5000);
+    periodic.insert(periodic.end(), after.begin(), after.end());
+    const Bytes periodicExpected = ReferencePack(periodic);
+    for (size_t extension : {2, 300, 3000}) {
+        PackSplitReport report;
+        ASSERT_EQ(PackCut(periodic, {0, 10000, 25001, 40003, 61000}, extension, &report),
+                  periodicExpected)
+            << "extension " << extension;
+        EXPECT_GT(report.fallbacks, 0u);
+    }
+}
+
+TEST(PackBlockSplitTest, CutsAtTheWindowsEdgeFindWhatTheWholeParseFinds) {
+    // A segment's finder starts a window before the segment: cuts just inside, at and beyond
+    // one and two windows, with a piece repeated at distances around the window's reach. A run
+    // of a byte of its own ends right before each copy, so that the whole parse searches at
+    // the copy's start and finds the copy before (when within reach) there.
+    std::mt19937 random(4);
+    const Bytes piece = Random(random, 40, 26);
+    std::uniform_int_distribution<int> letter(0, 25);
+    for (size_t distance : {16382, 16383, 16384, 16385}) {
+        Bytes input;
+        for (int copy = 0; copy < 4; ++copy) {
+            input.insert(input.end(), piece.begin(), piece.end());
+            for (size_t i = piece.size(); i < distance - 8; ++i) {
+                input.push_back(i % 4000 < 3000 ? uint8_t('0')
+                                                : static_cast<uint8_t>('A' + letter(random)));
+            }
+            input.insert(input.end(), 8, static_cast<uint8_t>('0' + 1 + copy));
+        }
+        const Bytes expected = ReferencePack(input);
+        // Also cuts where the third copy begins, a window after the second.
+        for (size_t cut : {size_t{16383}, size_t{16384}, size_t{16385}, 2 * distance - 1,
+                           2 * distance, 2 * distance + 1}) {
+            for (size_t extension : {1, 50}) {
+                ASSERT_EQ(PackCut(input, {0, cut, cut + 16384}, extension), expected)
+                    << "distance " << distance << ", cut " << cut << ", extension " << extension;
+            }
+        }
+    }
+}
+
+TEST(PackBlockSplitTest, LargeInputsGiveTheBytesOfTheSequentialParse) {
+    // Above the threshold PackBlock cuts the input by itself; cut or not, the same bytes.
+    std::mt19937 random(9);
+    Bytes input = RecordText(random, 3 * kPackSegmentMinimum);
+    const Bytes noise = Random(random, 20000, 256 - 'a');
+    input.insert(input.begin() + 100000, noise.begin(), noise.end());
+    input.insert(input.begin() + 150000, 30000, 'x');
+    Bytes sequential(PackBound(input.size()));
+    const size_t zero = 0;
+    PackSplitReport report;
+    sequential.resize(PackBlockInSegments(input.data(), input.size(), sequential.data(),
+                                          std::span(&zero, 1), 0, &report));
+    EXPECT_TRUE(report.sequential);
+    EXPECT_EQ(sequential, ReferencePack(input));
+    EXPECT_EQ(PackBlock(input.data(), input.size()), sequential);
+    for (size_t count = 2; count <= kPackMaxSegments; ++count) {
+        std::vector<size_t> starts;
+        for (size_t k = 0; k < count; ++k) {
+            starts.push_back(k * input.size() / count);
+        }
+        ASSERT_EQ(PackCut(input, starts, kPackSegmentExtension), sequential) << count;
+    }
+    // Each segment gets at least the minimum, and no more than eight are cut.
+    EXPECT_EQ(PackSegmentCount(2 * kPackSegmentMinimum - 1, 4), 1u);
+    EXPECT_EQ(PackSegmentCount(3 * kPackSegmentMinimum, 4), 3u);
+    EXPECT_EQ(PackSegmentCount(100 * kPackSegmentMinimum, 64), kPackMaxSegments);
+    EXPECT_EQ(PackSegmentCount(100 * kPackSegmentMinimum, 0), 1u);
 }
 
 } // namespace
