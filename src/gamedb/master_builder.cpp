@@ -1,8 +1,13 @@
 #include "gamedb/master_builder.h"
 
+#include <algorithm>
+#include <atomic>
 #include <ostream>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "formats/string_table.h"
 #include "gamedb/country_header_record.h"
@@ -35,6 +40,36 @@ void ShowPhase(IProgress* progress, int& position, int phase, const CCountry& co
 
 bool Cancelled(const IProgress* progress) {
     return progress != nullptr && progress->IsCancelled();
+}
+
+// Which countries are complete enough to build, by number. The checks only read the world and
+// walk every player of every club, so the countries are checked on all cores.
+std::vector<char> CompleteCountries(const CWorld& world, bool console) {
+    std::vector<char> complete(CWorld::kCountrySlots, 0);
+    std::atomic<int> next{1};
+    auto check = [&] {
+        for (int number = next.fetch_add(1); number <= CWorld::kCountryCount;
+             number = next.fetch_add(1)) {
+            if (const CCountry* country = world.GetCountry(number)) {
+                complete[static_cast<size_t>(number)] =
+                    IsCountryCompleteForBuild(*country, console);
+            }
+        }
+    };
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    std::vector<std::thread> workers;
+    for (unsigned i = 1; i < threads; ++i) {
+        try {
+            workers.emplace_back(check);
+        } catch (const std::system_error&) {
+            break; // the calling thread checks what no worker takes
+        }
+    }
+    check();
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    return complete;
 }
 
 } // namespace
@@ -127,13 +162,12 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
 
     // 5. Club numbering, header records counted, complete countries noted.
     numbering.Build(world_);
-    std::vector<bool> complete(CWorld::kCountrySlots, false);
+    const std::vector<char> complete = CompleteCountries(world_, console);
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
         const CCountry* country = world_.GetCountry(number);
         if (country == nullptr) {
             continue;
         }
-        complete[static_cast<size_t>(number)] = IsCountryCompleteForBuild(*country, console);
         if (complete[static_cast<size_t>(number)]) {
             result.completeCountries.push_back(number);
         }

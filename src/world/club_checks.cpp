@@ -4,6 +4,7 @@
 #include "world/club.h"
 
 #include <algorithm>
+#include <array>
 
 #include "world/club_io_context.h"
 #include "world/player.h"
@@ -24,8 +25,18 @@ struct RoleCounts {
 
 RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
     RoleCounts counts;
-    for (uint32_t i = 0; i < club.PlayerCount(); ++i) {
-        const CPlayer* player = context.FindPlayer(club.PlayerId(i));
+    // Looked up first, fetched ahead (see PrefetchPlayer).
+    const uint32_t count = club.PlayerCount();
+    std::array<const CPlayer*, CClub::kMaxPlayers> players{};
+    for (uint32_t i = 0; i < count; ++i) {
+        players[i] = context.FindPlayer(club.PlayerId(i));
+    }
+    for (uint32_t i = 0; i < count; ++i) {
+        constexpr uint32_t kAhead = 2;
+        if (i + kAhead < count && players[i + kAhead] != nullptr) {
+            PrefetchPlayer(players[i + kAhead]);
+        }
+        const CPlayer* player = players[i];
         if (player == nullptr) {
             continue;
         }
