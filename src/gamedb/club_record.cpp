@@ -12,6 +12,7 @@
 #include "gamedb/player_record.h"
 #include "gamedb/record_text.h"
 #include "world/club.h"
+#include "world/club_player_walk.h"
 #include "world/country.h"
 #include "world/player.h"
 #include "world/stadium_list.h"
@@ -190,23 +191,15 @@ void WriteHistory(MasterBuffer& buffer, const MasterBuildContext& context, const
 
 void WritePlayers(MasterBuffer& buffer, const MasterBuildContext& context, const CClub& club) {
     const CWorld& world = context.world;
-    const uint32_t count = club.PlayerCount();
-    buffer.U32(count);
-    // Looked up first, fetched ahead (see PrefetchPlayer).
-    std::array<const CPlayer*, CClub::kMaxPlayers> players{}; // a club holds no more
-    for (uint32_t index = 0; index < count; ++index) {
-        players[index] = world.FindPlayer(club.PlayerId(index));
-    }
-    for (uint32_t index = 0; index < count; ++index) {
-        constexpr uint32_t kAhead = 2;
-        if (index + kAhead < count && players[index + kAhead] != nullptr) {
-            PrefetchPlayer(players[index + kAhead]);
-        }
-        buffer.U32(club.PlayerId(index));
-        if (players[index] != nullptr) {
-            WritePlayerRecord(buffer, context, *players[index]);
-        }
-    }
+    buffer.U32(club.PlayerCount());
+    VisitClubPlayers<const CPlayer>(
+        club, [&world](uint32_t id) { return world.FindPlayer(id); },
+        [&](uint32_t index, const CPlayer* player) {
+            buffer.U32(club.PlayerId(index));
+            if (player != nullptr) {
+                WritePlayerRecord(buffer, context, *player);
+            }
+        });
 }
 
 void WriteStadiums(MasterBuffer& buffer, const MasterBuildContext& context, const CClub& club,

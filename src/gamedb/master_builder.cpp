@@ -1,9 +1,7 @@
 #include "gamedb/master_builder.h"
 
 #include <algorithm>
-#include <atomic>
 #include <ostream>
-#include <system_error>
 #include <thread>
 #include <unordered_map>
 #include <utility>
@@ -14,6 +12,7 @@
 #include "gamedb/master_buffer.h"
 #include "gamedb/rules_record.h"
 #include "platform/output_target.h"
+#include "platform/parallel_for.h"
 #include "platform/code_page.h"
 #include "platform/progress.h"
 #include "platform/prompt.h"
@@ -46,29 +45,12 @@ bool Cancelled(const IProgress* progress) {
 // walk every player of every club, so the countries are checked on all cores.
 std::vector<char> CompleteCountries(const CWorld& world, bool console) {
     std::vector<char> complete(CWorld::kCountrySlots, 0);
-    std::atomic<int> next{1};
-    auto check = [&] {
-        for (int number = next.fetch_add(1); number <= CWorld::kCountryCount;
-             number = next.fetch_add(1)) {
-            if (const CCountry* country = world.GetCountry(number)) {
-                complete[static_cast<size_t>(number)] =
-                    IsCountryCompleteForBuild(*country, console);
-            }
+    const auto threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    ForEachOnThreads(1, CWorld::kCountryCount, threads, [&](int number) {
+        if (const CCountry* country = world.GetCountry(number)) {
+            complete[static_cast<size_t>(number)] = IsCountryCompleteForBuild(*country, console);
         }
-    };
-    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
-    std::vector<std::thread> workers;
-    for (unsigned i = 1; i < threads; ++i) {
-        try {
-            workers.emplace_back(check);
-        } catch (const std::system_error&) {
-            break; // the calling thread checks what no worker takes
-        }
-    }
-    check();
-    for (std::thread& worker : workers) {
-        worker.join();
-    }
+    });
     return complete;
 }
 

@@ -4,9 +4,9 @@
 #include "world/club.h"
 
 #include <algorithm>
-#include <array>
 
 #include "world/club_io_context.h"
+#include "world/club_player_walk.h"
 #include "world/player.h"
 
 namespace tallo {
@@ -25,33 +25,24 @@ struct RoleCounts {
 
 RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
     RoleCounts counts;
-    // Looked up first, fetched ahead (see PrefetchPlayer).
-    const uint32_t count = club.PlayerCount();
-    std::array<const CPlayer*, CClub::kMaxPlayers> players{};
-    for (uint32_t i = 0; i < count; ++i) {
-        players[i] = context.FindPlayer(club.PlayerId(i));
-    }
-    for (uint32_t i = 0; i < count; ++i) {
-        constexpr uint32_t kAhead = 2;
-        if (i + kAhead < count && players[i + kAhead] != nullptr) {
-            PrefetchPlayer(players[i + kAhead]);
-        }
-        const CPlayer* player = players[i];
-        if (player == nullptr) {
-            continue;
-        }
-        if (player->IsReserve()) {
-            ++counts.reserves[player->Role()];
-        } else {
-            ++counts.firstTeam[player->Role()];
-        }
-        if (player->Role() >= CPlayer::kRoleFirstStaff) {
-            ++counts.staff;
-        }
-        if (player->FirstName().empty() || player->Surname().empty()) {
-            counts.badName = true;
-        }
-    }
+    VisitClubPlayers<const CPlayer>(
+        club, [&context](uint32_t id) { return context.FindPlayer(id); },
+        [&counts](uint32_t, const CPlayer* player) {
+            if (player == nullptr) {
+                return;
+            }
+            if (player->IsReserve()) {
+                ++counts.reserves[player->Role()];
+            } else {
+                ++counts.firstTeam[player->Role()];
+            }
+            if (player->Role() >= CPlayer::kRoleFirstStaff) {
+                ++counts.staff;
+            }
+            if (player->FirstName().empty() || player->Surname().empty()) {
+                counts.badName = true;
+            }
+        });
     return counts;
 }
 
@@ -60,20 +51,13 @@ RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
 // Checks --------------------------------------------------------------------------------------
 
 void CClub::PostLoadCheck(ClubIoContext& context) {
-    // Looked up first, fetched ahead (see PrefetchPlayer).
-    std::array<CPlayer*, kMaxPlayers> players{};
-    for (uint32_t i = 0; i < playerCount_; ++i) {
-        players[i] = context.FindPlayer(playerIds_[i]);
-    }
-    for (uint32_t i = 0; i < playerCount_; ++i) {
-        constexpr uint32_t kAhead = 2;
-        if (i + kAhead < playerCount_ && players[i + kAhead] != nullptr) {
-            PrefetchPlayer(players[i + kAhead]);
-        }
-        if (players[i] != nullptr) {
-            players[i]->PostLoadCheck();
-        }
-    }
+    VisitClubPlayers<CPlayer>(
+        *this, [&context](uint32_t id) { return context.FindPlayer(id); },
+        [](uint32_t, CPlayer* player) {
+            if (player != nullptr) {
+                player->PostLoadCheck();
+            }
+        });
     for (uint8_t& level : facilities_) {
         if (level > kMaxFacilityLevel) {
             level = 0;

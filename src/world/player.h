@@ -432,16 +432,6 @@ private:
     uint8_t valueG_ = 0;
 };
 
-// Asks the processor to bring a player's record into the cache. Walks over a club's players
-// look them all up first and fetch each a few places ahead of the one worked on: every player
-// lies in memory of his own, and the walk would otherwise wait for memory at each.
-inline void PrefetchPlayer(const CPlayer* player) {
-    const char* bytes = reinterpret_cast<const char*>(player);
-    for (size_t offset = 0; offset < sizeof(CPlayer); offset += 64) {
-        __builtin_prefetch(bytes + offset);
-    }
-}
-
 // The country number of a club reference (bits 16-23).
 constexpr uint8_t ClubReferenceCountry(uint32_t reference) {
     return static_cast<uint8_t>((reference >> 16) & 0xFFu);

@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <mutex>
 #include <set>
-#include <system_error>
 #include <thread>
 #include <vector>
 
 #include "formats/kl_file.h"
 #include "platform/atomic_file.h"
+#include "platform/parallel_for.h"
 #include "world/club.h"
 #include "world/club_id_set.h"
 #include "world/country.h"
@@ -286,30 +286,15 @@ void CWorld::CheckLoadedCountries(int threads) {
     }
     clubIdsInCheck_ = &clubIds;
 
-    std::atomic<int> next{1};
-    auto checkCountries = [this, &next] {
-        for (int number = next.fetch_add(1); number <= kCountryCount; number = next.fetch_add(1)) {
-            CCountry& country = *countries_[number];
-            country.PostLoadCheckClubs();
-            for (uint32_t id : country.AdditionalManagers()) {
-                if (CPlayer* player = FindPlayer(id)) {
-                    player->PostLoadCheck();
-                }
+    ForEachOnThreads(1, kCountryCount, threads, [this](int number) {
+        CCountry& country = *countries_[number];
+        country.PostLoadCheckClubs();
+        for (uint32_t id : country.AdditionalManagers()) {
+            if (CPlayer* player = FindPlayer(id)) {
+                player->PostLoadCheck();
             }
         }
-    };
-    std::vector<std::thread> workers;
-    for (int i = 1; i < threads; ++i) {
-        try {
-            workers.emplace_back(checkCountries);
-        } catch (const std::system_error&) {
-            break; // the calling thread checks what no worker takes
-        }
-    }
-    checkCountries();
-    for (std::thread& worker : workers) {
-        worker.join();
-    }
+    });
     clubIdsInCheck_ = nullptr;
 }
 
