@@ -18,7 +18,7 @@ CWorld::~CWorld() {
     for (auto& country : countries_) {
         country.reset();
     }
-    playerIndex_.Clear();
+    playerIndex_.clear();
     players_.clear();
 }
 
@@ -26,7 +26,7 @@ void CWorld::ResetCountries() {
     for (auto& country : countries_) {
         country.reset();
     }
-    playerIndex_.Clear();
+    playerIndex_.clear();
     players_.clear();
     withoutClub_.clear();
     loadTranslation_.clear();
@@ -89,11 +89,11 @@ uint32_t CWorld::NextFreePlayerId() const {
 CPlayer* CWorld::CreatePlayer(uint32_t id, bool registerPlayer) {
     uint32_t used = id;
     if (registerPlayer) {
-        if (id == 0 || playerIndex_.Contains(id)) {
+        if (id == 0 || playerIndex_.count(id) > 0) {
             used = NextFreePlayerId();
             RecordLoadTranslation(id, used);
         }
-    } else if (id == 0 || playerIndex_.Contains(id)) {
+    } else if (id == 0 || playerIndex_.count(id) > 0) {
         return nullptr;
     }
     auto player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0);
@@ -101,7 +101,7 @@ CPlayer* CWorld::CreatePlayer(uint32_t id, bool registerPlayer) {
     CPlayer* result = player.get();
     // IDs mostly come in rising order: the end is the place to try first.
     players_.emplace_hint(players_.end(), used, std::move(player));
-    playerIndex_.Insert(used, result);
+    playerIndex_.emplace(used, result);
     return result;
 }
 
@@ -114,15 +114,17 @@ void CWorld::RecordLoadTranslation(uint32_t fileId, uint32_t givenId) {
 }
 
 CPlayer* CWorld::FindPlayer(uint32_t id) {
-    return playerIndex_.Find(id);
+    auto found = playerIndex_.find(id);
+    return found != playerIndex_.end() ? found->second : nullptr;
 }
 
 const CPlayer* CWorld::FindPlayer(uint32_t id) const {
-    return playerIndex_.Find(id);
+    auto found = playerIndex_.find(id);
+    return found != playerIndex_.end() ? found->second : nullptr;
 }
 
 bool CWorld::RemovePlayer(uint32_t id) {
-    playerIndex_.Erase(id);
+    playerIndex_.erase(id);
     return players_.erase(id) > 0;
 }
 

@@ -9,11 +9,11 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "world/load_finding.h"
-#include "world/player_index.h"
 #include "world/player_world.h"
 #include "world/rules_and_misc.h"
 
@@ -265,7 +265,7 @@ private:
     // The same players by ID in a hash table: look-ups by ID are the most frequent use of the
     // registry (every reference of a club, a competition or a record to a person), and the
     // ordered registry serves the walks in ID order. Kept beside every change of players_.
-    PlayerIndex playerIndex_;
+    std::unordered_map<uint32_t, CPlayer*> playerIndex_;
     std::vector<uint32_t> withoutClub_;
     RulesAndMisc rules_;
     std::map<uint32_t, CDBCompetition*> competitions_;

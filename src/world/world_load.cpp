@@ -316,7 +316,7 @@ void CWorld::MergeStage(CountryLoadStage& stage) {
             continue;
         }
         uint32_t used = event.fileId;
-        if (used == 0 || playerIndex_.Contains(used)) {
+        if (used == 0 || playerIndex_.count(used) > 0) {
             used = NextFreePlayerId();
             RecordLoadTranslation(event.fileId, used);
         }
@@ -343,7 +343,7 @@ void CWorld::MergeStage(CountryLoadStage& stage) {
         CPlayer* entered = player.get();
         // IDs mostly come in rising order: the end is the place to try first.
         players_.emplace_hint(players_.end(), used, std::move(player));
-        playerIndex_.Insert(used, entered);
+        playerIndex_.emplace(used, entered);
         given[event.provisional] = used;
     }
 
