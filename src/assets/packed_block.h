@@ -59,7 +59,8 @@ size_t PackBound(size_t n);
 //
 // The encoder is a greedy hash-chain matcher over a window of 16384 bytes with a hash table of
 // 7331 heads and matches of at most 1028 bytes; for the same input it always gives the same
-// bytes.
+// bytes. Inputs of 128 KiB and more are parsed in segments on all cores, joined where the
+// parses meet (packed_block_split.h): the bytes are those of the parse on one thread.
 size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out);
 
 // Convenience form: the packed block as a new buffer (empty for inputs that are too large).
