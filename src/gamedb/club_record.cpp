@@ -12,7 +12,6 @@
 #include "gamedb/player_record.h"
 #include "gamedb/record_text.h"
 #include "world/club.h"
-#include "world/club_player_walk.h"
 #include "world/country.h"
 #include "world/player.h"
 #include "world/stadium_list.h"
@@ -190,16 +189,15 @@ void WriteHistory(MasterBuffer& buffer, const MasterBuildContext& context, const
 }
 
 void WritePlayers(MasterBuffer& buffer, const MasterBuildContext& context, const CClub& club) {
-    const CWorld& world = context.world;
     buffer.U32(club.PlayerCount());
-    VisitClubPlayers<const CPlayer>(
-        club, [&world](uint32_t id) { return world.FindPlayer(id); },
-        [&](uint32_t index, const CPlayer* player) {
-            buffer.U32(club.PlayerId(index));
-            if (player != nullptr) {
-                WritePlayerRecord(buffer, context, *player);
-            }
-        });
+    for (uint32_t index = 0; index < club.PlayerCount(); ++index) {
+        uint32_t id = club.PlayerId(index);
+        buffer.U32(id);
+        const CPlayer* player = static_cast<const CWorld&>(context.world).FindPlayer(id);
+        if (player != nullptr) {
+            WritePlayerRecord(buffer, context, *player);
+        }
+    }
 }
 
 void WriteStadiums(MasterBuffer& buffer, const MasterBuildContext& context, const CClub& club,

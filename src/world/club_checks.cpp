@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "world/club_io_context.h"
-#include "world/club_player_walk.h"
 #include "world/player.h"
 
 namespace tallo {
@@ -25,24 +24,23 @@ struct RoleCounts {
 
 RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
     RoleCounts counts;
-    VisitClubPlayers<const CPlayer>(
-        club, [&context](uint32_t id) { return context.FindPlayer(id); },
-        [&counts](uint32_t, const CPlayer* player) {
-            if (player == nullptr) {
-                return;
-            }
-            if (player->IsReserve()) {
-                ++counts.reserves[player->Role()];
-            } else {
-                ++counts.firstTeam[player->Role()];
-            }
-            if (player->Role() >= CPlayer::kRoleFirstStaff) {
-                ++counts.staff;
-            }
-            if (player->FirstName().empty() || player->Surname().empty()) {
-                counts.badName = true;
-            }
-        });
+    for (uint32_t i = 0; i < club.PlayerCount(); ++i) {
+        const CPlayer* player = context.FindPlayer(club.PlayerId(i));
+        if (player == nullptr) {
+            continue;
+        }
+        if (player->IsReserve()) {
+            ++counts.reserves[player->Role()];
+        } else {
+            ++counts.firstTeam[player->Role()];
+        }
+        if (player->Role() >= CPlayer::kRoleFirstStaff) {
+            ++counts.staff;
+        }
+        if (player->FirstName().empty() || player->Surname().empty()) {
+            counts.badName = true;
+        }
+    }
     return counts;
 }
 
@@ -51,13 +49,11 @@ RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
 // Checks --------------------------------------------------------------------------------------
 
 void CClub::PostLoadCheck(ClubIoContext& context) {
-    VisitClubPlayers<CPlayer>(
-        *this, [&context](uint32_t id) { return context.FindPlayer(id); },
-        [](uint32_t, CPlayer* player) {
-            if (player != nullptr) {
-                player->PostLoadCheck();
-            }
-        });
+    for (uint32_t i = 0; i < playerCount_; ++i) {
+        if (CPlayer* player = context.FindPlayer(playerIds_[i])) {
+            player->PostLoadCheck();
+        }
+    }
     for (uint8_t& level : facilities_) {
         if (level > kMaxFacilityLevel) {
             level = 0;
