@@ -285,6 +285,11 @@ void CWorld::CheckLoadedCountries(int threads) {
         }
     }
     clubIdsInCheck_ = &clubIds;
+    // Taken out again however the checks end.
+    struct InCheck {
+        const ClubIdSet*& held;
+        ~InCheck() { held = nullptr; }
+    } inCheck{clubIdsInCheck_};
 
     ForEachOnThreads(1, kCountryCount, threads, [this](int number) {
         CCountry& country = *countries_[number];
@@ -295,7 +300,6 @@ void CWorld::CheckLoadedCountries(int threads) {
             }
         }
     });
-    clubIdsInCheck_ = nullptr;
 }
 
 void CWorld::MergeStage(CountryLoadStage& stage) {

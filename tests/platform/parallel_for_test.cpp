@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 #include <vector>
 
 namespace tallo {
@@ -21,6 +22,23 @@ TEST(ParallelForTest, EachNumberIsTakenExactlyOnce) {
     int calls = 0;
     ForEachOnThreads(3, 2, 4, [&calls](int) { ++calls; });
     EXPECT_EQ(calls, 0);
+}
+
+// An exception of the work reaches the caller after every thread has stopped, and no number
+// is started after it.
+TEST(ParallelForTest, AnExceptionOfTheWorkReachesTheCaller) {
+    for (int threads : {1, 3}) {
+        std::atomic<int> started{0};
+        EXPECT_THROW(ForEachOnThreads(1, 1000, threads,
+                                      [&started](int i) {
+                                          ++started;
+                                          if (i == 5) {
+                                              throw std::runtime_error("five");
+                                          }
+                                      }),
+                     std::runtime_error);
+        EXPECT_LT(started.load(), 1000) << threads << " threads";
+    }
 }
 
 } // namespace
