@@ -110,11 +110,13 @@ constexpr size_t NearGain(size_t length) {
 }
 
 // Chain 0 holds the positions by their first 3 bytes (only the nearest one is used), the
-// others by the keys below.
-constexpr size_t kChainKey[] = {3, 4, 6, 8, 16};
-constexpr int kChainCount = 5;
+// others by the keys below. Every chain costs each position of the input its entry, whether
+// a search ever walks it or not: on record text, chains of 6 and 16 bytes beside these saved
+// the walks fewer instructions than they cost to keep (and their tables crowded the cache).
+constexpr size_t kChainKey[] = {3, 4, 8};
+constexpr int kChainCount = 3;
 constexpr int kFirstKeyChain = 1;
-constexpr int kHashBits[kChainCount] = {15, 14, 14, 14, 14};
+constexpr int kHashBits[kChainCount] = {15, 15, 15};
 
 constexpr size_t HeadOffset(int chain) {
     size_t offset = 0;
@@ -137,21 +139,20 @@ constexpr size_t HeadOffset(int chain) {
 //    more than 1 (the 3-byte one is then nearer than any 4-byte match of gain 1, which lies
 //    at 1024 or beyond).
 //  - Matches of 4 bytes or more are found in a chain of the positions with the same first 4
-//    bytes; as soon as only a match of 6 bytes or more could still win, the walk goes on in
-//    the chain of the positions with the same first 6 bytes, and so on to 8 and 16. Every
-//    position of a longer chain lies in the shorter ones, so nothing that could win is
-//    passed over.
+//    bytes; as soon as only a match of 8 bytes or more could still win, the walk goes on in
+//    the chain of the positions with the same first 8 bytes. Every position of the longer
+//    chain lies in the shorter one, so nothing that could win is passed over.
 //
 // In record text most positions share three or four bytes with hundreds of others in the
 // window, nearly all too short to win; the chains step over them.
 //
-// Many searches end with a long match, and the walk up to it through the shorter chains can be
-// skipped: when the newest position c of the 16-byte (or 8-byte) chain really matches at least
-// those 16 (8) bytes, every nearer position matches fewer, as it would otherwise share the key
-// and stand in the chain before c. If c's gain exceeds the gain of the longest such match at
-// the nearest distance, none of them can win or tie, and the walk starts at c in that chain.
-// (At the 16-byte key that always holds: 15 bytes gain at most 12, 16 at least 13. At the
-// 8-byte key it fails only for a far match of exactly 8 bytes, which a near one of 7 ties.)
+// Many searches end with a long match, and the walk up to it through the 4-byte chain can be
+// skipped: when the newest position c of the 8-byte chain really matches at least those 8
+// bytes, every nearer position matches fewer, as it would otherwise share the key and stand in
+// the chain before c. If c's gain exceeds the gain of the longest such match at the nearest
+// distance, none of them can win or tie, and the walk starts at c in that chain. (That fails
+// only for a far match of exactly 8 bytes, which a near one of 7 ties.) The same test on the
+// 4-byte chain saves nothing: the walk starts at that chain's newest position anyway.
 //
 // Nor need the key be the first bytes of the match. Once a match of L bytes is found at m,
 // every winner matches more, so it shares with p the K bytes at any offset o up to L - K,
@@ -226,11 +227,10 @@ public:
         const ptrdiff_t nearBound = std::max(low, nearLowest);
         Walk walk;
         // The shortcut pays where long matches come one after another (record text); where
-        // they are few (images), looking into the two chains at every search costs more than
+        // they are few (images), looking into the longest chain at every search costs more than
         // it saves. So it is tried only after a search that found 4 bytes or more.
         const bool shortcut = lastLength_ >= 4;
-        if (!(shortcut && StartAt<kChainCount - 1>(walk, p, longest, low, nearBound)) &&
-            !(shortcut && StartAt<kChainCount - 2>(walk, p, longest, low, nearBound))) {
+        if (!(shortcut && StartAt<kChainCount - 1>(walk, p, longest, low, nearBound))) {
             walk.links = Links(kFirstKeyChain);
             walk.m = Previous(walk.links, static_cast<ptrdiff_t>(p));
         }
