@@ -312,58 +312,58 @@ private:
         const uint32_t* links = walk.links;
         ptrdiff_t m = walk.m;
         size_t need = walk.need;
-        while (m >= bound) {
+        while (true) {
+            m = Sift(links, m, walk.offset, bound, here, need);
+            if (m < bound) {
+                break;
+            }
             const uint8_t* there = input_ + m;
-            // A winner matches at least `need` bytes, so its last four must be equal.
-            if (Load32(here + need - 4) == Load32(there + need - 4)) {
-                const size_t length = MatchLength(here, there, longest);
-                if (length >= need) {
-                    const size_t cost = Near && length <= 10 ? 2 : length <= 67 ? 3 : 4;
-                    walk.best = {length, cost, static_cast<size_t>(m)};
-                    const size_t gain = length - cost;
-                    walk.needNear = std::max(length + 1, NeededNear(gain));
-                    walk.needFar = std::max(length + 1, NeededFar(gain));
-                    need = Near ? walk.needNear : walk.needFar;
-                    if (need > longest) {
-                        walk.done = true;
-                        break;
-                    }
-                    // The walk may go on from m in the chain of any key that lies inside m's
-                    // match (see above); it takes the longest such key, unless a winner must
-                    // share a longer one.
-                    int chain = walk.chain;
-                    while (chain + 1 < kChainCount && kChainKey[chain + 1] <= length) {
-                        ++chain;
-                    }
-                    const size_t climbAt =
-                        chain + 1 < kChainCount ? kChainKey[chain + 1] : SIZE_MAX;
-                    if (need >= climbAt) {
-                        walk.chain = chain;
-                        walk.climbAt = climbAt;
-                        walk.need = need;
-                        Climb(walk, p, m - 1); // past m
-                        links = walk.links;
-                        m = walk.m;
-                        continue;
-                    }
-                    // Of the key at the end of m's match, the one at its start and the chain
-                    // walked so far, the walk follows the one whose next position lies furthest
-                    // back: a sparse chain there is likely sparse further on.
-                    const uint32_t* other = Links(chain);
-                    ptrdiff_t next = Next(links, m, walk.offset);
-                    for (size_t offset : {length - kChainKey[chain], size_t{0}}) {
-                        const ptrdiff_t there = Next(other, m, offset);
-                        if (there < next) {
-                            next = there;
-                            walk.chain = chain;
-                            walk.climbAt = climbAt;
-                            walk.offset = offset;
-                            links = other;
-                        }
-                    }
-                    m = next;
+            const size_t length = MatchLength(here, there, longest);
+            if (length >= need) {
+                const size_t cost = Near && length <= 10 ? 2 : length <= 67 ? 3 : 4;
+                walk.best = {length, cost, static_cast<size_t>(m)};
+                const size_t gain = length - cost;
+                walk.needNear = std::max(length + 1, NeededNear(gain));
+                walk.needFar = std::max(length + 1, NeededFar(gain));
+                need = Near ? walk.needNear : walk.needFar;
+                if (need > longest) {
+                    walk.done = true;
+                    break;
+                }
+                // The walk may go on from m in the chain of any key that lies inside m's
+                // match (see above); it takes the longest such key, unless a winner must
+                // share a longer one.
+                int chain = walk.chain;
+                while (chain + 1 < kChainCount && kChainKey[chain + 1] <= length) {
+                    ++chain;
+                }
+                const size_t climbAt = chain + 1 < kChainCount ? kChainKey[chain + 1] : SIZE_MAX;
+                if (need >= climbAt) {
+                    walk.chain = chain;
+                    walk.climbAt = climbAt;
+                    walk.need = need;
+                    Climb(walk, p, m - 1); // past m
+                    links = walk.links;
+                    m = walk.m;
                     continue;
                 }
+                // Of the key at the end of m's match, the one at its start and the chain
+                // walked so far, the walk follows the one whose next position lies furthest
+                // back: a sparse chain there is likely sparse further on.
+                const uint32_t* other = Links(chain);
+                ptrdiff_t next = Next(links, m, walk.offset);
+                for (size_t offset : {length - kChainKey[chain], size_t{0}}) {
+                    const ptrdiff_t there = Next(other, m, offset);
+                    if (there < next) {
+                        next = there;
+                        walk.chain = chain;
+                        walk.climbAt = climbAt;
+                        walk.offset = offset;
+                        links = other;
+                    }
+                }
+                m = next;
+                continue;
             }
             m = Next(links, m, walk.offset);
         }
@@ -371,6 +371,22 @@ private:
         walk.m = m;
         walk.need = need;
         return walk;
+    }
+
+    // Steps down the chain from m (included) to the first candidate whose match could reach
+    // `need` bytes: a winner matches at least that many, so its last four must be equal. Nearly
+    // all the candidates a walk meets fail there, so this loop is kept to the fewest steps.
+    // Returns a position below `bound` when there is none.
+    ptrdiff_t Sift(const uint32_t* links, ptrdiff_t m, size_t offset, ptrdiff_t bound,
+                   const uint8_t* here, size_t need) const {
+        const uint32_t tail = Load32(here + need - 4);
+        const uint8_t* const tails = input_ + (need - 4);
+        const ptrdiff_t shift = static_cast<ptrdiff_t>(offset);
+        const ptrdiff_t bias = base_ + 1 + shift; // Next() in one subtraction
+        while (m >= bound && Load32(tails + m) != tail) {
+            m = static_cast<ptrdiff_t>(links[static_cast<size_t>(m + shift) % kRing]) - bias;
+        }
+        return m;
     }
 
     // Moves the walk to the longest chain whose key a winner of `walk.need` bytes must share,
@@ -426,6 +442,19 @@ private:
         }
     }
 
+    // The hash of the key of `Chain` at q, given the 8 bytes there.
+    template <int Chain> uint32_t Bucket(size_t q, uint64_t word) const {
+        constexpr size_t kKey = kChainKey[Chain];
+        constexpr int kBits = kHashBits[Chain];
+        if constexpr (kKey <= 4) {
+            // A 32-bit product does for keys of up to 4 bytes, with its factor in the
+            // instruction itself.
+            return static_cast<uint32_t>(Prefix<kKey>(word)) * 0x9E3779B1u >> (32 - kBits);
+        } else {
+            return Hash<kBits>(KeyOf<Chain>(q, word));
+        }
+    }
+
     template <int Chain, bool Checked>
     void Link(uint32_t* heads, uint32_t* links, size_t q, uint64_t word) {
         uint32_t& link = links[kRing * Chain + q % kRing];
@@ -433,7 +462,7 @@ private:
             link = 0; // no key: no match of this length can start here
             return;
         }
-        uint32_t& head = heads[HeadOffset(Chain) + Hash<kHashBits[Chain]>(KeyOf<Chain>(q, word))];
+        uint32_t& head = heads[HeadOffset(Chain) + size_t{Bucket<Chain>(q, word)}];
         link = head;
         head = static_cast<uint32_t>(base_ + static_cast<ptrdiff_t>(q) + 1);
     }
@@ -452,6 +481,7 @@ private:
         constexpr size_t kLongestKey = kChainKey[kChainCount - 1];
         const size_t unchecked = n_ >= kLongestKey ? std::min(end, n_ - kLongestKey + 1) : begin;
         size_t q = begin;
+#pragma GCC unroll 2
         for (; q < unchecked; ++q) {
             LinkAll<false>(heads, links, q, Load64(input_ + q),
                            std::make_integer_sequence<int, kChainCount>());
