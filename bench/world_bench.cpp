@@ -480,6 +480,7 @@ int main(int argc, char** argv) {
     Figure rawFigure("write, no flush (baseline)");
     Figure rawAtomicFigure("write atomically (baseline)");
     Figure buildFigure("build Master.dat");
+    Figure buildSequentialFigure("build, one thread");
     tallo::MasterBuildRequest request;
     request.rootFolder = options.install;
     request.databaseFolder = database;
@@ -505,6 +506,16 @@ int main(int argc, char** argv) {
                          err.str().c_str());
             return 1;
         }
+        tallo::MasterBuildRequest inOrder = request;
+        inOrder.threads = 1;
+        Time(
+            buildSequentialFigure,
+            [&] {
+                tallo::MasterBuilder builder(*world, inOrder);
+                builder.SetServices(tallo::MasterServicesOf(tallo::GlobalTools()));
+                return builder.Build(nullptr, nullptr, &out, &err).Written();
+            },
+            ok);
         masterBytes = result.size;
         raw.assign(static_cast<size_t>(masterBytes), '\x5a');
         Time(
@@ -538,6 +549,8 @@ int main(int argc, char** argv) {
     PrintFigure(buildFigure, masterBytes,
                 Ratio(buildFigure, loadFigure, "LoadAll, ") +
                     Ratio(buildFigure, rawAtomicFigure, "write atomically"));
+    PrintFigure(buildSequentialFigure, masterBytes,
+                Ratio(buildSequentialFigure, loadFigure, "LoadAll"));
     std::printf("\nPeak resident memory (%s): load %.0f MiB, save %.0f MiB, build %.0f MiB; "
                 "ru_maxrss of the run %.0f MiB\n",
                 peakResets ? "each group on its own" : "since the start",
@@ -562,6 +575,7 @@ int main(int argc, char** argv) {
         put("load_sequential", loadSequentialFigure.Best());
         put("load_sequential_cpu", loadSequentialFigure.BestCpu());
         put("build_cpu", buildFigure.BestCpu());
+        put("build_sequential", buildSequentialFigure.Best());
         put("read_cpu", readFigure.BestCpu());
         put("load_bytes", static_cast<double>(loadBytes));
         put("master_bytes", static_cast<double>(masterBytes));

@@ -87,6 +87,9 @@ MasterBuildServices MasterServicesOf(CGlobalTools& tools) {
         const StarHeadRecord* record = tools.StarHeads().Find(player);
         return record != nullptr ? static_cast<uint16_t>(record->faceNumber) : 0;
     };
+    // Both only read: the badge check looks at the archive's index and the file system, the
+    // face look-up at a table loaded before.
+    services.threadSafe = true;
     return services;
 }
 

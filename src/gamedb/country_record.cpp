@@ -161,8 +161,10 @@ void WriteSettings(MasterBuffer& buffer, const MasterBuildContext& context, cons
     buffer.U8(country.climate);
 
     buffer.U8(static_cast<uint8_t>(pool));
-    buffer.U16(context.Name(pool, kMaleFirstName, FixedText(country.presidentFirstName)));
-    buffer.U16(context.Name(pool, kSurname, FixedText(country.presidentSurname)));
+    buffer.U16(context.NameAt(pool, kMaleFirstName, FixedText(country.presidentFirstName),
+                              buffer.Position()));
+    buffer.U16(
+        context.NameAt(pool, kSurname, FixedText(country.presidentSurname), buffer.Position()));
     buffer.U32(static_cast<uint32_t>(country.presidentBirthDate.dayNumber));
 
     buffer.U8(country.leagueCardRule);
@@ -256,16 +258,16 @@ void WriteStadiumRecord(MasterBuffer& buffer, const MasterBuildContext& context,
 void WriteRefereeRecord(MasterBuffer& buffer, const MasterBuildContext& context,
                         const Referee& referee) {
     buffer.U8(0); // referees take their names from pool 0
-    buffer.U16(context.Name(0, kMaleFirstName, referee.name.FirstName()));
-    buffer.U16(context.Name(0, kSurname, referee.name.Surname()));
+    buffer.U16(context.NameAt(0, kMaleFirstName, referee.name.FirstName(), buffer.Position()));
+    buffer.U16(context.NameAt(0, kSurname, referee.name.Surname(), buffer.Position()));
     buffer.U8(referee.trait);
 }
 
 void WriteStaffRecord(MasterBuffer& buffer, const MasterBuildContext& context,
                       const StaffMember& staff) {
     buffer.U8(0); // staff members take their names from pool 0
-    buffer.U16(context.Name(0, kMaleFirstName, staff.name.FirstName()));
-    buffer.U16(context.Name(0, kSurname, staff.name.Surname()));
+    buffer.U16(context.NameAt(0, kMaleFirstName, staff.name.FirstName(), buffer.Position()));
+    buffer.U16(context.NameAt(0, kSurname, staff.name.Surname(), buffer.Position()));
     buffer.U8(static_cast<uint8_t>(staff.occupation & 0xFF));
     buffer.U8(staff.level);
 }
@@ -274,9 +276,9 @@ void WritePoolEntryRecord(MasterBuffer& buffer, const MasterBuildContext& contex
                           const PlayerPoolEntry& entry, int pool) {
     pool = NameStore::PoolOf(pool);
     buffer.U8(static_cast<uint8_t>(pool));
-    buffer.U16(context.Name(pool, kMaleFirstName, entry.name.FirstName()));
-    buffer.U16(context.Name(pool, kSurname, entry.name.Surname()));
-    buffer.U16(context.Name(pool, kThirdName, entry.FurtherName()));
+    buffer.U16(context.NameAt(pool, kMaleFirstName, entry.name.FirstName(), buffer.Position()));
+    buffer.U16(context.NameAt(pool, kSurname, entry.name.Surname(), buffer.Position()));
+    buffer.U16(context.NameAt(pool, kThirdName, entry.FurtherName(), buffer.Position()));
     buffer.U8(RecordCountryByte(entry.nationality));
     buffer.U8(entry.specialSkill);
     buffer.U32(0);

@@ -18,6 +18,8 @@ void MasterBuffer::Clear() {
     faultText_.clear();
     keeping_ = false;
     DropKept();
+    keptPut_ = false;
+    keptAt_ = 0;
     keptStart_ = 0;
     keptLengthsBegin_ = 0;
     keptLengthsEnd_ = 0;
@@ -31,7 +33,8 @@ bool MasterBuffer::StartWritePass() {
         Fault("the game database would be larger than 4 GiB");
         return false;
     }
-    const size_t size = static_cast<size_t>(counted_);
+    // The kept bytes stay where they are; the image holds the rest.
+    const size_t size = static_cast<size_t>(counted_) - keptSize_;
     image_.reset(static_cast<uint8_t*>(std::calloc(size == 0 ? 1 : size, 1)));
     if (!image_) {
         Fault("no memory for the game database image");
@@ -76,7 +79,8 @@ void MasterBuffer::Keep(const void* data, size_t count) {
                 Fault("no memory for the kept records");
                 return;
             }
-            keptChunks_.emplace_back(chunk);
+            SealPiece();
+            keptPieces_.push_back(KeptPiece{{chunk, FreeBytes{}}, keptSize_, 0});
             keptCursor_ = chunk;
             keptRoom_ = kKeptChunk;
         }
@@ -94,8 +98,25 @@ void MasterBuffer::Keep(const void* data, size_t count) {
     }
 }
 
+void MasterBuffer::SealPiece() {
+    if (!keptPieces_.empty() && keptCursor_ != nullptr) {
+        KeptPiece& last = keptPieces_.back();
+        last.size = static_cast<size_t>(keptCursor_ - last.bytes.get());
+    }
+}
+
+uint8_t& MasterBuffer::KeptByte(size_t index) {
+    SealPiece();
+    // The last piece whose start is not past the index.
+    const auto after =
+        std::upper_bound(keptPieces_.begin(), keptPieces_.end(), index,
+                         [](size_t at, const KeptPiece& piece) { return at < piece.start; });
+    const KeptPiece& piece = *(after - 1);
+    return piece.bytes[index - piece.start];
+}
+
 void MasterBuffer::DropKept() {
-    keptChunks_.clear();
+    keptPieces_.clear();
     keptCursor_ = nullptr;
     keptRoom_ = 0;
     keptSize_ = 0;
@@ -129,11 +150,83 @@ void MasterBuffer::PutKept() {
     if (nextLength_ != keptLengthsBegin_) {
         Fault("the kept records were put where other length-prefixed bodies were counted");
     }
-    for (size_t at = 0; at < keptSize_; at += kKeptChunk) {
-        Put(keptChunks_[at / kKeptChunk].get(), std::min(kKeptChunk, keptSize_ - at));
+    if (keptPut_) {
+        Fault("the kept records were put twice");
+        return;
     }
+    SealPiece();
+    keptPut_ = true;
+    keptAt_ = static_cast<size_t>(position_);
     nextLength_ = keptLengthsEnd_;
-    DropKept();
+}
+
+std::vector<std::string_view> MasterBuffer::Pieces() const {
+    std::vector<std::string_view> pieces;
+    if (pass_ != Pass::Write) {
+        return pieces;
+    }
+    const char* image = reinterpret_cast<const char*>(image_.get());
+    const size_t at = keptPut_ ? keptAt_ : imageSize_;
+    if (at > 0) {
+        pieces.emplace_back(image, at);
+    }
+    if (keptPut_) {
+        for (const KeptPiece& piece : keptPieces_) {
+            if (piece.size > 0) {
+                pieces.emplace_back(reinterpret_cast<const char*>(piece.bytes.get()), piece.size);
+            }
+        }
+    }
+    if (imageSize_ > at) {
+        pieces.emplace_back(image + at, imageSize_ - at);
+    }
+    return pieces;
+}
+
+std::string MasterBuffer::Contents() const {
+    std::string contents;
+    for (std::string_view piece : Pieces()) {
+        contents.append(piece);
+    }
+    return contents;
+}
+
+void MasterBuffer::AppendKept(MasterBuffer& part) {
+    if (pass_ != Pass::Count || !keeping_ || part.pass_ != Pass::Count || part.keeping_ ||
+        part.keptStart_ != 0 || part.keptSize_ != part.counted_) {
+        Fault("records were joined from a buffer that did not keep all it counted");
+        return;
+    }
+    if (part.faulted_) {
+        Fault(part.faultText_);
+    }
+    SealPiece();
+    part.SealPiece();
+    for (KeptPiece& piece : part.keptPieces_) {
+        if (piece.size > 0) {
+            piece.start = keptSize_;
+            keptSize_ += piece.size;
+            keptPieces_.push_back(std::move(piece));
+        }
+    }
+    // The next kept byte starts a piece of its own.
+    keptCursor_ = nullptr;
+    keptRoom_ = 0;
+    lengths_.insert(lengths_.end(), part.lengths_.begin(), part.lengths_.end());
+    counted_ += part.counted_;
+    if (counted_ > kMaxSize) {
+        Fault("the game database would be larger than 4 GiB");
+    }
+    part.Clear();
+}
+
+void MasterBuffer::PatchKept16(size_t offset, uint16_t value) {
+    if (pass_ != Pass::Count || offset > keptSize_ || keptSize_ - offset < 2) {
+        Fault("a value was filled in outside the kept records");
+        return;
+    }
+    KeptByte(offset) = static_cast<uint8_t>(value & 0xFF);
+    KeptByte(offset + 1) = static_cast<uint8_t>(value >> 8);
 }
 
 void MasterBuffer::Bytes(const void* data, size_t count) {
@@ -185,7 +278,7 @@ void MasterBuffer::Add(size_t count) {
 }
 
 uint32_t MasterBuffer::Counter() const {
-    const uint64_t value = pass_ == Pass::Count ? counted_ : imageSize_;
+    const uint64_t value = pass_ == Pass::Count ? counted_ : TotalSize();
     return value > kMaxSize ? static_cast<uint32_t>(kMaxSize) : static_cast<uint32_t>(value);
 }
 
@@ -232,12 +325,14 @@ void MasterBuffer::EndLength(const LengthMark& mark) {
 
 bool MasterBuffer::IsComplete() const {
     return pass_ == Pass::Write && !faulted_ && position_ == imageSize_ &&
-           nextLength_ == lengths_.size();
+           nextLength_ == lengths_.size() && (keptSize_ == 0 || keptPut_);
 }
 
 void MasterBuffer::ReleaseImage() {
     image_.reset();
     imageSize_ = 0;
+    DropKept();
+    keptPut_ = false;
 }
 
 } // namespace tallo

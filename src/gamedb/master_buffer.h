@@ -18,9 +18,9 @@ namespace tallo {
 //
 // The build runs every record writer twice with the same arguments. In the count pass the
 // buffer holds no bytes: every primitive only adds its size to the counted size. The write
-// pass then allocates an image of exactly the counted size once, and every primitive copies
-// its bytes to the write position. Record writers never ask which pass runs; they call the
-// same primitives in both.
+// pass then allocates an image of exactly the counted size once (less the bytes kept from the
+// count pass, see below), and every primitive copies its bytes to the write position. Record
+// writers never ask which pass runs; they call the same primitives in both.
 //
 // The buffer never writes past its image. A write that would not fit, a length-prefixed body
 // whose length differs between the passes, or a file image above 4 GiB marks the buffer as
@@ -104,23 +104,37 @@ public:
     void EndKeeping();
     void PutKept();
     // Bytes kept so far (count pass) or still to be put (write pass).
-    size_t KeptSize() const { return keptSize_; }
+    size_t KeptSize() const { return keptPut_ ? 0 : keptSize_; }
+    // Count pass, while keeping: takes over everything `part` counted, as if its writers had
+    // run here. `part` must be a count pass that kept all it counted (BeginKeeping at its
+    // start, EndKeeping at its end); its bytes and lengths are moved, not copied, and it is
+    // left empty. A fault of `part` becomes a fault of this buffer. Records written on several
+    // threads into buffers of their own are joined this way, in their order.
+    void AppendKept(MasterBuffer& part);
+    // Count pass: writes `value` little-endian over the two kept bytes at `offset` (counted
+    // from the first kept byte). A value not known while its record was written is filled in
+    // this way before the kept bytes are put; an offset outside the kept bytes faults.
+    void PatchKept16(size_t offset, uint16_t value);
 
     // State --------------------------------------------------------------------------------
     // Bytes counted (count pass) or written (write pass) so far.
-    uint64_t Position() const { return pass_ == Pass::Count ? counted_ : position_; }
+    uint64_t Position() const {
+        return pass_ == Pass::Count ? counted_ : position_ + (keptPut_ ? keptSize_ : 0);
+    }
     // Total size fixed by the count pass (valid in the write pass).
-    uint64_t TotalSize() const { return imageSize_; }
+    uint64_t TotalSize() const { return imageSize_ + keptSize_; }
     bool Faulted() const { return faulted_; }
     // What went wrong first, for the report; empty while not faulted.
     const std::string& FaultText() const { return faultText_; }
     // Write pass filled the image exactly and nothing faulted.
     bool IsComplete() const;
-    // The image (empty in the count pass).
-    std::string_view Image() const {
-        return std::string_view(reinterpret_cast<const char*>(image_.get()), imageSize_);
-    }
-    // Releases the image.
+    // The file in the order of its bytes (nothing in the count pass): the image written by
+    // the write pass, with the kept bytes where PutKept put them. The kept bytes are not
+    // copied into the image; the pieces are written one after the other.
+    std::vector<std::string_view> Pieces() const;
+    // The pieces joined (tests and small files).
+    std::string Contents() const;
+    // Releases the image and the kept bytes.
     void ReleaseImage();
 
     // Largest image the buffer builds (the file's first field is a 32-bit size).
@@ -156,7 +170,9 @@ private:
     // The rest of Put once the count passed the largest size or a write would not fit.
     void PutFault();
     void Keep(const void* data, size_t count);
-    uint8_t& KeptByte(size_t index) { return keptChunks_[index / kKeptChunk][index % kKeptChunk]; }
+    uint8_t& KeptByte(size_t index);
+    // Notes the size of the piece being filled, so that every piece knows its size.
+    void SealPiece();
     void DropKept();
     void Fault(std::string text);
 
@@ -168,6 +184,12 @@ private:
     // The kept bytes grow a chunk at a time, so that they are never copied or cleared before
     // the write pass puts them.
     static constexpr size_t kKeptChunk = size_t{1} << 20;
+    // A run of kept bytes: a chunk of this buffer, or one taken over from another buffer.
+    struct KeptPiece {
+        std::unique_ptr<uint8_t[], FreeBytes> bytes;
+        size_t start = 0; // offset of its first byte among the kept bytes
+        size_t size = 0;  // bytes used (of the piece being filled: up to keptCursor_)
+    };
 
     Pass pass_ = Pass::Count;
     uint64_t counted_ = 0;
@@ -179,12 +201,14 @@ private:
     bool faulted_ = false;
     std::string faultText_;
     bool keeping_ = false;
-    // Bytes kept by the count pass: keptSize_ of them, kKeptChunk to a chunk; the next byte
-    // goes to keptCursor_, with keptRoom_ bytes left in its chunk.
-    std::vector<std::unique_ptr<uint8_t[], FreeBytes>> keptChunks_;
+    // Bytes kept by the count pass: keptSize_ of them, in pieces; the next byte goes to
+    // keptCursor_ in the last piece, with keptRoom_ bytes left in it.
+    std::vector<KeptPiece> keptPieces_;
     uint8_t* keptCursor_ = nullptr;
     size_t keptRoom_ = 0;
     size_t keptSize_ = 0;
+    bool keptPut_ = false;        // the write pass reached PutKept
+    size_t keptAt_ = 0;           // where in the image the kept bytes stand (once put)
     uint64_t keptStart_ = 0;      // counted position of the first kept byte
     size_t keptLengthsBegin_ = 0; // remembered lengths opened while keeping: [begin, end)
     size_t keptLengthsEnd_ = 0;

@@ -7,6 +7,7 @@
 #include "gamedb/build_random.h"
 #include "gamedb/club_export_numbering.h"
 #include "gamedb/console_text_sink.h"
+#include "gamedb/deferred_names.h"
 #include "gamedb/name_store.h"
 
 namespace tallo {
@@ -33,6 +34,9 @@ struct MasterBuildServices {
     std::function<bool(const CClub& club)> badgeUsable;
     // The console face of a player from the face ID table (an empty function: 0, not found).
     std::function<uint16_t(const CPlayer& player)> consoleFace;
+    // Both services may be called from several threads at once (so the builder may write
+    // the country records side by side).
+    bool threadSafe = false;
 };
 
 // What every record writer of the game database receives besides the buffer. The same
@@ -59,9 +63,20 @@ struct MasterBuildContext {
     // A stadium reference in its game form: unchanged when its country byte (bits 16-23) is
     // 1-206 and its low 16 bits do not exceed that country's stadium count; otherwise 0.
     uint32_t GameStadiumReference(uint32_t reference) const;
+    // Records written on a thread of their own note their names here instead of looking them
+    // up in `names` (see DeferredNames); null when the records are written one after another.
+    DeferredNames* deferredNames = nullptr;
+
     // Index of a person's name (NameStore::LookUp).
     uint16_t Name(int pool, int kind, std::string_view name) const {
         return names.LookUp(pool, kind, name);
+    }
+    // Index of a person's name that the caller writes at `position` of the buffer: the index,
+    // or, while the names are deferred, the placeholder that stands there until they are
+    // resolved.
+    uint16_t NameAt(int pool, int kind, std::string_view name, uint64_t position) const {
+        return deferredNames != nullptr ? deferredNames->Note(pool, kind, name, position)
+                                        : names.LookUp(pool, kind, name);
     }
 };
 

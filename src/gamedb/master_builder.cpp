@@ -9,6 +9,7 @@
 
 #include "formats/string_table.h"
 #include "gamedb/country_header_record.h"
+#include "gamedb/deferred_names.h"
 #include "gamedb/master_buffer.h"
 #include "gamedb/rules_record.h"
 #include "platform/output_target.h"
@@ -43,9 +44,8 @@ bool Cancelled(const IProgress* progress) {
 
 // Which countries are complete enough to build, by number. The checks only read the world and
 // walk every player of every club, so the countries are checked on all cores.
-std::vector<char> CompleteCountries(const CWorld& world, bool console) {
+std::vector<char> CompleteCountries(const CWorld& world, bool console, int threads) {
     std::vector<char> complete(CWorld::kCountrySlots, 0);
-    const auto threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
     ForEachOnThreads(1, CWorld::kCountryCount, threads, [&](int number) {
         if (const CCountry* country = world.GetCountry(number)) {
             complete[static_cast<size_t>(number)] = IsCountryCompleteForBuild(*country, console);
@@ -54,7 +54,50 @@ std::vector<char> CompleteCountries(const CWorld& world, bool console) {
     return complete;
 }
 
+int BuildThreads(int asked) {
+    if (asked > 0) {
+        return asked;
+    }
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+}
+
 } // namespace
+
+bool MasterBuilder::CanWriteSideBySide(bool keepRecords, bool console) const {
+    // Records written side by side must not depend on the order they are written in beyond
+    // their names (which are deferred): kept records of the program's own writer, no console
+    // database (its looks draw random numbers in order), services that allow it.
+    const bool servicesAllow =
+        services_.threadSafe || (!services_.badgeUsable && !services_.consoleFace);
+    return keepRecords && !console && servicesAllow && BuildThreads(request_.threads) > 1;
+}
+
+void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
+                                             const MasterBuildContext& context, int threads) {
+    struct CountryPart {
+        MasterBuffer buffer;
+        DeferredNames names;
+    };
+    std::vector<CountryPart> parts(static_cast<size_t>(CWorld::kCountryCount) + 1);
+    ForEachOnThreads(1, CWorld::kCountryCount, threads, [&](int number) {
+        CCountry* country = world_.GetCountry(number);
+        if (country == nullptr) {
+            return;
+        }
+        CountryPart& part = parts[static_cast<size_t>(number)];
+        MasterBuildContext own = context;
+        own.deferredNames = &part.names;
+        part.buffer.BeginKeeping();
+        countryWriter_(part.buffer, own, *country);
+        part.buffer.EndKeeping();
+    });
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        CountryPart& part = parts[static_cast<size_t>(number)];
+        part.names.Resolve(names_, part.buffer);
+        buffer.AppendKept(part.buffer);
+        part.names = DeferredNames();
+    }
+}
 
 MasterBuilder::MasterBuilder(CWorld& world, MasterBuildRequest request)
     : world_(world), request_(std::move(request)), countryWriter_(DefaultCountryRecordWriter()),
@@ -138,13 +181,14 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
             return entry->second;
         };
     }
-    MasterBuildContext context{world_, language, request_.optionBits, names_, text_, numbering,
-                               random, services};
+    MasterBuildContext context{
+        world_, language, request_.optionBits, names_, text_, numbering, random, services, nullptr};
     const bool console = context.Console();
 
     // 5. Club numbering, header records counted, complete countries noted.
     numbering.Build(world_);
-    const std::vector<char> complete = CompleteCountries(world_, console);
+    const std::vector<char> complete =
+        CompleteCountries(world_, console, BuildThreads(request_.threads));
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
         const CCountry* country = world_.GetCountry(number);
         if (country == nullptr) {
@@ -207,13 +251,30 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
     if (keepRecords) {
         buffer.BeginKeeping();
     }
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+    if (CanWriteSideBySide(keepRecords, console)) {
+        // The records take a few hundredths of a second on all cores; the progress and the
+        // question whether to stop are answered on this thread, before and after.
         if (Cancelled(progress)) {
             return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt, err);
         }
-        CCountry* country = world_.GetCountry(number);
-        ShowPhase(progress, position, 1, *country, language);
-        countryWriter_(buffer, context, *country);
+        // Each club is met once in this pass, so the threads ask the services themselves
+        // instead of through the remembered badge checks.
+        const MasterBuildContext direct{world_,    language, request_.optionBits, names_, text_,
+                                        numbering, random,   services_,           nullptr};
+        CountCountriesSideBySide(buffer, direct, BuildThreads(request_.threads));
+        for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+            ShowPhase(progress, position, 1, *world_.GetCountry(number), language);
+        }
+    } else {
+        for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+            if (Cancelled(progress)) {
+                return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt,
+                            err);
+            }
+            CCountry* country = world_.GetCountry(number);
+            ShowPhase(progress, position, 1, *country, language);
+            countryWriter_(buffer, context, *country);
+        }
     }
     buffer.EndKeeping();
 
@@ -301,7 +362,7 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
 
     // 17. One write, atomically (a device or a pipe named as the output is written into).
     std::string writeError;
-    if (!WriteOutputFile(result.path, buffer.Image(), {}, writeError)) {
+    if (!WriteOutputFile(result.path, buffer.Pieces(), {}, writeError)) {
         return Fail(std::move(result), MasterBuildStatus::WriteFailed,
                     "the file could not be written: " + writeError, prompt, err);
     }

@@ -33,6 +33,9 @@ struct MasterBuildRequest {
     std::string databaseFolder = "database";
     // When not empty, the file to write instead of the standard one.
     std::string outputPath;
+    // Threads the country records may be written on: 0 for one per core (at most 8), 1 for
+    // the calling thread alone. The file is the same either way.
+    int threads = 0;
 };
 
 // How a build ended.
@@ -115,6 +118,13 @@ public:
     const ConsoleTextSink& TextLists() const { return text_; }
 
 private:
+    // Whether the count pass may write the country records side by side.
+    bool CanWriteSideBySide(bool keepRecords, bool console) const;
+    // The count pass of the country records on `threads` threads, each country into a buffer
+    // of its own with its names deferred, joined into `buffer` in country order.
+    void CountCountriesSideBySide(MasterBuffer& buffer, const MasterBuildContext& context,
+                                  int threads);
+
     MasterBuildResult Fail(MasterBuildResult result, MasterBuildStatus status,
                            const std::string& message, IPrompt* prompt, std::ostream* err);
 

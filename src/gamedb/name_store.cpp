@@ -1,5 +1,7 @@
 #include "gamedb/name_store.h"
 
+#include <algorithm>
+
 #include "formats/name_pool_line.h"
 #include "platform/atomic_file.h"
 #include "platform/byte_order.h"
@@ -68,7 +70,7 @@ int NameList::Find(std::string_view name) const {
     return slot.entry == 0 ? -1 : static_cast<int>(slot.entry - 1);
 }
 
-uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, bool& refused) {
+uint16_t NameList::LookUp(std::string_view name, uint32_t uses, bool allowNew, bool& refused) {
     if (name.empty()) {
         return 0;
     }
@@ -77,8 +79,8 @@ uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, b
     if (slots_[slot].entry != 0) {
         const auto found = static_cast<uint16_t>(slots_[slot].entry - 1);
         // Index 0, the blank every list starts with, keeps its count of 1.
-        if (countUse && found != 0) {
-            ++entries_[found].count;
+        if (found != 0) {
+            entries_[found].count += uses;
         }
         return found;
     }
@@ -87,7 +89,7 @@ uint16_t NameList::LookUp(std::string_view name, bool countUse, bool allowNew, b
         return 0;
     }
     const auto index = static_cast<uint16_t>(entries_.size());
-    entries_.push_back(Entry{std::string(name), 1});
+    entries_.push_back(Entry{std::string(name), std::max(uses, uint32_t{1})});
     Insert(slot, hash, index);
     return index;
 }
@@ -169,13 +171,13 @@ const NameList& NameStore::List(int pool, int kind) const {
                                       (kind >= 0 && kind < kKinds ? kind : 0))];
 }
 
-uint16_t NameStore::LookUp(int pool, int kind, std::string_view name) {
+uint16_t NameStore::LookUp(int pool, int kind, std::string_view name, uint32_t uses) {
     if (kind < 0 || kind >= kKinds || name.empty()) {
         return 0;
     }
     const int usedPool = PoolOf(pool);
     bool refused = false;
-    const uint16_t index = List(usedPool, kind).LookUp(name, !frozen_, !frozen_, refused);
+    const uint16_t index = List(usedPool, kind).LookUp(name, frozen_ ? 0 : uses, !frozen_, refused);
     if (refused) {
         if (frozen_) {
             if (!lateName_ && problemText_.empty()) {

@@ -38,10 +38,10 @@ public:
     void Reset();
 
     // Index of `name`; an empty name or " " gives 0 and changes nothing. A name already present
-    // gets 1 added to its count (unless `countUse` is false); a new name is appended with
-    // count 1. When the list is full, or `allowNew` is false and the name is new, 0 is given
-    // and `refused` is set.
-    uint16_t LookUp(std::string_view name, bool countUse, bool allowNew, bool& refused);
+    // gets `uses` added to its count; a new name is appended with count `uses` (at least 1).
+    // When the list is full, or `allowNew` is false and the name is new, 0 is given and
+    // `refused` is set. One look-up with `uses` n leaves the list as n look-ups with 1 do.
+    uint16_t LookUp(std::string_view name, uint32_t uses, bool allowNew, bool& refused);
     // Index of `name` or -1, changing nothing.
     int Find(std::string_view name) const;
 
@@ -123,8 +123,9 @@ public:
 
     // Index of `name` in list (pool, kind); see NameList::LookUp. A pool outside 0-63 is taken
     // as pool 0, a kind outside 0-4 gives 0. A full list or a new name while frozen gives 0
-    // and is remembered (Overflowed(), LateName()).
-    uint16_t LookUp(int pool, int kind, std::string_view name);
+    // and is remembered (Overflowed(), LateName()). `uses` is the number of look-ups this one
+    // stands for (counted only while not frozen).
+    uint16_t LookUp(int pool, int kind, std::string_view name, uint32_t uses = 1);
 
     // Weights every list (NameList::Weight) and freezes the store.
     void WeightAndFreeze();

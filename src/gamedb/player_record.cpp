@@ -47,6 +47,8 @@ public:
         Flush();
         buffer_.Block(bytes);
     }
+    // Where the next field lands in the buffer.
+    uint64_t Position() const { return buffer_.Position() + size_; }
     void Flush() {
         if (size_ > 0) {
             buffer_.Bytes(bytes_, size_);
@@ -260,10 +262,10 @@ void WritePlayerRecord(MasterBuffer& out, const MasterBuildContext& context,
     FieldRun buffer(out);
     int pool = PlayerNamePool(context, player);
     buffer.U8(static_cast<uint8_t>(pool));
-    buffer.U16(context.Name(pool, kMaleFirstName, player.FirstName()));
-    buffer.U16(context.Name(pool, kSurname, player.Surname()));
-    buffer.U16(context.Name(pool, kUnusedNameKind, player.Nickname()));
-    buffer.U16(context.Name(pool, kThirdName, player.Pseudonym()));
+    buffer.U16(context.NameAt(pool, kMaleFirstName, player.FirstName(), buffer.Position()));
+    buffer.U16(context.NameAt(pool, kSurname, player.Surname(), buffer.Position()));
+    buffer.U16(context.NameAt(pool, kUnusedNameKind, player.Nickname(), buffer.Position()));
+    buffer.U16(context.NameAt(pool, kThirdName, player.Pseudonym(), buffer.Position()));
     buffer.U8(player.Role());
 
     switch (player.Role()) {

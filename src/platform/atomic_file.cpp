@@ -55,7 +55,20 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool WriteAll(int fd, std::span<const std::string_view> pieces) {
+    for (std::string_view piece : pieces) {
+        if (!WriteAll(fd, piece)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    return WriteFileAtomically(path, std::span<const std::string_view>(&bytes, 1));
+}
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces) {
     // Inside a batch the flush and the rename wait for the batch's commit, which flushes all
     // its files at once; a failure is remembered there, with its reason, as well.
     AtomicWriteBatch* batch = AtomicWriteBatch::Current();
@@ -86,7 +99,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     if (fd < 0) {
         return fail(errno);
     }
-    bool ok = WriteAll(fd, bytes) && (batch != nullptr || fsync(fd) == 0) &&
+    bool ok = WriteAll(fd, pieces) && (batch != nullptr || fsync(fd) == 0) &&
               fchmod(fd, TargetMode(target)) == 0;
     int error = ok ? 0 : errno;
     if (close(fd) != 0 && ok) {

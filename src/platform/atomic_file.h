@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ namespace tallo {
 // A target that exists but may not be written (a read-only file) is left alone and gives false,
 // as opening it for writing would.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The same with the content in pieces, written one after the other (a large file whose parts
+// were made in different places need not be joined in memory first).
+bool WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces);
 
 // Renames a written and flushed temporary file over its target and makes the rename durable
 // by flushing `folder` (none when empty); on failure the temporary file is removed.
@@ -36,6 +40,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize);
 // Writes all of `bytes` to a file descriptor, going on after interrupted and partial writes;
 // false with errno set when a write fails.
 bool WriteAll(int fd, std::string_view bytes);
+bool WriteAll(int fd, std::span<const std::string_view> pieces);
 
 // The process's file creation mask, read without changing it (umask() itself would have to
 // set a new mask for a moment, which races with other threads creating files).

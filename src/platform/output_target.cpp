@@ -133,14 +133,19 @@ std::string OutputRefusal(const OutputTarget& target) {
 
 bool WriteOutputFile(const std::string& path, std::string_view bytes,
                      const std::vector<std::string>& inputs, std::string& error) {
+    return WriteOutputFile(path, std::span<const std::string_view>(&bytes, 1), inputs, error);
+}
+
+bool WriteOutputFile(const std::string& path, std::span<const std::string_view> pieces,
+                     const std::vector<std::string>& inputs, std::string& error) {
     const OutputTarget target = ClassifyOutput(path, inputs);
     error = OutputRefusal(target);
     if (!error.empty()) {
         return false;
     }
     errno = 0;
-    const bool written = target.kind == OutputKind::SpecialFile ? WriteIntoSpecialFile(path, bytes)
-                                                                : WriteFileAtomically(path, bytes);
+    const bool written = target.kind == OutputKind::SpecialFile ? WriteIntoSpecialFile(path, pieces)
+                                                                : WriteFileAtomically(path, pieces);
     if (!written) {
         error = "cannot write " + path + ": " + Reason(errno);
     }
@@ -148,11 +153,15 @@ bool WriteOutputFile(const std::string& path, std::string_view bytes,
 }
 
 bool WriteIntoSpecialFile(const std::string& path, std::string_view bytes) {
+    return WriteIntoSpecialFile(path, std::span<const std::string_view>(&bytes, 1));
+}
+
+bool WriteIntoSpecialFile(const std::string& path, std::span<const std::string_view> pieces) {
     const int fd = OpenSpecial(path);
     if (fd < 0) {
         return false;
     }
-    if (!WriteAll(fd, bytes)) {
+    if (!WriteAll(fd, pieces)) {
         CloseKeepingErrno(fd);
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,11 +41,15 @@ std::string OutputRefusal(const OutputTarget& target);
 // then.
 bool WriteOutputFile(const std::string& path, std::string_view bytes,
                      const std::vector<std::string>& inputs, std::string& error);
+// The same with the content in pieces, written one after the other.
+bool WriteOutputFile(const std::string& path, std::span<const std::string_view> pieces,
+                     const std::vector<std::string>& inputs, std::string& error);
 
 // Writes `bytes` into a device, FIFO or socket without replacing it: opened for writing (a
 // socket connected to), written to the end, closed. A FIFO waits for its reader. False with
 // errno set on failure.
 bool WriteIntoSpecialFile(const std::string& path, std::string_view bytes);
+bool WriteIntoSpecialFile(const std::string& path, std::span<const std::string_view> pieces);
 
 // Writes the whole content of the regular file `source` into a device, FIFO or socket, as
 // WriteIntoSpecialFile does. False with errno set on failure.

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tallo {
 namespace {
@@ -37,7 +38,7 @@ std::string RunTwice(const Writer& before, const Writer& middle, const Writer& a
         after(buffer);
     }
     EXPECT_TRUE(buffer.IsComplete()) << buffer.FaultText();
-    return std::string(buffer.Image());
+    return std::string(buffer.Contents());
 }
 
 // The middle writer runs in the count pass only; the write pass puts its kept bytes.
@@ -55,7 +56,7 @@ std::string RunKept(const Writer& before, const Writer& middle, const Writer& af
     after(buffer);
     EXPECT_TRUE(buffer.IsComplete()) << buffer.FaultText();
     EXPECT_EQ(buffer.KeptSize(), 0u);
-    return std::string(buffer.Image());
+    return std::string(buffer.Contents());
 }
 
 TEST(MasterBufferKeeping, KeptRecordsGiveTheBytesOfASecondRunWithTheirLengthsFilledIn) {
@@ -149,6 +150,124 @@ TEST(MasterBufferKeeping, KeptBytesPutOutOfTheirCountedOrderAreReported) {
     NestedRecord(buffer, 1);
     EXPECT_TRUE(buffer.Faulted());
     EXPECT_FALSE(buffer.IsComplete());
+}
+
+// Records written into buffers of their own and joined in order: the file of one buffer that
+// kept them all. The parts hold nested lengths, one runs over a megabyte (several pieces),
+// and one is empty.
+TEST(MasterBufferKeeping, PartsJoinedInOrderGiveTheFileOfOneKeepingBuffer) {
+    std::string filler((size_t{1} << 20) + 777, '\0');
+    for (size_t i = 0; i < filler.size(); ++i) {
+        filler[i] = static_cast<char>(i * 11 % 241);
+    }
+    const std::vector<Writer> parts = {
+        [](MasterBuffer& b) { NestedRecord(b, 5); },
+        [&filler](MasterBuffer& b) {
+            const MasterBuffer::LengthMark body = b.BeginLength();
+            NestedRecord(b, 6);
+            b.Bytes(filler.data(), filler.size());
+            NestedRecord(b, 7);
+            b.EndLength(body);
+        },
+        [](MasterBuffer&) {},
+        [](MasterBuffer& b) {
+            b.U16(0x0A0B);
+            NestedRecord(b, 8);
+        },
+    };
+    const Writer before = [](MasterBuffer& b) { NestedRecord(b, 1); };
+    const Writer after = [](MasterBuffer& b) { b.U32(0x12345678u); };
+    const Writer all = [&parts](MasterBuffer& b) {
+        for (const Writer& part : parts) {
+            part(b);
+        }
+    };
+    const Writer joined = [&parts](MasterBuffer& b) {
+        for (const Writer& write : parts) {
+            MasterBuffer part;
+            part.BeginKeeping();
+            write(part);
+            part.EndKeeping();
+            b.AppendKept(part);
+            EXPECT_EQ(part.KeptSize(), 0u); // moved, not copied
+        }
+    };
+    const std::string expected = RunTwice(before, all, after);
+    ASSERT_GT(expected.size(), filler.size());
+    EXPECT_TRUE(RunKept(before, joined, after) == expected);
+}
+
+TEST(MasterBufferKeeping, PatchesLandOnTheirBytesAcrossPieces) {
+    // A 16-bit value filled in later, once inside the first piece of a part, once straddling
+    // its first megabyte, once in a second part joined behind it.
+    std::string filler((size_t{1} << 20) - 1, 'x');
+    MasterBuffer buffer;
+    buffer.BeginKeeping();
+    MasterBuffer first;
+    first.BeginKeeping();
+    first.U16(0);
+    first.Bytes(filler.data(), filler.size() - 2);
+    first.U16(0); // at 2^20 - 1: one byte in each megabyte
+    first.U8(0xEE);
+    first.EndKeeping();
+    first.PatchKept16(0, 0x1234);
+    first.PatchKept16(filler.size(), 0xABCD);
+    buffer.AppendKept(first);
+    MasterBuffer second;
+    second.BeginKeeping();
+    second.U32(0);
+    second.EndKeeping();
+    buffer.AppendKept(second);
+    const size_t secondStart = filler.size() + 3;
+    buffer.PatchKept16(secondStart + 1, 0x5566);
+    buffer.EndKeeping();
+    ASSERT_FALSE(buffer.Faulted()) << buffer.FaultText();
+    ASSERT_TRUE(buffer.StartWritePass());
+    buffer.PutKept();
+    ASSERT_TRUE(buffer.IsComplete()) << buffer.FaultText();
+    const std::string file = buffer.Contents();
+    ASSERT_EQ(file.size(), secondStart + 4);
+    EXPECT_EQ(file.substr(0, 2), "\x34\x12");
+    EXPECT_EQ(file.substr(filler.size(), 3), "\xCD\xAB\xEE");
+    EXPECT_EQ(file.substr(secondStart, 4), std::string("\0\x66\x55\0", 4));
+    EXPECT_EQ(file[2], 'x');
+}
+
+TEST(MasterBufferKeeping, JoiningRefusesPartsThatDidNotKeepEverythingAndPassesFaultsOn) {
+    {
+        // A part that counted bytes before it began keeping.
+        MasterBuffer buffer;
+        buffer.BeginKeeping();
+        MasterBuffer part;
+        part.U8(1);
+        part.BeginKeeping();
+        part.U8(2);
+        part.EndKeeping();
+        buffer.AppendKept(part);
+        EXPECT_TRUE(buffer.Faulted());
+    }
+    {
+        // A part that faulted.
+        MasterBuffer buffer;
+        buffer.BeginKeeping();
+        MasterBuffer part;
+        part.BeginKeeping();
+        part.Add(2);
+        part.EndKeeping();
+        ASSERT_TRUE(part.Faulted());
+        buffer.AppendKept(part);
+        EXPECT_TRUE(buffer.Faulted());
+        EXPECT_EQ(buffer.FaultText(), "bytes were reserved while records were kept");
+    }
+    {
+        // A patch outside the kept bytes.
+        MasterBuffer buffer;
+        buffer.BeginKeeping();
+        buffer.U16(0);
+        buffer.EndKeeping();
+        buffer.PatchKept16(1, 7);
+        EXPECT_TRUE(buffer.Faulted());
+    }
 }
 
 } // namespace

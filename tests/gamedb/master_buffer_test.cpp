@@ -14,7 +14,7 @@ std::string TwoPasses(MasterBuffer& buffer, const std::function<void(MasterBuffe
     write(buffer);
     EXPECT_TRUE(buffer.StartWritePass());
     write(buffer);
-    return std::string(buffer.Image());
+    return std::string(buffer.Contents());
 }
 
 TEST(MasterBuffer, PrimitivesWriteLittleEndianWithoutPadding) {
@@ -81,7 +81,7 @@ TEST(MasterBuffer, AWritePassThatWritesMoreFaultsAndNeverWritesPastTheImage) {
     buffer.U32(0xFFFFFFFFu); // one write too many
     EXPECT_TRUE(buffer.Faulted());
     EXPECT_FALSE(buffer.IsComplete());
-    EXPECT_EQ(buffer.Image(), std::string("\x02\x01", 2));
+    EXPECT_EQ(buffer.Contents(), std::string("\x02\x01", 2));
     EXPECT_NE(buffer.FaultText().find("more bytes"), std::string::npos);
 }
 
@@ -166,7 +166,7 @@ TEST(MasterBuffer, ClearForgetsEverything) {
     EXPECT_FALSE(buffer.Faulted());
     EXPECT_FALSE(buffer.IsWritePass());
     EXPECT_EQ(buffer.Counter(), 0u);
-    EXPECT_TRUE(buffer.Image().empty());
+    EXPECT_TRUE(buffer.Contents().empty());
     // A faulted count pass gets no image.
     buffer.Clear();
     buffer.U32(1);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <sstream>
 #include <string>
 
@@ -47,14 +48,17 @@ protected:
         }
     }
 
-    std::string Build(uint32_t bits, int language, bool runWriterTwice) {
+    std::string Build(uint32_t bits, int language, bool runWriterTwice, int threads = 0,
+                      const MasterBuildServices& services = {}) {
         MasterBuildRequest request;
         request.language = language;
         request.optionBits = bits;
+        request.threads = threads;
         request.rootFolder = dir_.Path();
         request.databaseFolder = dir_.Path() + "/database";
         request.outputPath = dir_.Path() + "/out.dat";
         MasterBuilder builder(world_, request);
+        builder.SetServices(services);
         if (runWriterTwice) {
             builder.SetCountryRecordWriter(DefaultCountryRecordWriter());
         }
@@ -81,6 +85,47 @@ TEST_F(KeptCountryRecordsTest, KeptRecordsGiveTheFileOfTwoFullRuns) {
         EXPECT_GT(twice.size(), 1000u) << bits;
         EXPECT_TRUE(kept == twice) << "options " << bits << ", language " << language << ": sizes "
                                    << kept.size() << " and " << twice.size();
+    }
+}
+
+TEST_F(KeptCountryRecordsTest, RecordsWrittenSideBySideGiveTheFileOfOneThread) {
+    if (!DefaultCountryRecordWriter()) {
+        GTEST_SKIP() << "no country record writer in this build";
+    }
+    // More countries whose players share names with the others, new names met first in a
+    // later country, and badges of which the service refuses some (from any thread).
+    uint32_t id = 9000;
+    for (int country : {5, 9, 17, 40}) {
+        test::BuildFullCountry(world_, country);
+        for (const auto& [clubId, club] : world_.GetCountry(country)->Clubs()) {
+            club->SetBadgeFile(clubId % 3 == 0 ? "" : "BADGE180/b" + std::to_string(clubId % 5));
+            for (int i = 0; i < 4; ++i, ++id) {
+                CPlayer& player = *world_.CreatePlayer(id, false);
+                player.SetFirstName(i == 0 ? "Ole" : "Per" + std::to_string(id % (country + 3)));
+                player.SetSurname(i == 1 ? "Berg" : "Surname" + std::to_string(id % 13));
+                player.SetNationality(static_cast<uint8_t>(country));
+                club->AddPlayer(id);
+            }
+        }
+    }
+    std::atomic<int> asked{0};
+    MasterBuildServices services;
+    services.badgeUsable = [&asked](const CClub& club) {
+        ++asked;
+        return club.BadgeFile().back() != '2';
+    };
+    services.threadSafe = true;
+    for (int language : {0, 3}) {
+        asked = 0;
+        const std::string one = Build(0, language, false, 1, services);
+        const int askedByOne = asked.exchange(0);
+        const std::string three = Build(0, language, false, 3, services);
+        EXPECT_EQ(asked.exchange(0), askedByOne) << "each club's badge is checked once";
+        EXPECT_GT(askedByOne, 20);
+        EXPECT_GT(one.size(), 5000u);
+        EXPECT_TRUE(three == one) << "language " << language << ": sizes " << three.size()
+                                  << " and " << one.size();
+        EXPECT_TRUE(Build(0, language, true, 1, services) == one);
     }
 }
 

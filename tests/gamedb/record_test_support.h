@@ -85,7 +85,7 @@ public:
         text.SetActive(false);
         EXPECT_TRUE(buffer.IsComplete()) << buffer.FaultText();
         EXPECT_FALSE(names.LateName());
-        return std::string(buffer.Image());
+        return std::string(buffer.Contents());
     }
 
     CWorld world;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tallo {
+
+class MasterBuffer;
+class NameStore;
+
+// The names of records written away from the name store, on a thread of their own.
+//
+// A name's index in the game database is the order in which the count pass first meets it, so
+// records written side by side cannot be given their indices as they are written. Each
+// country's records note their names here instead, with the position of the 16-bit index in
+// the country's kept bytes, and write 0 in its place. Once the countries are joined in their
+// order, Resolve() looks each noted name up in the store in the order it was first noted,
+// counted as often as it was used, and fills the indices in: the store and the bytes then
+// come out exactly as if the records had been written one after the other.
+//
+// The names are held as views: the texts they view must outlive Resolve().
+class DeferredNames {
+public:
+    // Notes that the index of `name` in list (pool, kind) goes to `position` of the kept
+    // bytes; returns the placeholder to write there (0). An empty name, or a kind outside
+    // 0-4, is index 0 in any store and is not noted.
+    uint16_t Note(int pool, int kind, std::string_view name, uint64_t position);
+
+    // Looks every noted name up in `store` and writes its index over its placeholders in
+    // `kept` (the buffer whose positions were noted; still in its count pass).
+    void Resolve(NameStore& store, MasterBuffer& kept) const;
+
+    // Names noted (each once) and the places they go to.
+    size_t NameCount() const { return names_.size(); }
+    size_t UseCount() const { return uses_.size(); }
+
+private:
+    struct Name {
+        std::string_view text;
+        uint32_t hash = 0;
+        uint16_t list = 0; // pool * 5 + kind
+        uint32_t uses = 0;
+    };
+    struct Use {
+        uint64_t position;
+        uint32_t name;
+    };
+    // Open addressing over a power-of-two number of slots, at most half used; a slot holds a
+    // name's number plus one (0: empty).
+    void Grow();
+
+    std::vector<Name> names_;
+    std::vector<uint32_t> slots_;
+    std::vector<Use> uses_;
+};
+
+} // namespace tallo
