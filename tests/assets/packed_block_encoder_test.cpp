@@ -229,6 +229,37 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherBetweenANearShortAndAFarLon
     }
 }
 
+TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherWhereManyPositionsShareTheEndOfAMatch) {
+    // Copies of a piece with one byte changed (or cut short) crowd the window: once a match is
+    // found, the walk goes on through positions that share the bytes at its end or its start
+    // and differ in between. The whole piece lies behind them, near, far, at the window's end
+    // or beyond it; the walk must step past every copy and still find the longest match, the
+    // nearest among equals.
+    std::mt19937 random(23);
+    const Bytes piece = Random(random, 48, 26);
+    std::uniform_int_distribution<size_t> spot(0, piece.size() - 1);
+    std::uniform_int_distribution<size_t> cut(12, piece.size());
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (size_t behind : {300, 1000, 1030, 6000, 16300, 16400}) {
+        for (int round = 0; round < 3; ++round) {
+            Bytes input(piece);
+            while (input.size() < behind) {
+                Bytes copy(piece.begin(), piece.begin() + static_cast<long>(cut(random)));
+                const size_t changed = spot(random);
+                if (changed < copy.size()) {
+                    copy[changed] = static_cast<uint8_t>('A' + digit(random));
+                }
+                input.insert(input.end(), copy.begin(), copy.end());
+                input.push_back(static_cast<uint8_t>('0' + digit(random)));
+            }
+            input.insert(input.end(), piece.begin(), piece.end());
+            input.insert(input.end(), 8, '#');
+            ASSERT_EQ(PackBlock(input.data(), input.size()), ReferencePack(input))
+                << behind << " bytes behind, round " << round;
+        }
+    }
+}
+
 TEST(PackBlockEncoderTest, StaysWithinTheBoundAndRefusesWhatTheHeaderCannotHold) {
     std::mt19937 random(8);
     for (size_t n = 0; n < 3000; n += 13) {
