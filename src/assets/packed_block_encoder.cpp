@@ -470,27 +470,37 @@ private:
     }
 
     template <bool Checked, int... Chain>
-    void LinkAll(uint32_t* heads, uint32_t* links, size_t q, std::integer_sequence<int, Chain...>) {
-        const uint64_t word = Load64(input_ + q);
-        const uint32_t value = static_cast<uint32_t>(base_ + static_cast<ptrdiff_t>(q) + 1);
-        uint32_t* const slot = links + q % kRing;
+    void LinkAll(uint32_t* heads, uint32_t* slot, size_t q, uint64_t word, uint32_t value,
+                 std::integer_sequence<int, Chain...>) {
         (Link<Chain, Checked>(heads, slot, q, word, value), ...);
     }
 
     // Works out the links of the positions from `begin` up to `end` (exclusive; at most
     // n - 7, so that 8 bytes can be read at each).
     void Prepare(size_t begin, size_t end) {
-        uint32_t* heads = heads_;
-        uint32_t* links = links_;
+        uint32_t* const heads = heads_;
         constexpr size_t kLongestKey = kChainKey[kChainCount - 1];
         const size_t unchecked = n_ >= kLongestKey ? std::min(end, n_ - kLongestKey + 1) : begin;
-        size_t q = begin;
+        constexpr auto kChains = std::make_integer_sequence<int, kChainCount>();
+        // In pieces that do not wrap around the ring, so that one index counts a position's
+        // bytes, its value and its link slot alike.
+        for (size_t q = begin; q < end;) {
+            const size_t ring = q - q % kRing;
+            const size_t stop = std::min(end, ring + kRing);
+            const size_t checkFrom = std::clamp(unchecked, q, stop);
+            const uint8_t* const bytes = input_ + ring;
+            const auto first = static_cast<uint32_t>(base_ + static_cast<ptrdiff_t>(ring) + 1);
+            size_t i = q - ring;
 #pragma GCC unroll 2
-        for (; q < unchecked; ++q) {
-            LinkAll<false>(heads, links, q, std::make_integer_sequence<int, kChainCount>());
-        }
-        for (; q < end; ++q) {
-            LinkAll<true>(heads, links, q, std::make_integer_sequence<int, kChainCount>());
+            for (; i < checkFrom - ring; ++i) {
+                LinkAll<false>(heads, links_ + i, ring + i, Load64(bytes + i),
+                               first + static_cast<uint32_t>(i), kChains);
+            }
+            for (; i < stop - ring; ++i) {
+                LinkAll<true>(heads, links_ + i, ring + i, Load64(bytes + i),
+                              first + static_cast<uint32_t>(i), kChains);
+            }
+            q = stop;
         }
     }
 
