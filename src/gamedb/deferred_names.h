@@ -32,6 +32,15 @@ public:
     // `kept` (the buffer whose positions were noted; still in its count pass).
     void Resolve(NameStore& store, MasterBuffer& kept) const;
 
+    // Resolve() of every part in turn, done on up to `threads` threads: the lists of the store
+    // are independent, so each list is filled by one thread walking the parts in their order,
+    // and then each part's placeholders are filled in on its own. `parts[i]` noted the
+    // positions of `kept[i]`. The store and the bytes come out as from Resolve() in order,
+    // the report of a list that overflowed included.
+    static void ResolveInOrder(const std::vector<const DeferredNames*>& parts,
+                               const std::vector<MasterBuffer*>& kept, NameStore& store,
+                               int threads);
+
     // Names noted (each once) and the places they go to.
     size_t NameCount() const { return names_.size(); }
     size_t UseCount() const { return uses_.size(); }
@@ -39,7 +48,7 @@ public:
 private:
     struct Name {
         std::string_view text;
-        uint32_t hash = 0;
+        uint32_t hash = 0; // NameList::HashOf(text)
         uint16_t list = 0; // pool * 5 + kind
         uint32_t uses = 0;
     };
@@ -50,6 +59,8 @@ private:
     // Open addressing over a power-of-two number of slots, at most half used; a slot holds a
     // name's number plus one (0: empty).
     void Grow();
+    // Writes the indices of the names (by number) over their placeholders.
+    void Fill(const std::vector<uint16_t>& indices, MasterBuffer& kept) const;
 
     std::vector<Name> names_;
     std::vector<uint32_t> slots_;

@@ -106,7 +106,12 @@ void MasterBuffer::SealPiece() {
 }
 
 uint8_t& MasterBuffer::KeptByte(size_t index) {
-    SealPiece();
+    // Most bytes asked for lie in the last piece: lengths of bodies that just ended, values
+    // filled into a part of one piece.
+    const KeptPiece& last = keptPieces_.back();
+    if (index >= last.start) {
+        return last.bytes[index - last.start];
+    }
     // The last piece whose start is not past the index.
     const auto after =
         std::upper_bound(keptPieces_.begin(), keptPieces_.end(), index,

@@ -79,7 +79,19 @@ void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
         DeferredNames names;
     };
     std::vector<CountryPart> parts(static_cast<size_t>(CWorld::kCountryCount) + 1);
-    ForEachOnThreads(1, CWorld::kCountryCount, threads, [&](int number) {
+    // The largest countries first, so that no thread is left with a large one at the end.
+    std::vector<int> order;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        order.push_back(number);
+    }
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+        const CCountry* first = world_.GetCountry(a);
+        const CCountry* second = world_.GetCountry(b);
+        return (first != nullptr ? first->Clubs().size() : 0) >
+               (second != nullptr ? second->Clubs().size() : 0);
+    });
+    ForEachOnThreads(0, static_cast<int>(order.size()) - 1, threads, [&](int index) {
+        const int number = order[static_cast<size_t>(index)];
         CCountry* country = world_.GetCountry(number);
         if (country == nullptr) {
             return;
@@ -91,11 +103,15 @@ void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
         countryWriter_(part.buffer, own, *country);
         part.buffer.EndKeeping();
     });
+    std::vector<const DeferredNames*> names;
+    std::vector<MasterBuffer*> kept;
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
-        CountryPart& part = parts[static_cast<size_t>(number)];
-        part.names.Resolve(names_, part.buffer);
-        buffer.AppendKept(part.buffer);
-        part.names = DeferredNames();
+        names.push_back(&parts[static_cast<size_t>(number)].names);
+        kept.push_back(&parts[static_cast<size_t>(number)].buffer);
+    }
+    DeferredNames::ResolveInOrder(names, kept, names_, threads);
+    for (MasterBuffer* part : kept) {
+        buffer.AppendKept(*part);
     }
 }
 

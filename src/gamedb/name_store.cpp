@@ -31,11 +31,6 @@ void NameList::Reset() {
     fileCount_ = 0;
 }
 
-uint32_t NameList::HashOf(std::string_view name) {
-    const uint64_t hash = std::hash<std::string_view>()(name);
-    return static_cast<uint32_t>(hash ^ (hash >> 32));
-}
-
 size_t NameList::SlotOf(std::string_view name, uint32_t hash) const {
     const size_t mask = slots_.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
@@ -70,11 +65,11 @@ int NameList::Find(std::string_view name) const {
     return slot.entry == 0 ? -1 : static_cast<int>(slot.entry - 1);
 }
 
-uint16_t NameList::LookUp(std::string_view name, uint32_t uses, bool allowNew, bool& refused) {
+uint16_t NameList::LookUpHashed(std::string_view name, uint32_t hash, uint32_t uses, bool allowNew,
+                                bool& refused) {
     if (name.empty()) {
         return 0;
     }
-    const uint32_t hash = HashOf(name);
     const size_t slot = SlotOf(name, hash);
     if (slots_[slot].entry != 0) {
         const auto found = static_cast<uint16_t>(slots_[slot].entry - 1);

@@ -45,20 +45,29 @@ std::string LookedUpInOrder(const std::vector<std::vector<NameUse>>& parts, Name
     return buffer.Contents();
 }
 
-// Each part's names noted in a buffer of its own, then resolved and joined in order.
-std::string Deferred(const std::vector<std::vector<NameUse>>& parts, NameStore& store) {
-    MasterBuffer buffer;
-    buffer.BeginKeeping();
-    for (const auto& uses : parts) {
-        MasterBuffer part;
-        DeferredNames names;
+// Each part's names noted in a buffer of its own, then resolved on `threads` threads and
+// joined in order.
+std::string Deferred(const std::vector<std::vector<NameUse>>& parts, NameStore& store,
+                     int threads) {
+    std::vector<MasterBuffer> buffers(parts.size());
+    std::vector<DeferredNames> names(parts.size());
+    std::vector<const DeferredNames*> noted;
+    std::vector<MasterBuffer*> kept;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        MasterBuffer& part = buffers[i];
         part.BeginKeeping();
-        for (const NameUse& use : uses) {
+        for (const NameUse& use : parts[i]) {
             part.U8(0x7E);
-            part.U16(names.Note(use.pool, use.kind, use.name, part.Position()));
+            part.U16(names[i].Note(use.pool, use.kind, use.name, part.Position()));
         }
         part.EndKeeping();
-        names.Resolve(store, part);
+        noted.push_back(&names[i]);
+        kept.push_back(&part);
+    }
+    DeferredNames::ResolveInOrder(noted, kept, store, threads);
+    MasterBuffer buffer;
+    buffer.BeginKeeping();
+    for (MasterBuffer& part : buffers) {
         buffer.AppendKept(part);
     }
     buffer.EndKeeping();
@@ -91,32 +100,40 @@ TEST(DeferredNames, ResolvedPartsGiveTheIndicesAndCountsOfLookUpsInOrder) {
     parts[2].clear();
 
     NameStore inOrder;
-    NameStore deferred;
-    for (NameStore* store : {&inOrder, &deferred}) {
-        store->LoadNameText("Olsen\r\nHolm\r\n%2\r\nVik\r\n", kSurname);
-    }
+    inOrder.LoadNameText("Olsen\r\nHolm\r\n%2\r\nVik\r\n", kSurname);
     const std::string expected = LookedUpInOrder(parts, inOrder);
-    const std::string got = Deferred(parts, deferred);
     EXPECT_GT(expected.size(), 600u);
-    EXPECT_TRUE(got == expected);
-    EXPECT_TRUE(Tables(deferred) == Tables(inOrder));
     inOrder.WeightAndFreeze();
-    deferred.WeightAndFreeze();
-    EXPECT_TRUE(Tables(deferred) == Tables(inOrder));
+    for (int threads : {1, 3}) {
+        NameStore deferred;
+        deferred.LoadNameText("Olsen\r\nHolm\r\n%2\r\nVik\r\n", kSurname);
+        const std::string got = Deferred(parts, deferred, threads);
+        EXPECT_TRUE(got == expected) << threads << " threads";
+        deferred.WeightAndFreeze();
+        EXPECT_TRUE(Tables(deferred) == Tables(inOrder)) << threads << " threads";
+    }
 }
 
 TEST(DeferredNames, AListThatOverflowsIsReportedAsInOrder) {
-    // 65,536 new names in one list: the last one is refused either way, with the same report.
-    std::vector<std::vector<NameUse>> parts(2);
+    // 65,536 new names in each of two lists, the second filled earlier in the parts: the
+    // report names the list that overflowed first in order, on any number of threads.
+    std::vector<std::vector<NameUse>> parts(3);
     for (int i = 0; i < 65536; ++i) {
+        parts[static_cast<size_t>(i < 65000 ? 0 : 1)].push_back(
+            {5, kMaleFirstName, "F" + std::to_string(i)});
         parts[static_cast<size_t>(i % 2)].push_back({3, kSurname, "N" + std::to_string(i)});
     }
+    parts[2].push_back({3, kSurname, "N1"});
     NameStore inOrder;
-    NameStore deferred;
-    EXPECT_TRUE(Deferred(parts, deferred) == LookedUpInOrder(parts, inOrder));
+    const std::string expected = LookedUpInOrder(parts, inOrder);
     ASSERT_TRUE(inOrder.Overflowed());
-    EXPECT_TRUE(deferred.Overflowed());
-    EXPECT_EQ(deferred.ProblemText(), inOrder.ProblemText());
+    EXPECT_NE(inOrder.ProblemText().find("pool 5"), std::string::npos) << inOrder.ProblemText();
+    for (int threads : {1, 2, 3}) {
+        NameStore deferred;
+        EXPECT_TRUE(Deferred(parts, deferred, threads) == expected) << threads << " threads";
+        EXPECT_TRUE(deferred.Overflowed());
+        EXPECT_EQ(deferred.ProblemText(), inOrder.ProblemText()) << threads << " threads";
+    }
 }
 
 TEST(DeferredNames, NotesEachNameOnceAndEveryUse) {
