@@ -240,6 +240,7 @@ public:
             walk.need = walk.needFar;
             if (walk.need <= longest) {
                 if (walk.need >= walk.climbAt) {
+                    walk.known = 0;         // the walk may go on from another position
                     Climb(walk, p, walk.m); // m is still to be seen
                 }
                 walk = Search<false>(walk, p, longest, low);
@@ -271,11 +272,12 @@ private:
         size_t need = 4;   // of the current range
         bool done = false; // nothing further can win
         size_t offset = 0; // the chain walked is that of the key at p + offset
+        size_t known = 0;  // the match length at m, when already measured (else 0)
     };
 
     // Starts the walk at the newest position c of `Chain` when c wins over every nearer
-    // position (see above); the search then finds c again first, with a need of the key's
-    // length.
+    // position (see above); the search then takes c first, with a need of the key's length
+    // and the length measured here.
     template <int Chain>
     bool StartAt(Walk& walk, size_t p, size_t longest, ptrdiff_t low, ptrdiff_t nearBound) const {
         constexpr size_t kKey = kChainKey[Chain];
@@ -303,6 +305,7 @@ private:
         walk.needNear = kKey;
         walk.needFar = kKey;
         walk.need = kKey;
+        walk.known = length;
         return true;
     }
 
@@ -313,12 +316,17 @@ private:
         ptrdiff_t m = walk.m;
         size_t need = walk.need;
         while (true) {
-            m = Sift(links, m, walk.offset, bound, here, need);
-            if (m < bound) {
-                break;
+            size_t length;
+            if (walk.known != 0 && m >= bound) {
+                length = walk.known;
+                walk.known = 0;
+            } else {
+                m = Sift(links, m, walk.offset, bound, here, need);
+                if (m < bound) {
+                    break;
+                }
+                length = MatchLength(here, input_ + m, longest);
             }
-            const uint8_t* there = input_ + m;
-            const size_t length = MatchLength(here, there, longest);
             if (length >= need) {
                 const size_t cost = Near && length <= 10 ? 2 : length <= 67 ? 3 : 4;
                 walk.best = {length, cost, static_cast<size_t>(m)};
