@@ -42,11 +42,29 @@ bool Cancelled(const IProgress* progress) {
     return progress != nullptr && progress->IsCancelled();
 }
 
+// The numbers of the countries, those with the most clubs first: work shared out country by
+// country in this order leaves no thread alone with a large country at the end.
+std::vector<int> LargestFirst(const CWorld& world) {
+    std::vector<int> order;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        order.push_back(number);
+    }
+    const auto clubs = [&world](int number) {
+        const CCountry* country = world.GetCountry(number);
+        return country != nullptr ? country->Clubs().size() : 0;
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&clubs](int a, int b) { return clubs(a) > clubs(b); });
+    return order;
+}
+
 // Which countries are complete enough to build, by number. The checks only read the world and
 // walk every player of every club, so the countries are checked on all cores.
 std::vector<char> CompleteCountries(const CWorld& world, bool console, int threads) {
     std::vector<char> complete(CWorld::kCountrySlots, 0);
-    ForEachOnThreads(1, CWorld::kCountryCount, threads, [&](int number) {
+    const std::vector<int> order = LargestFirst(world);
+    ForEachOnThreads(0, static_cast<int>(order.size()) - 1, threads, [&](int index) {
+        const int number = order[static_cast<size_t>(index)];
         if (const CCountry* country = world.GetCountry(number)) {
             complete[static_cast<size_t>(number)] = IsCountryCompleteForBuild(*country, console);
         }
@@ -79,17 +97,7 @@ void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
         DeferredNames names;
     };
     std::vector<CountryPart> parts(static_cast<size_t>(CWorld::kCountryCount) + 1);
-    // The largest countries first, so that no thread is left with a large one at the end.
-    std::vector<int> order;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
-        order.push_back(number);
-    }
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        const CCountry* first = world_.GetCountry(a);
-        const CCountry* second = world_.GetCountry(b);
-        return (first != nullptr ? first->Clubs().size() : 0) >
-               (second != nullptr ? second->Clubs().size() : 0);
-    });
+    const std::vector<int> order = LargestFirst(world_);
     ForEachOnThreads(0, static_cast<int>(order.size()) - 1, threads, [&](int index) {
         const int number = order[static_cast<size_t>(index)];
         CCountry* country = world_.GetCountry(number);
