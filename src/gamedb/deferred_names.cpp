@@ -1,6 +1,8 @@
 #include "gamedb/deferred_names.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "gamedb/master_buffer.h"
 #include "gamedb/name_store.h"
@@ -32,14 +34,15 @@ uint16_t DeferredNames::Note(int pool, int kind, std::string_view name, uint64_t
     size_t at = SlotHash(hash, list) & mask;
     for (; slots_[at] != 0; at = (at + 1) & mask) {
         Name& noted = names_[slots_[at] - 1];
-        if (noted.hash == hash && noted.list == list && noted.text == name) {
+        if (noted.hash == hash && noted.list == list && Text(noted) == name) {
             ++noted.uses;
             uses_.push_back(Use{position, slots_[at] - 1});
             return 0;
         }
     }
     const auto number = static_cast<uint32_t>(names_.size());
-    names_.push_back(Name{name, hash, list, 1});
+    names_.push_back(Name{text_.size(), name.size(), hash, 1, list});
+    text_.append(name);
     slots_[at] = number + 1;
     uses_.push_back(Use{position, number});
     if (names_.size() * 2 > slots_.size()) {
@@ -66,7 +69,7 @@ void DeferredNames::Resolve(NameStore& store, MasterBuffer& kept) const {
     for (size_t number = 0; number < names_.size(); ++number) {
         const Name& name = names_[number];
         indices[number] = store.LookUp(name.list / NameStore::kKinds, name.list % NameStore::kKinds,
-                                       name.text, name.uses);
+                                       Text(name), name.uses);
     }
     Fill(indices, kept);
 }
@@ -123,8 +126,23 @@ void DeferredNames::ResolveInOrder(const std::vector<const DeferredNames*>& part
         uint32_t number = 0;
     };
     std::vector<Refusal> refusals(kLists);
-    ForEachOnThreads(0, static_cast<int>(kLists) - 1, threads, [&](int list) {
+    // The longest lists first: a few lists hold most names.
+    std::vector<std::pair<size_t, int>> lists;
+    for (size_t list = 0; list < kLists; ++list) {
+        size_t count = 0;
+        for (const ByList& sorted : byList) {
+            count += sorted.start[list + 1] - sorted.start[list];
+        }
+        if (count > 0) {
+            lists.emplace_back(count, static_cast<int>(list));
+        }
+    }
+    std::stable_sort(lists.begin(), lists.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    ForEachOnThreads(0, static_cast<int>(lists.size()) - 1, threads, [&](int at) {
+        const int list = lists[static_cast<size_t>(at)].second;
         NameList& names = store.List(list / NameStore::kKinds, list % NameStore::kKinds);
+        names.Reserve(lists[static_cast<size_t>(at)].first);
         Refusal& first = refusals[static_cast<size_t>(list)];
         for (size_t i = 0; i < parts.size(); ++i) {
             const ByList& sorted = byList[i];
@@ -134,7 +152,7 @@ void DeferredNames::ResolveInOrder(const std::vector<const DeferredNames*>& part
                 const Name& name = parts[i]->names_[number];
                 bool refused = false;
                 indices[i][number] =
-                    names.LookUpHashed(name.text, name.hash, name.uses, true, refused);
+                    names.LookUpHashed(parts[i]->Text(name), name.hash, name.uses, true, refused);
                 if (refused && first.part == SIZE_MAX) {
                     first = Refusal{i, number};
                 }
@@ -153,7 +171,8 @@ void DeferredNames::ResolveInOrder(const std::vector<const DeferredNames*>& part
     }
     if (earliest != nullptr) {
         const Name& name = parts[earliest->part]->names_[earliest->number];
-        store.LookUp(name.list / NameStore::kKinds, name.list % NameStore::kKinds, name.text);
+        store.LookUp(name.list / NameStore::kKinds, name.list % NameStore::kKinds,
+                     parts[earliest->part]->Text(name));
     }
 
     ForEachOnThreads(0, static_cast<int>(parts.size()) - 1, threads, [&](int i) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +21,8 @@ class NameStore;
 // counted as often as it was used, and fills the indices in: the store and the bytes then
 // come out exactly as if the records had been written one after the other.
 //
-// The names are held as views: the texts they view must outlive Resolve().
+// Each name's text is copied when first noted, while its record is at hand, so that resolving
+// reads the names of a country one after the other instead of from each person's record.
 class DeferredNames {
 public:
     // Notes that the index of `name` in list (pool, kind) goes to `position` of the kept
@@ -47,11 +49,15 @@ public:
 
 private:
     struct Name {
-        std::string_view text;
+        size_t offset = 0; // of the text in text_
+        size_t length = 0;
         uint32_t hash = 0; // NameList::HashOf(text)
-        uint16_t list = 0; // pool * 5 + kind
         uint32_t uses = 0;
+        uint16_t list = 0; // pool * 5 + kind
     };
+    std::string_view Text(const Name& name) const {
+        return std::string_view(text_).substr(name.offset, name.length);
+    }
     struct Use {
         uint64_t position;
         uint32_t name;
@@ -63,6 +69,7 @@ private:
     void Fill(const std::vector<uint16_t>& indices, MasterBuffer& kept) const;
 
     std::vector<Name> names_;
+    std::string text_; // the names' texts, one after the other
     std::vector<uint32_t> slots_;
     std::vector<Use> uses_;
 };

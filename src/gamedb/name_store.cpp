@@ -24,6 +24,9 @@ NameList::NameList() {
 
 void NameList::Reset() {
     entries_.clear();
+    textBlocks_.clear();
+    textCursor_ = nullptr;
+    textRoom_ = 0;
     slots_.assign(16, Slot{});
     entries_.push_back(Entry{" ", 1});
     const uint32_t hash = HashOf(" ");
@@ -46,7 +49,23 @@ void NameList::Insert(size_t slot, uint32_t hash, uint16_t index) {
     if (entries_.size() * 2 <= slots_.size()) {
         return;
     }
-    std::vector<Slot> old(slots_.size() * 2);
+    Rehash(slots_.size() * 2);
+}
+
+void NameList::Reserve(size_t more) {
+    const size_t entries = std::min(entries_.size() + more, kMaxEntries);
+    entries_.reserve(entries);
+    size_t slots = slots_.size();
+    while (slots < entries * 2) {
+        slots *= 2;
+    }
+    if (slots > slots_.size()) {
+        Rehash(slots);
+    }
+}
+
+void NameList::Rehash(size_t slotCount) {
+    std::vector<Slot> old(slotCount);
     old.swap(slots_);
     const size_t mask = slots_.size() - 1;
     for (const Slot& used : old) {
@@ -58,6 +77,21 @@ void NameList::Insert(size_t slot, uint32_t hash, uint16_t index) {
             slots_[at] = used;
         }
     }
+}
+
+std::string_view NameList::KeepText(std::string_view name) {
+    constexpr size_t kBlock = 16384;
+    if (name.size() > textRoom_) {
+        const size_t size = std::max(kBlock, name.size());
+        textBlocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        textCursor_ = textBlocks_.back().get();
+        textRoom_ = size;
+    }
+    std::memcpy(textCursor_, name.data(), name.size());
+    const std::string_view kept(textCursor_, name.size());
+    textCursor_ += name.size();
+    textRoom_ -= name.size();
+    return kept;
 }
 
 int NameList::Find(std::string_view name) const {
@@ -84,7 +118,7 @@ uint16_t NameList::LookUpHashed(std::string_view name, uint32_t hash, uint32_t u
         return 0;
     }
     const auto index = static_cast<uint16_t>(entries_.size());
-    entries_.push_back(Entry{std::string(name), std::max(uses, uint32_t{1})});
+    entries_.push_back(Entry{KeepText(name), std::max(uses, uint32_t{1})});
     Insert(slot, hash, index);
     return index;
 }

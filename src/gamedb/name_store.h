@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -29,11 +30,16 @@ public:
     static constexpr size_t kMaxEntries = 65536;
 
     struct Entry {
-        std::string name;
+        std::string_view name; // held by the list
         uint32_t count = 0;
     };
 
     NameList();
+    // The entries view the list's own text: a list is moved, never copied.
+    NameList(const NameList&) = delete;
+    NameList& operator=(const NameList&) = delete;
+    NameList(NameList&&) = default;
+    NameList& operator=(NameList&&) = default;
 
     // Empties the list and puts " " at index 0 with count 1; the file count becomes 0.
     void Reset();
@@ -70,6 +76,9 @@ public:
         hash ^= hash >> 33;
         return static_cast<uint32_t>(hash);
     }
+    // Makes room for `more` new names (at most up to a full list) at once, so that a list
+    // about to take many names does not grow step by step.
+    void Reserve(size_t more);
     // Index of `name` or -1, changing nothing.
     int Find(std::string_view name) const;
 
@@ -92,7 +101,14 @@ public:
     std::string TableImage() const;
 
 private:
+    // Copies `name` into the list's text and gives the copy. The text grows in blocks that
+    // never move, so that the entries' views stay valid; names do not cost an allocation each.
+    std::string_view KeepText(std::string_view name);
+
     std::vector<Entry> entries_;
+    std::vector<std::unique_ptr<char[]>> textBlocks_;
+    char* textCursor_ = nullptr;
+    size_t textRoom_ = 0;
     // The index of the names: open addressing with linear probing over a power-of-two number
     // of slots, at most half of them used. Each used slot holds the name's hash and its index
     // plus one (0: empty), so a probe compares strings only when the hashes agree. A build
@@ -106,6 +122,8 @@ private:
     size_t SlotOf(std::string_view name, uint32_t hash) const;
     // Puts entry `index` into the empty slot `slot`, growing the slots when half are used.
     void Insert(size_t slot, uint32_t hash, uint16_t index);
+    // Files every name again into `slotCount` slots (a power of two above twice the names).
+    void Rehash(size_t slotCount);
     uint32_t fileCount_ = 0;
     uint8_t lengthLimit_ = 20;
 };
