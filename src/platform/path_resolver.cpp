@@ -198,13 +198,21 @@ std::string ResolvePath(const std::string& path) {
     return result;
 }
 
+// A path that exists as spelled resolves to itself, so it is looked at once instead of twice
+// (a check of every club's badge files asks thousands of times).
 bool FileExists(const std::string& path) {
     struct stat info;
+    if (IsTidyPath(path) && stat(path.c_str(), &info) == 0) {
+        return S_ISREG(info.st_mode);
+    }
     return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool FolderExists(const std::string& path) {
     struct stat info;
+    if (IsTidyPath(path) && stat(path.c_str(), &info) == 0) {
+        return S_ISDIR(info.st_mode);
+    }
     return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
