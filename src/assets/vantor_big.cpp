@@ -29,16 +29,6 @@ constexpr size_t kHeaderSize = 16;
 // Offset, size and at least the zero byte of a name.
 constexpr uint64_t kSmallestRecord = 9;
 
-std::string FoldAscii(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return folded;
-}
-
 // The folder part of an archive path ("" when it has none); both separators count.
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
@@ -78,7 +68,7 @@ void CVantorBig::Close() {
     }
     entries_.clear();
     entries_.shrink_to_fit();
-    index_.clear();
+    index_.Clear();
     readPath_.clear();
     packedPath_.clear();
 }
@@ -264,11 +254,11 @@ bool CVantorBig::ReadUnpackedSizes(std::FILE* file, const std::string& shownPath
 }
 
 void CVantorBig::BuildIndex() {
-    index_.clear();
-    index_.reserve(entries_.size());
+    index_.Clear();
+    index_.Reserve(entries_.size());
     for (size_t i = 0; i < entries_.size(); ++i) {
-        // emplace keeps the first entry of a name.
-        index_.emplace(FoldAscii(entries_[i].name), static_cast<int>(i));
+        // The first entry of a name stays.
+        index_.Add(entries_[i].name, static_cast<int>(i));
     }
 }
 
@@ -297,8 +287,7 @@ int CVantorBig::FindEntry(std::string_view name) const {
     if (name.empty() || entries_.empty()) {
         return -1;
     }
-    const auto found = index_.find(FoldAscii(name));
-    return found == index_.end() ? -1 : found->second;
+    return index_.Find(name);
 }
 
 int CVantorBig::FindEntryReport(std::string_view name) const {

@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "assets/folded_name_index.h"
 
 namespace tallo {
 
@@ -96,8 +97,8 @@ private:
     IPrompt* prompt_;
     std::FILE* file_ = nullptr;
     std::vector<BigEntry> entries_;
-    // First index of every name, keyed by the name in lower case.
-    std::unordered_map<std::string, int> index_;
+    // First index of every name, regardless of the case of its letters.
+    FoldedNameIndex index_;
     std::string readPath_;
     std::string packedPath_;
 };

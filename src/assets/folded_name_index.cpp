@@ -1,0 +1,126 @@
+#include "assets/folded_name_index.h"
+
+#include <cstring>
+
+namespace tallo {
+
+namespace {
+
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighBits = 0x8080808080808080ull;
+
+// The eight bytes of `word` with A-Z turned into a-z, all other bytes kept: a byte gets 0x20
+// added where its low seven bits lie in 'A'..'Z' and its high bit is clear.
+uint64_t FoldWord(uint64_t word) {
+    const uint64_t low = word & ~kHighBits;
+    const uint64_t fromA = low + (0x80 - 'A') * kOnes;     // high bit set from 'A' on
+    const uint64_t pastZ = low + (0x80 - 'Z' - 1) * kOnes; // high bit set past 'Z'
+    const uint64_t upper = (fromA ^ pastZ) & ~word & kHighBits;
+    return word | (upper >> 2);
+}
+
+char FoldChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameFolded(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldChar(a[i]) != FoldChar(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+uint32_t FoldedNameIndex::HashOf(std::string_view name) {
+    uint64_t hash = name.size() * 0x9E3779B97F4A7C15ull;
+    const char* at = name.data();
+    size_t left = name.size();
+    for (; left >= 8; at += 8, left -= 8) {
+        uint64_t word;
+        std::memcpy(&word, at, 8);
+        hash = (hash ^ FoldWord(word)) * 0xFF51AFD7ED558CCDull;
+        hash ^= hash >> 32;
+    }
+    if (left > 0) {
+        uint64_t word = 0;
+        std::memcpy(&word, at, left);
+        hash = (hash ^ FoldWord(word)) * 0xC4CEB9FE1A85EC53ull;
+    }
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    return static_cast<uint32_t>(hash);
+}
+
+void FoldedNameIndex::Clear() {
+    slots_.clear();
+    used_ = 0;
+    text_.clear();
+}
+
+void FoldedNameIndex::Reserve(size_t count) {
+    size_t slots = slots_.empty() ? 16 : slots_.size();
+    while (slots < (used_ + count) * 2) {
+        slots *= 2;
+    }
+    if (slots > slots_.size()) {
+        Grow(slots);
+    }
+}
+
+size_t FoldedNameIndex::SlotOf(std::string_view name, uint32_t hash) const {
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.number < 0 ||
+            (slot.hash == hash &&
+             SameFolded(std::string_view(text_).substr(slot.offset, slot.length), name))) {
+            return at;
+        }
+    }
+}
+
+void FoldedNameIndex::Add(std::string_view name, int number) {
+    if (number < 0 || name.size() > UINT32_MAX) {
+        return;
+    }
+    Reserve(1);
+    const uint32_t hash = HashOf(name);
+    Slot& slot = slots_[SlotOf(name, hash)];
+    if (slot.number >= 0) {
+        return;
+    }
+    slot = Slot{text_.size(), static_cast<uint32_t>(name.size()), hash, number};
+    text_.append(name);
+    ++used_;
+}
+
+int FoldedNameIndex::Find(std::string_view name) const {
+    if (slots_.empty()) {
+        return -1;
+    }
+    return slots_[SlotOf(name, HashOf(name))].number;
+}
+
+void FoldedNameIndex::Grow(size_t slotCount) {
+    std::vector<Slot> old(slotCount);
+    old.swap(slots_);
+    const size_t mask = slots_.size() - 1;
+    for (const Slot& used : old) {
+        if (used.number >= 0) {
+            size_t at = used.hash & mask;
+            while (slots_[at].number >= 0) {
+                at = (at + 1) & mask;
+            }
+            slots_[at] = used;
+        }
+    }
+}
+
+} // namespace tallo
