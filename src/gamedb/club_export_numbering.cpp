@@ -21,12 +21,15 @@ void ClubExportNumbering::Build(const CWorld& world) {
             continue;
         }
         auto& clubs = countries_[static_cast<size_t>(number)];
-        clubs.reserve(country->Clubs().size());
         uint16_t next = 1;
         // The club map is in ascending ID order already.
         for (const auto& [id, club] : country->Clubs()) {
-            if (ClubId::NumberOf(id) < ClubId::kNationalTeamNumber && next != 0) {
-                clubs.emplace_back(id & ClubId::kIdMask, next++);
+            const uint32_t clubNumber = ClubId::NumberOf(id);
+            if (clubNumber < ClubId::kNationalTeamNumber && next != 0) {
+                if (clubNumber >= clubs.size()) {
+                    clubs.resize(clubNumber + 1, 0);
+                }
+                clubs[clubNumber] = next++;
             }
         }
     }
@@ -35,14 +38,13 @@ void ClubExportNumbering::Build(const CWorld& world) {
 uint16_t ClubExportNumbering::Index(uint32_t clubId) const {
     const uint32_t id = clubId & ClubId::kIdMask;
     const uint32_t country = ClubId::CountryOf(id);
-    if (country < 1 || country >= static_cast<uint32_t>(kCountrySlots)) {
+    // Club IDs use no bit above the country's; a reference that does names no club.
+    if (country < 1 || country >= static_cast<uint32_t>(kCountrySlots) || (id >> 24) != 0) {
         return 0;
     }
     const auto& clubs = countries_[country];
-    const auto it =
-        std::lower_bound(clubs.begin(), clubs.end(), id,
-                         [](const auto& entry, uint32_t key) { return entry.first < key; });
-    return it != clubs.end() && it->first == id ? it->second : 0;
+    const uint32_t number = ClubId::NumberOf(id);
+    return number < clubs.size() ? clubs[number] : 0;
 }
 
 uint32_t ClubExportNumbering::GameReference(uint32_t reference) const {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace tallo {
@@ -31,8 +30,9 @@ public:
     uint32_t GameReference(uint32_t reference) const;
 
 private:
-    // Per country: (club ID, export index) in ascending ID order.
-    std::array<std::vector<std::pair<uint32_t, uint16_t>>, kCountrySlots> countries_;
+    // Per country: the export index by club number (0: none), up to the highest number of a
+    // club that has one. Every club and player reference of the build is looked up here.
+    std::array<std::vector<uint16_t>, kCountrySlots> countries_;
 };
 
 } // namespace tallo

@@ -35,6 +35,12 @@ TEST_F(ClubExportNumberingTest, ClubsAreNumberedInIdOrderWithoutGaps) {
     EXPECT_EQ(numbering_.Index(ClubId::Make(9, 5) | ClubId::kSecondTeamBit), 4);
     // The national team gets no index.
     EXPECT_EQ(numbering_.Index(ClubId::Make(9, 0xFFFF)), 0);
+    // Numbers past the highest club, and references with bits above the second-team bit,
+    // name no club.
+    EXPECT_EQ(numbering_.Index(ClubId::Make(9, 6)), 0);
+    EXPECT_EQ(numbering_.Index(ClubId::Make(9, 0xFFFE)), 0);
+    EXPECT_EQ(numbering_.Index(ClubId::Make(9, 5) | 0x02000000u), 0);
+    EXPECT_EQ(numbering_.Index(ClubId::Make(9, 5) | 0x80000000u), 0);
 }
 
 TEST_F(ClubExportNumberingTest, GameReferencesKeepTheSecondTeamAndDropWhatIsGone) {
