@@ -20,38 +20,6 @@ constexpr std::string_view kEndPrefix = "%INDEXEND%";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kEndOfFile = 0x1A;
 
-// Whether the `n` bytes at `a` and `b` are equal. Marker names are a few bytes long, and a
-// call of memcmp costs more than comparing them a word at a time right here.
-bool SameBytes(const char* a, const char* b, size_t n) {
-    auto load64 = [](const char* p) {
-        uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        return word;
-    };
-    auto load32 = [](const char* p) {
-        uint32_t word;
-        std::memcpy(&word, p, sizeof word);
-        return word;
-    };
-    if (n >= 8) {
-        for (size_t i = 0; i + 8 < n; i += 8) {
-            if (load64(a + i) != load64(b + i)) {
-                return false;
-            }
-        }
-        return load64(a + n - 8) == load64(b + n - 8);
-    }
-    if (n >= 4) {
-        return load32(a) == load32(b) && load32(a + n - 4) == load32(b + n - 4);
-    }
-    for (size_t i = 0; i < n; ++i) {
-        if (a[i] != b[i]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool IsMarkerLine(std::string_view line, std::string_view prefix, std::string_view name) {
     return line.size() == prefix.size() + name.size() && line.starts_with(prefix) &&
            line.substr(prefix.size()) == name;
@@ -464,11 +432,11 @@ bool CKLFile::TakeMarkerLine(std::string_view prefix, std::string_view name) {
     return true;
 }
 
-bool CKLFile::FindSection(std::string_view name) {
+bool CKLFile::FindSectionFurther(std::string_view name) {
     if (mode_ != Mode::Read) {
         return false;
     }
-    // Most sections are looked for right where they begin.
+    // The begin line right at the position, in the forms the inline check leaves to this one.
     if (TakeMarkerLine(kBeginPrefix, name)) {
         return true;
     }
@@ -487,11 +455,11 @@ bool CKLFile::FindSection(std::string_view name) {
     return false;
 }
 
-bool CKLFile::SkipSection(std::string_view name) {
+bool CKLFile::SkipSectionFurther(std::string_view name) {
     if (mode_ != Mode::Read) {
         return false;
     }
-    // Most sections are skipped when only their end line is left.
+    // The end line right at the position, in the forms the inline check leaves to this one.
     if (TakeMarkerLine(kEndPrefix, name)) {
         return true;
     }

@@ -98,10 +98,14 @@ public:
     // Looks for the begin line of `name`, stopping (and going back) at the first end line of
     // any section. On success the position stands on the first line inside the section.
     // When the data ends before either line, it fails and the position stays at the end.
-    bool FindSection(std::string_view name);
+    bool FindSection(std::string_view name) {
+        return TakeMarkerLineWithCrLf(kBeginMarker, name) || FindSectionFurther(name);
+    }
     // Moves past the first end line of `name` (nesting is not counted). When the data ends
     // first, it fails and the position stays at the end.
-    bool SkipSection(std::string_view name);
+    bool SkipSection(std::string_view name) {
+        return TakeMarkerLineWithCrLf(kEndMarker, name) || SkipSectionFurther(name);
+    }
     // As SkipSection, but never past the end line of the enclosing section `enclosing`: when
     // that line comes first (a section cut short), it fails and the position stays on it.
     bool SkipSectionWithin(std::string_view name, std::string_view enclosing);
@@ -171,6 +175,68 @@ public:
 
 private:
     enum class Mode { Closed, Read, Write };
+
+    static constexpr char kBeginMarker[] = "%INDEX%";
+    static constexpr char kEndMarker[] = "%INDEXEND%";
+
+    // Whether the `n` bytes at `a` and `b` are equal. Marker names are a few bytes long, and a
+    // call of memcmp costs more than comparing them a word at a time right here.
+    static bool SameBytes(const char* a, const char* b, size_t n) {
+        auto load64 = [](const char* p) {
+            uint64_t word;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        };
+        auto load32 = [](const char* p) {
+            uint32_t word;
+            std::memcpy(&word, p, sizeof word);
+            return word;
+        };
+        if (n >= 8) {
+            for (size_t i = 0; i + 8 < n; i += 8) {
+                if (load64(a + i) != load64(b + i)) {
+                    return false;
+                }
+            }
+            return load64(a + n - 8) == load64(b + n - 8);
+        }
+        if (n >= 4) {
+            return load32(a) == load32(b) && load32(a + n - 4) == load32(b + n - 4);
+        }
+        for (size_t i = 0; i < n; ++i) {
+            if (a[i] != b[i]) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // Sections are nearly always looked for where they begin, and skipped when only their end
+    // line is left: the line at the position, when it is `marker` then `name` and CR LF, is
+    // taken right here, where the section reads are inlined into the record readers (the
+    // marker and mostly the name are constants there). Every other case is left to
+    // FindSectionFurther and SkipSectionFurther, which give the same result for such a line.
+    template <size_t M>
+    bool TakeMarkerLineWithCrLf(const char (&marker)[M], std::string_view name) {
+        constexpr size_t kMarkerSize = M - 1;
+        if (mode_ != Mode::Read) {
+            return false;
+        }
+        const size_t size = data_.size();
+        const size_t length = kMarkerSize + name.size();
+        if (position_ > size || size - position_ < length + 2) {
+            return false;
+        }
+        const char* at = data_.data() + position_;
+        if (!SameBytes(at, marker, kMarkerSize) ||
+            !SameBytes(at + kMarkerSize, name.data(), name.size()) || at[length] != '\r' ||
+            at[length + 1] != '\n') {
+            return false;
+        }
+        position_ += length + 2;
+        return true;
+    }
+    bool FindSectionFurther(std::string_view name);
+    bool SkipSectionFurther(std::string_view name);
 
     void Reset();
     void TakeData(std::string bytes);

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallo {
@@ -257,6 +261,104 @@ TEST(KLFileRead, MarkersAreWholeLinesWhateverTheLineEndAndPercentSignsElsewhereA
     EXPECT_FALSE(file.ReadCString(text)); // a line of "%" is a marker line to the value reader
     EXPECT_TRUE(file.SkipSectionWithin("B", "A"));
     EXPECT_FALSE(file.FindSection("B")); // at the end
+}
+
+// Section begin and end lines read as a plain reading of the lines finds them: a line that is
+// exactly the marker and the name (its CR LF, LF or CR LF line end taken off) at or after the
+// position; a begin search stops, not moving, at an end line of any section. Lookalikes (more
+// name, a name cut short, a stray CR, a blank) and data ending right after a marker included.
+TEST(KLFileRead, SectionLinesAreFoundAsAPlainReadingOfTheLinesFindsThem) {
+    const std::vector<std::string> kinds = {"%INDEX%DATE\r\n",
+                                            "%INDEX%DATE\n",
+                                            "%INDEX%DATE",
+                                            "%INDEX%DAT\r\n",
+                                            "%INDEX%DATES\r\n",
+                                            "%INDEX%DATE\r",
+                                            "%INDEX%DATE\r\r\n",
+                                            "%INDEX%DATE \r\n",
+                                            "%INDEXEND%DATE\r\n",
+                                            "%INDEXEND%DATE\n",
+                                            "%INDEXEND%DATE",
+                                            "%INDEXEND%DAT\r\n",
+                                            "%INDEXEND%DATEX\r\n",
+                                            "%INDEXEND%DATE\r",
+                                            "%INDEXEND%X\r\n",
+                                            "7\r\n",
+                                            "%INDEX%DATES\n",
+                                            "%INDEXEND%DATES\n",
+                                            "x%INDEX%DATE\r\n",
+                                            ";%INDEX%DATE\r\n",
+                                            "\r\n",
+                                            "%INDEX%DATE\r\n\xE9"};
+    // Plain reading: the lines from `position` on.
+    struct Line {
+        size_t begin;
+        size_t next;
+        std::string text; // without its line end
+    };
+    auto linesOf = [](const std::string& data) {
+        std::vector<Line> lines;
+        size_t at = 0;
+        while (at < data.size()) {
+            size_t end = data.find('\n', at);
+            const size_t next = end == std::string::npos ? data.size() : end + 1;
+            end = end == std::string::npos ? data.size() : end;
+            std::string text = data.substr(at, end - at);
+            if (!text.empty() && text.back() == '\r') {
+                text.pop_back();
+            }
+            lines.push_back({at, next, text});
+            at = next;
+        }
+        return lines;
+    };
+    uint32_t state = 11;
+    auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % bound;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        std::string data;
+        const uint32_t count = 1 + next(5);
+        for (uint32_t i = 0; i < count; ++i) {
+            data += kinds[next(kinds.size())];
+        }
+        const std::vector<Line> lines = linesOf(data);
+        const bool begin = next(2) == 0;
+        // Where a plain reading leaves the position (after the line found; where it was
+        // when a begin search meets an end line; else at the end of the data).
+        size_t expectedNext = data.size();
+        bool expectedFound = false;
+        for (const Line& line : lines) {
+            if (line.text == (begin ? "%INDEX%DATE" : "%INDEXEND%DATE")) {
+                expectedFound = true;
+                expectedNext = line.next;
+                break;
+            }
+            if (begin && line.text.starts_with("%INDEXEND%")) {
+                expectedNext = 0;
+                break;
+            }
+        }
+        CKLFile file;
+        ASSERT_TRUE(file.OpenFromMemory(data));
+        const bool found = begin ? file.FindSection("DATE") : file.SkipSection("DATE");
+        EXPECT_EQ(found, expectedFound) << "round " << round;
+        // The position, told by the rest of the data.
+        CKLFile rest;
+        ASSERT_TRUE(rest.OpenFromMemory(data.substr(expectedNext)));
+        std::string textFile;
+        std::string textRest;
+        int32_t numberFile = 0;
+        int32_t numberRest = 0;
+        const auto linesBefore = static_cast<size_t>(std::count(
+            data.begin(), data.begin() + static_cast<std::ptrdiff_t>(expectedNext), '\n'));
+        EXPECT_EQ(file.CurrentLine() - 1, linesBefore) << "round " << round;
+        EXPECT_EQ(file.ReadInt(numberFile), rest.ReadInt(numberRest)) << "round " << round;
+        EXPECT_EQ(numberFile, numberRest);
+        EXPECT_EQ(file.ReadCString(textFile), rest.ReadCString(textRest)) << "round " << round;
+        EXPECT_EQ(textFile, textRest) << "round " << round;
+    }
 }
 
 TEST(KLFileRead, DataEndsAtTheFirstEofByteAndTruncatedFilesFailCleanly) {

@@ -176,5 +176,59 @@ TEST(KLFileNumberLimits, ARunOfNumberLinesReadsAsReadIntReadsIt) {
     }
 }
 
+// Long runs of single-digit lines, as the abilities and traits of a player are, read in one call
+// as ReadInt reads them, also where a run is broken by a line that only looks like one (a CR
+// or an LF alone, two digits, a blank, a byte above 0x7F, a marker) and where the data ends
+// inside a run, and for every count of lines asked for.
+TEST(KLFileNumberLimits, RunsOfSingleDigitLinesReadAsReadIntReadsThem) {
+    const std::vector<std::string> breaks = {
+        "4\r",    "4\n",   "42\r\n", " 4\r\n",  "\xB5\r\n", "\r\n",        "4",
+        ";4\r\n", "/\r\n", ":\r\n",  "4\r\r\n", "4 \r\n",   "%INDEX%A\r\n"};
+    uint32_t state = 1977;
+    auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % bound;
+    };
+    for (int round = 0; round < 1500; ++round) {
+        std::string text;
+        const uint32_t lines = 1 + next(30);
+        for (uint32_t i = 0; i < lines; ++i) {
+            if (next(12) == 0) {
+                text += breaks[next(breaks.size())];
+            } else {
+                text += static_cast<char>('0' + next(10));
+                text += "\r\n";
+            }
+        }
+        if (next(2) == 0) {
+            text += "%INDEXEND%B\r\n";
+        } else if (next(2) == 0) {
+            text.resize(text.size() - next(3)); // the data ends inside the last line
+        }
+        const int count = 1 + static_cast<int>(next(36));
+
+        CKLFile one;
+        CKLFile run;
+        ASSERT_TRUE(one.OpenFromMemory(text));
+        ASSERT_TRUE(run.OpenFromMemory(text));
+        std::vector<int32_t> expected(static_cast<size_t>(count));
+        int expectedRead = 0;
+        for (int i = 0; i < count; ++i) {
+            expectedRead += one.ReadInt(expected[static_cast<size_t>(i)]) ? 1 : 0;
+        }
+        // One value more than asked for, which the call must leave alone.
+        std::vector<int32_t> values(static_cast<size_t>(count) + 1, -1);
+        EXPECT_EQ(run.ReadNumberLines(values.data(), count), expectedRead) << "round " << round;
+        EXPECT_EQ(values.back(), -1) << "round " << round;
+        values.pop_back();
+        EXPECT_EQ(values, expected) << "round " << round;
+        EXPECT_EQ(run.CurrentLine(), one.CurrentLine()) << "round " << round;
+        std::string restOne;
+        std::string restRun;
+        EXPECT_EQ(run.ReadCString(restRun), one.ReadCString(restOne)) << "round " << round;
+        EXPECT_EQ(restRun, restOne) << "round " << round;
+    }
+}
+
 } // namespace
 } // namespace tallo
