@@ -556,6 +556,16 @@ bool CKLFile::ReadCString(std::string& destination) {
     return true;
 }
 
+bool CKLFile::ReadTextView(std::string_view& text) {
+    std::string_view line;
+    if (!ReadValueLine(line)) {
+        text = std::string_view();
+        return false;
+    }
+    text = TextOf(line);
+    return true;
+}
+
 bool CKLFile::ReadByteArray(uint8_t* destination, int count) {
     std::string_view line;
     if (!ReadValueLine(line)) {

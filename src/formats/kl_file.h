@@ -145,6 +145,9 @@ public:
     bool ReadString(char* destination, size_t size);
     // The whole line; on failure the destination is left as it was.
     bool ReadCString(std::string& destination);
+    // The text ReadCString would give, as a view into the data read: valid until the file is
+    // opened again or closed. On failure `text` becomes empty.
+    bool ReadTextView(std::string_view& text);
     // Comma form; on failure all elements become 0.
     bool ReadByteArray(uint8_t* destination, int count);
     // Line form; a failure at element i zeroes elements i..count-1.

@@ -2,7 +2,9 @@
 // that older editions of the files stored differently.
 
 #include <algorithm>
+#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "formats/kl_file.h"
 #include "world/country_load_stage.h"
@@ -51,23 +53,17 @@ std::string NotesFromLine(std::string_view line) {
 }
 
 // A name line, tidied (blanks collapsed) before it is cut to the field, so that the blank the
-// writer may put in front does not cost a character.
+// writer may put in front does not cost a character. A cut that ends on a blank would leave a
+// blank at the end, which the next load removes: it is dropped now, so that a saved name reads
+// back the same. The line is tidied straight from the file's data into the field.
 template <size_t N> bool ReadName(CKLFile& file, char (&field)[N]) {
-    std::string text;
-    if (file.ReadCString(text)) {
-        CollapseBlanks(text);
-        // A cut that ends on a blank would leave a blank at the end, which the next load
-        // removes: cut here and drop it now, so that a saved name reads back the same.
-        if (text.size() > N - 1) {
-            text.resize(N - 1);
-            while (!text.empty() && text.back() == ' ') {
-                text.pop_back();
-            }
-        }
-        SetFixedText(field, text);
-        return true;
+    std::string_view text;
+    if (!file.ReadTextView(text)) {
+        return false;
     }
-    return false;
+    const size_t length = CollapseBlanksInto(text, field, N - 1);
+    std::memset(field + length, 0, N - length);
+    return true;
 }
 
 // The favourite club and club reference E are stored as a country number and a club
@@ -229,8 +225,8 @@ bool CPlayer::Load(CKLFile& file) {
             last.Next();
             last >> neverJoinClub_ >> favouriteCountry_ >> specialFace_ >> shoeType_ >> kitFlags_;
             if (major == kMajor2004 && minor >= 8) {
-                std::string line;
-                if (file.ReadCString(line)) {
+                std::string_view line;
+                if (file.ReadTextView(line)) {
                     notes_ = NotesFromLine(line);
                 }
             }

@@ -42,6 +42,28 @@ bool CollapseBlanks(std::string& text) {
     return changed;
 }
 
+size_t CollapseBlanksInto(std::string_view text, char* out, size_t capacity) {
+    // The collapsed text is made a character at a time; once `capacity` characters are made,
+    // the rest cannot change them.
+    size_t length = 0;
+    for (char c : text) {
+        if (c == '\r' || c == '\n' || c == '\t') {
+            c = ' ';
+        }
+        if (c == ' ' && (length == 0 || out[length - 1] == ' ')) {
+            continue;
+        }
+        if (length == capacity) {
+            break;
+        }
+        out[length++] = c;
+    }
+    while (length > 0 && out[length - 1] == ' ') {
+        --length;
+    }
+    return length;
+}
+
 bool CollapseBlanks(char* text) {
     bool changed = false;
     size_t length = Collapse(text, std::strlen(text), changed);

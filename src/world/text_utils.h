@@ -11,6 +11,11 @@ namespace tallo {
 bool CollapseBlanks(std::string& text);
 bool CollapseBlanks(char* text);
 
+// What CollapseBlanks makes of `text`, cut to at most `capacity` characters and without the
+// blanks the cut leaves at its end, written to `out`; returns its length. The bytes of `out`
+// past that length are unspecified.
+size_t CollapseBlanksInto(std::string_view text, char* out, size_t capacity);
+
 // Removes one final character if it is a control character (1 to 31).
 void TrimLineEnd(std::string& text);
 void TrimLineEnd(char* text);

@@ -361,6 +361,49 @@ TEST(KLFileRead, SectionLinesAreFoundAsAPlainReadingOfTheLinesFindsThem) {
     }
 }
 
+// A text line read as a view of the data gives what ReadCString gives, and fails where it fails
+// (markers, the end of the data), passing over comments alike.
+TEST(KLFileRead, TextViewsReadAsReadCStringReads) {
+    const std::vector<std::string> kinds = {"Anna\r\n",
+                                            "Anna\n",
+                                            "\r\n",
+                                            "\n",
+                                            "  Van  der\tBerg \r\n",
+                                            std::string(300, 'N') + "\r\n",
+                                            "\xC9mile \xFF\x80\r\n",
+                                            std::string("Ze\0ro\r\n", 7),
+                                            ";comment\r\n",
+                                            "%INDEX%A\r\n",
+                                            "Cut",
+                                            "Cr\r",
+                                            "Two\r\r\n",
+                                            " ;text\r\n"};
+    uint32_t state = 5;
+    auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % bound;
+    };
+    for (int round = 0; round < 500; ++round) {
+        std::string data;
+        const uint32_t count = 1 + next(6);
+        for (uint32_t i = 0; i < count; ++i) {
+            data += kinds[next(kinds.size())];
+        }
+        CKLFile plain;
+        CKLFile viewed;
+        ASSERT_TRUE(plain.OpenFromMemory(data));
+        ASSERT_TRUE(viewed.OpenFromMemory(data));
+        for (uint32_t i = 0; i <= count; ++i) {
+            std::string expected = "kept";
+            std::string_view view = "stale";
+            const bool ok = plain.ReadCString(expected);
+            ASSERT_EQ(viewed.ReadTextView(view), ok) << "round " << round;
+            EXPECT_EQ(std::string(view), ok ? expected : std::string()) << "round " << round;
+            EXPECT_EQ(viewed.CurrentLine(), plain.CurrentLine()) << "round " << round;
+        }
+    }
+}
+
 TEST(KLFileRead, DataEndsAtTheFirstEofByteAndTruncatedFilesFailCleanly) {
     CKLFile file;
     ASSERT_TRUE(file.OpenFromMemory("1\n2\x1A"

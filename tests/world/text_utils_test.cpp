@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
 #include <string>
 
 namespace tallo {
@@ -62,6 +65,49 @@ TEST(TextUtilsTest, CollapseBlanks) {
     char buffer[] = "\tA  B ";
     EXPECT_TRUE(CollapseBlanks(buffer));
     EXPECT_STREQ(buffer, "A B");
+}
+
+// CollapseBlanksInto gives what a whole-line tidy, a cut to the field and dropping the blanks
+// the cut leaves give, for every capacity: blanks of every kind and in runs, texts shorter and
+// longer than the field, cuts on and next to a blank, bytes above 0x7F, empty texts.
+TEST(TextUtilsTest, CollapseBlanksIntoMatchesTidyingTheWholeTextThenCutting) {
+    const std::string pieces[] = {" ",    "  ",       "\t",  "\r",  "\n", "\r\n", "A",  "bc",
+                                  "\xE9", "\xFF\x80", "Van", "der", ";",  "%",    "x y"};
+    uint32_t state = 77;
+    auto next = [&state](uint32_t bound) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % bound;
+    };
+    auto expected = [](std::string text, size_t capacity) {
+        CollapseBlanks(text);
+        if (text.size() > capacity) {
+            text.resize(capacity);
+            while (!text.empty() && text.back() == ' ') {
+                text.pop_back();
+            }
+        }
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        const uint32_t count = next(12);
+        for (uint32_t i = 0; i < count; ++i) {
+            text += pieces[next(std::size(pieces))];
+        }
+        for (size_t capacity :
+             {size_t{0}, size_t{1}, size_t{3}, size_t{7}, size_t{15}, size_t{19}, size_t{64}}) {
+            char out[80];
+            std::memset(out, '#', sizeof out);
+            const size_t length = CollapseBlanksInto(text, out, capacity);
+            ASSERT_LE(length, capacity);
+            EXPECT_EQ(std::string(out, length), expected(text, capacity))
+                << "round " << round << ", capacity " << capacity;
+            // Nothing is written past the capacity.
+            for (size_t i = capacity; i < sizeof out; ++i) {
+                ASSERT_EQ(out[i], '#') << "round " << round;
+            }
+        }
+    }
 }
 
 TEST(TextUtilsTest, TrimLineEndRemovesOneControlCharacter) {
