@@ -90,13 +90,16 @@ bool MasterBuilder::CanWriteSideBySide(bool keepRecords, bool console) const {
     return keepRecords && !console && servicesAllow && BuildThreads(request_.threads) > 1;
 }
 
-void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
-                                             const MasterBuildContext& context, int threads) {
-    struct CountryPart {
-        MasterBuffer buffer;
-        DeferredNames names;
-    };
+struct MasterBuilder::CountryPart {
+    MasterBuffer buffer;
+    DeferredNames names;
+};
+
+std::vector<MasterBuilder::CountryPart>
+MasterBuilder::WriteCountriesSideBySide(const MasterBuildContext& context, int threads,
+                                        std::vector<char>& complete) {
     std::vector<CountryPart> parts(static_cast<size_t>(CWorld::kCountryCount) + 1);
+    complete.assign(CWorld::kCountrySlots, 0);
     const std::vector<int> order = LargestFirst(world_);
     ForEachOnThreads(0, static_cast<int>(order.size()) - 1, threads, [&](int index) {
         const int number = order[static_cast<size_t>(index)];
@@ -104,6 +107,8 @@ void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
         if (country == nullptr) {
             return;
         }
+        complete[static_cast<size_t>(number)] =
+            IsCountryCompleteForBuild(*country, context.Console());
         CountryPart& part = parts[static_cast<size_t>(number)];
         MasterBuildContext own = context;
         own.deferredNames = &part.names;
@@ -111,6 +116,11 @@ void MasterBuilder::CountCountriesSideBySide(MasterBuffer& buffer,
         countryWriter_(part.buffer, own, *country);
         part.buffer.EndKeeping();
     });
+    return parts;
+}
+
+void MasterBuilder::JoinCountries(MasterBuffer& buffer, std::vector<CountryPart>& parts,
+                                  int threads) {
     std::vector<const DeferredNames*> names;
     std::vector<MasterBuffer*> kept;
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
@@ -209,10 +219,29 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
         world_, language, request_.optionBits, names_, text_, numbering, random, services, nullptr};
     const bool console = context.Console();
 
-    // 5. Club numbering, header records counted, complete countries noted.
+    // 5. Club numbering, header records counted, complete countries noted. Country records
+    // that may be written side by side are written here already, on all cores, with the
+    // completeness of each country: both walk every player. They do not depend on anything
+    // the steps up to phase 1 change (side by side means no console looks drawn from the
+    // random numbers and no text lists), and their names are looked up in phase 1.
     numbering.Build(world_);
-    const std::vector<char> complete =
-        CompleteCountries(world_, console, BuildThreads(request_.threads));
+    const int threads = BuildThreads(request_.threads);
+    const bool keepRecords = ownWriter_ && !text_.WantsAny();
+    const bool sideBySide = CanWriteSideBySide(keepRecords, console);
+    std::vector<char> complete;
+    std::vector<CountryPart> parts;
+    if (sideBySide) {
+        if (Cancelled(progress)) {
+            return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt, err);
+        }
+        // Each club is met once in this pass, so the threads ask the services themselves
+        // instead of through the remembered badge checks.
+        const MasterBuildContext direct{world_,    language, request_.optionBits, names_, text_,
+                                        numbering, random,   services_,           nullptr};
+        parts = WriteCountriesSideBySide(direct, threads, complete);
+    } else {
+        complete = CompleteCountries(world_, console, threads);
+    }
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
         const CCountry* country = world_.GetCountry(number);
         if (country == nullptr) {
@@ -268,24 +297,20 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
     // before each, names keep the index they got first, the badge checks are remembered): its
     // records are kept here and put in place by the write pass, unless text lists are wanted,
     // which only a run in the write pass fills.
-    const bool keepRecords = ownWriter_ && !text_.WantsAny();
     int position = 0;
     random.Restart();
     text_.SetActive(false);
     if (keepRecords) {
         buffer.BeginKeeping();
     }
-    if (CanWriteSideBySide(keepRecords, console)) {
-        // The records take a few hundredths of a second on all cores; the progress and the
-        // question whether to stop are answered on this thread, before and after.
+    if (sideBySide) {
+        // The records were written in step 5; the progress and the question whether to stop
+        // are answered on this thread.
         if (Cancelled(progress)) {
             return Fail(std::move(result), MasterBuildStatus::Cancelled, "cancelled", prompt, err);
         }
-        // Each club is met once in this pass, so the threads ask the services themselves
-        // instead of through the remembered badge checks.
-        const MasterBuildContext direct{world_,    language, request_.optionBits, names_, text_,
-                                        numbering, random,   services_,           nullptr};
-        CountCountriesSideBySide(buffer, direct, BuildThreads(request_.threads));
+        JoinCountries(buffer, parts, threads);
+        parts.clear();
         for (int number = 1; number <= CWorld::kCountryCount; ++number) {
             ShowPhase(progress, position, 1, *world_.GetCountry(number), language);
         }

@@ -118,12 +118,17 @@ public:
     const ConsoleTextSink& TextLists() const { return text_; }
 
 private:
+    // One country's records written ahead of the count pass, with its names deferred.
+    struct CountryPart;
     // Whether the count pass may write the country records side by side.
     bool CanWriteSideBySide(bool keepRecords, bool console) const;
-    // The count pass of the country records on `threads` threads, each country into a buffer
-    // of its own with its names deferred, joined into `buffer` in country order.
-    void CountCountriesSideBySide(MasterBuffer& buffer, const MasterBuildContext& context,
-                                  int threads);
+    // The country records of the count pass on `threads` threads, each country into a part of
+    // its own (by number), and on the way each country's completeness into `complete`: the
+    // two walk the same players.
+    std::vector<CountryPart> WriteCountriesSideBySide(const MasterBuildContext& context,
+                                                      int threads, std::vector<char>& complete);
+    // Resolves the parts' names and joins their records into `buffer` in country order.
+    void JoinCountries(MasterBuffer& buffer, std::vector<CountryPart>& parts, int threads);
 
     MasterBuildResult Fail(MasterBuildResult result, MasterBuildStatus status,
                            const std::string& message, IPrompt* prompt, std::ostream* err);
