@@ -1,6 +1,7 @@
 #include "assets/folded_name_index.h"
 
-#include <cstring>
+#include "assets/badge_names.h"
+#include "platform/text_hash.h"
 
 namespace tallo {
 
@@ -19,43 +20,10 @@ uint64_t FoldWord(uint64_t word) {
     return word | (upper >> 2);
 }
 
-char FoldChar(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameFolded(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldChar(a[i]) != FoldChar(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 uint32_t FoldedNameIndex::HashOf(std::string_view name) {
-    uint64_t hash = name.size() * 0x9E3779B97F4A7C15ull;
-    const char* at = name.data();
-    size_t left = name.size();
-    for (; left >= 8; at += 8, left -= 8) {
-        uint64_t word;
-        std::memcpy(&word, at, 8);
-        hash = (hash ^ FoldWord(word)) * 0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 32;
-    }
-    if (left > 0) {
-        uint64_t word = 0;
-        std::memcpy(&word, at, left);
-        hash = (hash ^ FoldWord(word)) * 0xC4CEB9FE1A85EC53ull;
-    }
-    hash ^= hash >> 33;
-    hash *= 0xFF51AFD7ED558CCDull;
-    hash ^= hash >> 33;
-    return static_cast<uint32_t>(hash);
+    return HashText(name, FoldWord);
 }
 
 void FoldedNameIndex::Clear() {
@@ -80,7 +48,7 @@ size_t FoldedNameIndex::SlotOf(std::string_view name, uint32_t hash) const {
         const Slot& slot = slots_[at];
         if (slot.number < 0 ||
             (slot.hash == hash &&
-             SameFolded(std::string_view(text_).substr(slot.offset, slot.length), name))) {
+             BadgeTextEquals(std::string_view(text_).substr(slot.offset, slot.length), name))) {
             return at;
         }
     }

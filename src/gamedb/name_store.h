@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+
+#include "platform/text_hash.h"
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,28 +56,9 @@ public:
     // The same for a name whose HashOf() the caller already has.
     uint16_t LookUpHashed(std::string_view name, uint32_t hash, uint32_t uses, bool allowNew,
                           bool& refused);
-    // The hash the list files a name under (a few multiplications per 8 bytes: names are
-    // looked up by the hundred thousand in a build).
-    static uint32_t HashOf(std::string_view name) {
-        uint64_t hash = name.size() * 0x9E3779B97F4A7C15ull;
-        const char* at = name.data();
-        size_t left = name.size();
-        for (; left >= 8; at += 8, left -= 8) {
-            uint64_t word;
-            std::memcpy(&word, at, 8);
-            hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
-            hash ^= hash >> 32;
-        }
-        if (left > 0) {
-            uint64_t word = 0;
-            std::memcpy(&word, at, left);
-            hash = (hash ^ word) * 0xC4CEB9FE1A85EC53ull;
-        }
-        hash ^= hash >> 33;
-        hash *= 0xFF51AFD7ED558CCDull;
-        hash ^= hash >> 33;
-        return static_cast<uint32_t>(hash);
-    }
+    // The hash the list files a name under (names are looked up by the hundred thousand in a
+    // build).
+    static uint32_t HashOf(std::string_view name) { return HashText(name); }
     // Makes room for `more` new names (at most up to a full list) at once, so that a list
     // about to take many names does not grow step by step.
     void Reserve(size_t more);
