@@ -56,6 +56,18 @@ std::string DefaultName(int stringId, int number) {
     }
     return split.before + std::to_string(number) + split.after;
 }
+// The year of the current game date. Players are made and checked by the hundred thousand while
+// the date stays the same, so each thread keeps the year of the date it split last.
+int CurrentGameYear() {
+    thread_local GameDate split;
+    thread_local int year = 0;
+    const GameDate today = CurrentGameDate();
+    if (today != split) {
+        year = today.Year();
+        split = today;
+    }
+    return year;
+}
 } // namespace
 
 CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
@@ -77,7 +89,7 @@ CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality, Unnamed
     traits_.fill(kNormalTrait);
     contractStartDate_ = GameDate(kDefaultContractStart);
     contractEndDate_ = GameDate(kDefaultContractEnd);
-    const int year = CurrentGameDate().Year();
+    const int year = CurrentGameYear();
     yearJoined_ = static_cast<int16_t>(year - 1);
     contractEnd_ = static_cast<int16_t>(year);
     if (world != nullptr) {
@@ -237,7 +249,7 @@ void CPlayer::ClampRanges() {
     internationalExperience_ = std::min<uint8_t>(internationalExperience_, 4);
     tacticalEducation_ = std::min<uint8_t>(tacticalEducation_, 8);
 
-    const int year = CurrentGameDate().Year();
+    const int year = CurrentGameYear();
     if (yearJoined_ > year || yearJoined_ < kFirstYearJoined) {
         yearJoined_ = kFirstYearJoined;
     }

@@ -14,6 +14,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
+#include <tuple>
 #include <vector>
 
 namespace tallo {
@@ -672,6 +674,38 @@ TEST_F(PlayerTest, PostLoadCheckRepairsRangesAndDanglingReferences) {
     p.SetRelatedPlayer(13);
     p.PostLoadCheck();
     EXPECT_EQ(p.RelatedPlayer(), 0u);
+}
+
+// The current year that new players and the range limits use follows every change of the game
+// date, on the thread that made the change and on any other.
+TEST_F(PlayerTest, NewPlayersAndRangeLimitsFollowAChangeOfTheGameDate) {
+    const GameDate before = CurrentGameDate();
+    struct Restore {
+        GameDate date;
+        ~Restore() { SetCurrentGameDate(date); }
+    } restore{before};
+    auto check = [this](int year) {
+        CPlayer made(&world, 0, 1);
+        EXPECT_EQ(made.ContractEnd(), year);
+        EXPECT_EQ(made.YearJoined(), year - 1);
+        made.SetContractEnd(1990);
+        made.SetYearJoined(static_cast<int16_t>(year));
+        made.ClampRanges();
+        EXPECT_EQ(made.ContractEnd(), year);
+        EXPECT_EQ(made.YearJoined(), year);
+        made.SetYearJoined(static_cast<int16_t>(year + 1));
+        made.ClampRanges();
+        EXPECT_EQ(made.YearJoined(), 1980);
+    };
+    // Dates whose years differ, also two days of one year and the last day of a year.
+    for (const auto& [year, month, day] :
+         {std::tuple{2005, 3, 1}, std::tuple{2005, 11, 30}, std::tuple{2008, 12, 31},
+          std::tuple{2009, 1, 1}, std::tuple{2004, 6, 15}}) {
+        SetCurrentGameDate(GameDate::FromDate(year, month, day));
+        check(year);
+        std::thread other([&check, year = year] { check(year); });
+        other.join();
+    }
 }
 
 // Derived values -------------------------------------------------------------------------------
