@@ -265,7 +265,7 @@ private:
         }
         return ReadNumber(number);
     }
-    // The length of the plain number line at `at` of `data` (one to six digits and CR LF),
+    // The length of the plain number line at `at` of `data` (one to eight digits and CR LF),
     // its value in `number`; 0 for any other line, which ReadNumber reads.
     static size_t PlainNumberLine(std::string_view data, size_t at, int32_t& number) {
         if (at > data.size() || data.size() - at < 3) {
@@ -281,7 +281,7 @@ private:
         if constexpr (std::endian::native != std::endian::little) {
             return 0;
         } else {
-            // Two to six digits, taken eight bytes at a time.
+            // Two to eight digits, taken eight bytes at a time.
             if (data.size() - at < 8) {
                 return 0;
             }
@@ -294,7 +294,16 @@ private:
             const uint64_t other =
                 ((word & kHigh) ^ kZeros) | (((word + 0x0606060606060606ull) & kHigh) ^ kZeros);
             const int digits = std::countr_zero(other) / 8; // 8 when all eight are digits
-            if (digits < 2 || digits > 6 || ((word >> (8 * digits)) & 0xFFFF) != 0x0A0D) {
+            if (digits < 2) {
+                return 0;
+            }
+            if (digits <= 6) {
+                if (((word >> (8 * digits)) & 0xFFFF) != 0x0A0D) {
+                    return 0;
+                }
+            } else if (data.size() - at < static_cast<size_t>(digits) + 2 || line[digits] != '\r' ||
+                       line[digits + 1] != '\n') {
+                // Seven or eight digits (club references): the line end lies past the word.
                 return 0;
             }
             // The digits to the top bytes, zeros (leading zeros) below; then pairs, fours, all.

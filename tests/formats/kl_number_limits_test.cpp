@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -129,6 +130,40 @@ TEST(KLFileNumberLimits, ShortNumberLinesReadAsTheGeneralReaderReadsThem) {
     }
     int32_t rest = 1;
     EXPECT_FALSE(file.ReadInt(rest));
+
+    // Seven and eight digits (the line end past the first eight bytes): numbers spread over the
+    // whole range, with leading zeros, and lookalikes with a CR or LF alone, a ninth digit or a
+    // byte beside the digits, read as the general reader reads them, also where the data ends
+    // right after the digits or their CR.
+    std::string wide;
+    std::vector<int32_t> expected;
+    for (int32_t number = 0; number < 100000000; number += 9973) {
+        const std::string digits = std::to_string(number);
+        const size_t width = number % 2 == 0 ? 8 : 7;
+        wide += std::string(width - std::min(width, digits.size()), '0') + digits + "\r\n";
+        expected.push_back(number);
+    }
+    const std::vector<std::pair<std::string, int32_t>> wideLookalikes = {
+        {"1234567\r7\r\n", 1234567}, {"12345678\n", 12345678},    {"123456789\r\n", 123456789},
+        {"1234567:\r\n", 1234567},   {"12345678/\r\n", 12345678}, {"0000000\r\n", 0},
+        {"99999999\r\n", 99999999},  {"9999999\xFF\r\n", 9999999}};
+    for (const auto& [line, value] : wideLookalikes) {
+        wide += line;
+        expected.push_back(value);
+    }
+    for (const std::string end : {"", "\r", "\n"}) {
+        CKLFile wideFile;
+        ASSERT_TRUE(wideFile.OpenFromMemory(wide + "7654321" + end));
+        for (size_t i = 0; i < expected.size(); ++i) {
+            int32_t value = -1;
+            ASSERT_TRUE(wideFile.ReadInt(value)) << i;
+            ASSERT_EQ(value, expected[i]) << i;
+        }
+        int32_t last = -1;
+        ASSERT_TRUE(wideFile.ReadInt(last));
+        EXPECT_EQ(last, 7654321);
+        EXPECT_FALSE(wideFile.ReadInt(last));
+    }
 }
 
 // A run of number lines read in one call gives what as many ReadInt calls give: the same
