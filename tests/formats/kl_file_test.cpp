@@ -1,5 +1,6 @@
 #include "formats/kl_file.h"
 
+#include "support/small_random.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -312,11 +313,7 @@ TEST(KLFileRead, SectionLinesAreFoundAsAPlainReadingOfTheLinesFindsThem) {
         }
         return lines;
     };
-    uint32_t state = 11;
-    auto next = [&state](uint32_t bound) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 16) % bound;
-    };
+    test::SmallRandom next(11);
     for (int round = 0; round < 2000; ++round) {
         std::string data;
         const uint32_t count = 1 + next(5);
@@ -378,11 +375,7 @@ TEST(KLFileRead, TextViewsReadAsReadCStringReads) {
                                             "Cr\r",
                                             "Two\r\r\n",
                                             " ;text\r\n"};
-    uint32_t state = 5;
-    auto next = [&state](uint32_t bound) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 16) % bound;
-    };
+    test::SmallRandom next(5);
     for (int round = 0; round < 500; ++round) {
         std::string data;
         const uint32_t count = 1 + next(6);

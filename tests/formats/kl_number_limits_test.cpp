@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/small_random.h"
+
 namespace tallo {
 namespace {
 
@@ -166,6 +168,34 @@ TEST(KLFileNumberLimits, ShortNumberLinesReadAsTheGeneralReaderReadsThem) {
     }
 }
 
+// Reads `count` number lines of `text` once with ReadInt calls and once in one ReadNumberLines
+// call: the same values, the same count read (no read succeeds after one failed), the same
+// position and the same line after it; the value after the last one asked for is left alone.
+void ExpectRunReadsAsReadInt(const std::string& text, int count, int round) {
+    CKLFile one;
+    CKLFile run;
+    ASSERT_TRUE(one.OpenFromMemory(text));
+    ASSERT_TRUE(run.OpenFromMemory(text));
+    std::vector<int32_t> expected(static_cast<size_t>(count));
+    int expectedRead = 0;
+    for (int i = 0; i < count; ++i) {
+        if (one.ReadInt(expected[static_cast<size_t>(i)])) {
+            ASSERT_EQ(expectedRead, i) << "a read succeeded after one failed, round " << round;
+            ++expectedRead;
+        }
+    }
+    std::vector<int32_t> values(static_cast<size_t>(count) + 1, -1);
+    EXPECT_EQ(run.ReadNumberLines(values.data(), count), expectedRead) << "round " << round;
+    EXPECT_EQ(values.back(), -1) << "round " << round;
+    values.pop_back();
+    EXPECT_EQ(values, expected) << "round " << round;
+    EXPECT_EQ(run.CurrentLine(), one.CurrentLine()) << "round " << round;
+    std::string restOne;
+    std::string restRun;
+    EXPECT_EQ(run.ReadCString(restRun), one.ReadCString(restOne)) << "round " << round;
+    EXPECT_EQ(restRun, restOne) << "round " << round;
+}
+
 // A run of number lines read in one call gives what as many ReadInt calls give: the same
 // values, the same count of lines read (every read after a failing one fails too) and the
 // same position afterwards, whatever the lines hold.
@@ -173,11 +203,7 @@ TEST(KLFileNumberLimits, ARunOfNumberLinesReadsAsReadIntReadsIt) {
     const std::vector<std::string> kinds = {
         "0",        "7",   "42", "123456", "1234567",     "-5", " 3", "9x", "", ";note",
         "%INDEX%A", "12:", "00", "4\r",    "99999999999", "x",  ";",  "%",  "-"};
-    uint32_t state = 2003;
-    auto next = [&state](uint32_t bound) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 16) % bound;
-    };
+    test::SmallRandom next(2003);
     for (int round = 0; round < 400; ++round) {
         std::string text;
         const uint32_t lines = 1 + next(40);
@@ -192,22 +218,7 @@ TEST(KLFileNumberLimits, ARunOfNumberLinesReadsAsReadIntReadsIt) {
         text += "%INDEXEND%B\r\nafter\r\n";
         const int count = 1 + static_cast<int>(next(45));
 
-        CKLFile one;
-        CKLFile run;
-        ASSERT_TRUE(one.OpenFromMemory(text));
-        ASSERT_TRUE(run.OpenFromMemory(text));
-        std::vector<int32_t> expected(static_cast<size_t>(count));
-        int expectedRead = 0;
-        for (int i = 0; i < count; ++i) {
-            if (one.ReadInt(expected[static_cast<size_t>(i)])) {
-                ASSERT_EQ(expectedRead, i) << "a read succeeded after one failed";
-                ++expectedRead;
-            }
-        }
-        std::vector<int32_t> values(static_cast<size_t>(count), -1);
-        EXPECT_EQ(run.ReadNumberLines(values.data(), count), expectedRead) << "round " << round;
-        EXPECT_EQ(values, expected) << "round " << round;
-        EXPECT_EQ(run.CurrentLine(), one.CurrentLine()) << "round " << round;
+        ExpectRunReadsAsReadInt(text, count, round);
     }
 }
 
@@ -219,11 +230,7 @@ TEST(KLFileNumberLimits, RunsOfSingleDigitLinesReadAsReadIntReadsThem) {
     const std::vector<std::string> breaks = {
         "4\r",    "4\n",   "42\r\n", " 4\r\n",  "\xB5\r\n", "\r\n",        "4",
         ";4\r\n", "/\r\n", ":\r\n",  "4\r\r\n", "4 \r\n",   "%INDEX%A\r\n"};
-    uint32_t state = 1977;
-    auto next = [&state](uint32_t bound) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 16) % bound;
-    };
+    test::SmallRandom next(1977);
     for (int round = 0; round < 1500; ++round) {
         std::string text;
         const uint32_t lines = 1 + next(30);
@@ -242,26 +249,7 @@ TEST(KLFileNumberLimits, RunsOfSingleDigitLinesReadAsReadIntReadsThem) {
         }
         const int count = 1 + static_cast<int>(next(36));
 
-        CKLFile one;
-        CKLFile run;
-        ASSERT_TRUE(one.OpenFromMemory(text));
-        ASSERT_TRUE(run.OpenFromMemory(text));
-        std::vector<int32_t> expected(static_cast<size_t>(count));
-        int expectedRead = 0;
-        for (int i = 0; i < count; ++i) {
-            expectedRead += one.ReadInt(expected[static_cast<size_t>(i)]) ? 1 : 0;
-        }
-        // One value more than asked for, which the call must leave alone.
-        std::vector<int32_t> values(static_cast<size_t>(count) + 1, -1);
-        EXPECT_EQ(run.ReadNumberLines(values.data(), count), expectedRead) << "round " << round;
-        EXPECT_EQ(values.back(), -1) << "round " << round;
-        values.pop_back();
-        EXPECT_EQ(values, expected) << "round " << round;
-        EXPECT_EQ(run.CurrentLine(), one.CurrentLine()) << "round " << round;
-        std::string restOne;
-        std::string restRun;
-        EXPECT_EQ(run.ReadCString(restRun), one.ReadCString(restOne)) << "round " << round;
-        EXPECT_EQ(restRun, restOne) << "round " << round;
+        ExpectRunReadsAsReadInt(text, count, round);
     }
 }
 

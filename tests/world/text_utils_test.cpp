@@ -5,6 +5,7 @@
 #include "world/text_utils.h"
 #include "world/whole_file.h"
 
+#include "support/small_random.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -73,11 +74,7 @@ TEST(TextUtilsTest, CollapseBlanks) {
 TEST(TextUtilsTest, CollapseBlanksIntoMatchesTidyingTheWholeTextThenCutting) {
     const std::string pieces[] = {" ",    "  ",       "\t",  "\r",  "\n", "\r\n", "A",  "bc",
                                   "\xE9", "\xFF\x80", "Van", "der", ";",  "%",    "x y"};
-    uint32_t state = 77;
-    auto next = [&state](uint32_t bound) {
-        state = state * 1103515245u + 12345u;
-        return (state >> 16) % bound;
-    };
+    test::SmallRandom next(77);
     auto expected = [](std::string text, size_t capacity) {
         CollapseBlanks(text);
         if (text.size() > capacity) {
