@@ -15,8 +15,6 @@ namespace tallo {
 
 namespace {
 
-constexpr std::string_view kBeginPrefix = "%INDEX%";
-constexpr std::string_view kEndPrefix = "%INDEXEND%";
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kEndOfFile = 0x1A;
 
@@ -226,11 +224,11 @@ bool CKLFile::AppendMarker(std::string_view prefix, std::string_view name) {
 }
 
 bool CKLFile::WriteSectionBegin(std::string_view name) {
-    return AppendMarker(kBeginPrefix, name);
+    return AppendMarker(kBeginMarker, name);
 }
 
 bool CKLFile::WriteSectionEnd(std::string_view name) {
-    return AppendMarker(kEndPrefix, name);
+    return AppendMarker(kEndMarker, name);
 }
 
 bool CKLFile::WriteInt(int32_t value) {
@@ -437,16 +435,16 @@ bool CKLFile::FindSectionFurther(std::string_view name) {
         return false;
     }
     // The begin line right at the position, in the forms the inline check leaves to this one.
-    if (TakeMarkerLine(kBeginPrefix, name)) {
+    if (TakeMarkerLine(kBeginMarker, name)) {
         return true;
     }
     const size_t saved = position_;
     std::string_view line;
     while (SkipToMarkerLine() && ReadRawLine(line)) {
-        if (IsMarkerLine(line, kBeginPrefix, name)) {
+        if (IsMarkerLine(line, kBeginMarker, name)) {
             return true;
         }
-        if (line.starts_with(kEndPrefix)) {
+        if (line.starts_with(kEndMarker)) {
             position_ = saved;
             return false;
         }
@@ -460,12 +458,12 @@ bool CKLFile::SkipSectionFurther(std::string_view name) {
         return false;
     }
     // The end line right at the position, in the forms the inline check leaves to this one.
-    if (TakeMarkerLine(kEndPrefix, name)) {
+    if (TakeMarkerLine(kEndMarker, name)) {
         return true;
     }
     std::string_view line;
     while (SkipToMarkerLine() && ReadRawLine(line)) {
-        if (IsMarkerLine(line, kEndPrefix, name)) {
+        if (IsMarkerLine(line, kEndMarker, name)) {
             return true;
         }
     }
@@ -482,10 +480,10 @@ bool CKLFile::SkipSectionWithin(std::string_view name, std::string_view enclosin
         if (!ReadRawLine(line)) {
             break;
         }
-        if (IsMarkerLine(line, kEndPrefix, name)) {
+        if (IsMarkerLine(line, kEndMarker, name)) {
             return true;
         }
-        if (IsMarkerLine(line, kEndPrefix, enclosing)) {
+        if (IsMarkerLine(line, kEndMarker, enclosing)) {
             position_ = start;
             return false;
         }

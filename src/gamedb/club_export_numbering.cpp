@@ -1,7 +1,5 @@
 #include "gamedb/club_export_numbering.h"
 
-#include <algorithm>
-
 #include "world/country.h"
 #include "world/world.h"
 

@@ -5,7 +5,6 @@
 #include <memory>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "platform/text_hash.h"
 #include <string>
