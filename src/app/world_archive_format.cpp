@@ -164,7 +164,13 @@ bool WorldArchiveWriter::AddChunk(std::string_view tag, const uint8_t* payload, 
         failed_ = true;
         return false;
     }
-    std::vector<uint8_t> packed = PackBlock(payload, size);
+    return AddPackedChunk(tag, PackBlock(payload, size));
+}
+
+bool WorldArchiveWriter::AddPackedChunk(std::string_view tag, const std::vector<uint8_t>& packed) {
+    if (file_ == nullptr || failed_ || tag.size() != 4) {
+        return false;
+    }
     if (packed.empty() || length_ + kChunkHeaderSize + packed.size() > kMaxArchiveSize) {
         failed_ = true;
         return false;

@@ -86,6 +86,9 @@ public:
     bool AddChunk(std::string_view tag, const std::vector<uint8_t>& payload) {
         return AddChunk(tag, payload.data(), payload.size());
     }
+    // Appends a payload already packed as one block (by PackBlock), with the same checks and
+    // failures as AddChunk. An empty block is refused.
+    bool AddPackedChunk(std::string_view tag, const std::vector<uint8_t>& packed);
 
     // Writes the length, closes the file and puts it in place of the target. False (and no
     // file at the target changed) when anything failed.

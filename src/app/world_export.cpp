@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "app/archive_chunk_packer.h"
 #include "app/database_folders.h"
 #include "app/world_archive_format.h"
 #include "assets/badge.h"
@@ -13,6 +14,7 @@
 #include "assets/safe_path.h"
 #include "formats/string_table.h"
 #include "platform/atomic_file.h"
+#include "platform/folder_listing_cache.h"
 #include "platform/path_resolver.h"
 #include "platform/progress.h"
 #include "platform/prompt.h"
@@ -58,15 +60,15 @@ int32_t ClubTotal(const CWorld& world) {
 
 // Exports one club's badges and its players' pictures; false when the archive failed.
 bool ExportClubFiles(const CWorld& world, const CClub& club, const WorldExportSetup& setup,
-                     WorldArchiveWriter& writer, std::set<std::string>& exported,
+                     ArchiveChunkPacker& packer, std::set<std::string>& exported,
                      WorldExportReport& report) {
     CBadge badge;
     if (badge.SetFromClub(setup.badgesFolder, club)) {
-        for (const BadgeChunk& chunk : badge.BuildChunks()) {
+        for (BadgeChunk& chunk : badge.BuildChunks()) {
             if (!exported.insert("b:" + FoldedName(chunk.name)).second) {
                 continue;
             }
-            if (!writer.AddChunk(kBadgeTag, chunk.payload)) {
+            if (!packer.Add(kBadgeTag, std::move(chunk.payload))) {
                 return false;
             }
             ++report.badges;
@@ -93,7 +95,7 @@ bool ExportClubFiles(const CWorld& world, const CClub& club, const WorldExportSe
             continue; // a missing picture is passed over
         }
         const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-        if (!writer.AddChunk(kPictureTag, MakeNamedPayload(name, data, bytes.size()))) {
+        if (!packer.Add(kPictureTag, MakeNamedPayload(name, data, bytes.size()))) {
             return false;
         }
         ++report.pictures;
@@ -103,8 +105,12 @@ bool ExportClubFiles(const CWorld& world, const CClub& club, const WorldExportSe
 
 // Writes the chunks of every country into an open archive. False when the archive failed or a
 // country file of the scratch copy could not be read; stops early (true) on a cancel request.
+// The chunks are packed on all cores while the next files are read; the badge and picture
+// folders, where most of the files asked for are missing, are listed once each.
 bool WriteChunks(const CWorld& world, const WorldExportSetup& setup, IProgress& progress,
                  WorldArchiveWriter& writer, WorldExportReport& report) {
+    const FolderListingCache listings;
+    ArchiveChunkPacker packer(writer);
     std::set<std::string> exported;
     int32_t position = 0;
     for (int number = 1; number <= CWorld::kCountryCount; ++number) {
@@ -118,8 +124,8 @@ bool WriteChunks(const CWorld& world, const WorldExportSetup& setup, IProgress& 
             return false;
         }
         const auto* data = reinterpret_cast<const uint8_t*>(bytes.data());
-        if (!writer.AddChunk(kCountryTag, MakeCountryPayload(static_cast<uint32_t>(number), data,
-                                                             bytes.size()))) {
+        if (!packer.Add(kCountryTag,
+                        MakeCountryPayload(static_cast<uint32_t>(number), data, bytes.size()))) {
             report.failure = "the archive cannot be written";
             return false;
         }
@@ -135,11 +141,15 @@ bool WriteChunks(const CWorld& world, const WorldExportSetup& setup, IProgress& 
             const std::string name(club->Name(world.Language()));
             progress.SetStatus(FormatString(kClubStatusEntry, name.c_str()));
             progress.SetPosition(++position);
-            if (!ExportClubFiles(world, *club, setup, writer, exported, report)) {
+            if (!ExportClubFiles(world, *club, setup, packer, exported, report)) {
                 report.failure = "the archive cannot be written";
                 return false;
             }
         }
+    }
+    if (!packer.Finish()) {
+        report.failure = "the archive cannot be written";
+        return false;
     }
     return true;
 }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/folder_listing_cache.h"
+
 namespace tallo {
 
 namespace {
@@ -46,6 +48,9 @@ std::vector<std::string_view> SplitComponents(std::string_view path) {
 // The spelling on disk of `name` inside `folder`, when some entry matches it regardless of
 // case. Among several matches the smallest in byte order wins.
 std::optional<std::string> FindOtherSpelling(const std::string& folder, std::string_view name) {
+    if (FolderListingCache* cache = FolderListingCache::Current()) {
+        return cache->FindSpelling(folder, name);
+    }
     DIR* dir = opendir(folder.c_str());
     if (dir == nullptr) {
         return std::nullopt;
@@ -139,15 +144,26 @@ std::string ResolvePath(const std::string& path) {
     // When the whole path exists as spelled, so does every component on the way, and the walk
     // below would keep each one: one look-up instead of one per component.
     if (IsTidyPath(path)) {
+        const size_t slash = path.rfind('/');
+        const std::string folder = slash == std::string::npos ? ""
+                                   : slash == 0               ? "/"
+                                                              : path.substr(0, slash);
+        const std::string_view name =
+            slash == std::string::npos ? "" : std::string_view(path).substr(slash + 1);
+        // A folder listed by the cache answers for its names without asking the system.
+        if (FolderListingCache* cache = FolderListingCache::Current(); cache && !folder.empty()) {
+            bool listed = false;
+            const std::optional<std::string> spelling = cache->FindSpelling(folder, name, &listed);
+            if (listed) {
+                return Join(folder, spelling ? std::string_view(*spelling) : name);
+            }
+        }
         if (EntryExists(path)) {
             return path;
         }
         // Likewise, when the folder exists as spelled, only the last name needs a look for
         // another spelling (a file that is missing, or spelled otherwise, in a known folder).
-        const size_t slash = path.rfind('/');
-        if (slash != std::string::npos) {
-            const std::string folder = slash == 0 ? "/" : path.substr(0, slash);
-            const std::string_view name = std::string_view(path).substr(slash + 1);
+        if (!folder.empty()) {
             if (EntryExists(folder)) {
                 const std::optional<std::string> other = FindOtherSpelling(folder, name);
                 return Join(folder, other ? std::string_view(*other) : name);
