@@ -163,6 +163,21 @@ public:
     // the position stays and the result is false.
     static bool ReadQuotedItem(const char*& position, char* destination, size_t size);
 
+    // The data from the read position to the end (empty unless open for reading), for readers
+    // of a section of fixed shape that take its common form in one step and leave every other
+    // form to the reads above. TakeAhead moves the position past `length` bytes of it, which
+    // must be whole lines of the view.
+    std::string_view Ahead() const {
+        if (mode_ != Mode::Read || position_ >= data_.size()) {
+            return {};
+        }
+        return std::string_view(data_).substr(position_);
+    }
+    void TakeAhead(size_t length) {
+        assert(length <= Ahead().size());
+        position_ += length;
+    }
+
     // Findings of damage ---------------------------------------------------------------------
     // A loader that finds the file does not hold what it promises (a section cut short, a
     // count of records the file does not have) notes it here; the finding keeps the number of

@@ -1,6 +1,8 @@
 #include "world/game_date.h"
 
 #include <atomic>
+#include <cstring>
+#include <string_view>
 
 #include "formats/kl_file.h"
 
@@ -130,7 +132,117 @@ bool GameDate::Write(CKLFile& file) const {
     return ok;
 }
 
+namespace {
+
+// A date read from a file: out-of-range parts replaced as GameDate::Read describes.
+int32_t DayNumberOfReadDate(int32_t year, int32_t month, int32_t day) {
+    if (year < 1700 || year > 2100) {
+        year = 2000;
+    }
+    if (month < 1 || month > 12) {
+        month = 1;
+    }
+    if (day < 1 || day > 31) {
+        day = 1;
+    }
+    // MakeDayNumber for these ranges, where nothing is negative: unsigned 32-bit arithmetic,
+    // whose divisions by constants are cheaper than those of signed 64-bit values.
+    auto y = static_cast<uint32_t>(year);
+    auto m = static_cast<uint32_t>(month);
+    if (m < 3) {
+        m += 9;
+        y -= 1;
+    } else {
+        m -= 3;
+    }
+    const uint32_t h = y / 100;
+    const uint32_t a = y % 100;
+    return static_cast<int32_t>((146097 * h) / 4 + (1461 * a) / 4 + (153 * m + 2) / 5 +
+                                static_cast<uint32_t>(day) + uint32_t{kDayNumberOffset});
+}
+
+uint64_t LoadWord(const char* at) {
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// Three dates of every player: a DATE section nearly always stands right at the read position
+// as "%INDEX%DATE", the day and the month in one or two digits, the year in four and
+// "%INDEXEND%DATE", every line ending in CR LF. Returns the length of such a section at the
+// start of `data` with its values; 0 for any other shape (GameDate::ReadAnyShape reads those).
+size_t CommonDateSection(std::string_view data, int32_t& day, int32_t& month, int32_t& year) {
+    static constexpr char kBegin[] = "%INDEX%DATE\r\n";
+    static constexpr char kEnd[] = "%INDEXEND%DATE\r\n";
+    constexpr size_t kBeginSize = sizeof kBegin - 1;
+    constexpr size_t kEndSize = sizeof kEnd - 1;
+    static_assert(kBeginSize >= 8 && kBeginSize <= 16 && kEndSize == 16);
+    // The longest common shape; a section nearer the end of the data goes the general way.
+    constexpr size_t kLongest = kBeginSize + 4 + 4 + 6 + kEndSize;
+    if (data.size() < kLongest) {
+        return 0;
+    }
+    const char* const text = data.data();
+    if (LoadWord(text) != LoadWord(kBegin) ||
+        LoadWord(text + kBeginSize - 8) != LoadWord(kBegin + kBeginSize - 8)) {
+        return 0;
+    }
+    size_t at = kBeginSize;
+    auto digit = [text](size_t i) { return static_cast<unsigned>(text[i]) - unsigned{'0'}; };
+    auto lineEnd = [text](size_t i) { return text[i] == '\r' && text[i + 1] == '\n'; };
+    // A line of one or two digits.
+    auto small = [&](int32_t& value) {
+        const unsigned first = digit(at);
+        if (first > 9) {
+            return false;
+        }
+        const unsigned second = digit(at + 1);
+        if (second <= 9) {
+            value = static_cast<int32_t>(first * 10 + second);
+            at += 2;
+        } else {
+            value = static_cast<int32_t>(first);
+            at += 1;
+        }
+        if (!lineEnd(at)) {
+            return false;
+        }
+        at += 2;
+        return true;
+    };
+    if (!small(day) || !small(month)) {
+        return 0;
+    }
+    const unsigned d0 = digit(at);
+    const unsigned d1 = digit(at + 1);
+    const unsigned d2 = digit(at + 2);
+    const unsigned d3 = digit(at + 3);
+    if (d0 > 9 || d1 > 9 || d2 > 9 || d3 > 9 || !lineEnd(at + 4)) {
+        return 0;
+    }
+    year = static_cast<int32_t>(d0 * 1000 + d1 * 100 + d2 * 10 + d3);
+    at += 6;
+    if (LoadWord(text + at) != LoadWord(kEnd) || LoadWord(text + at + 8) != LoadWord(kEnd + 8)) {
+        return 0;
+    }
+    return at + kEndSize;
+}
+
+} // namespace
+
 bool GameDate::Read(CKLFile& file) {
+    int32_t day = 0;
+    int32_t month = 0;
+    int32_t year = 0;
+    if (const size_t length = CommonDateSection(file.Ahead(), day, month, year); length != 0) {
+        file.TakeAhead(length);
+        dayNumber = DayNumberOfReadDate(year, month, day);
+        return true;
+    }
+    return ReadAnyShape(file);
+}
+
+bool GameDate::ReadAnyShape(CKLFile& file) {
     if (!file.FindSection(kSection)) {
         return false;
     }
@@ -145,16 +257,7 @@ bool GameDate::Read(CKLFile& file) {
         dayNumber = 0;
         return true;
     }
-    if (year < 1700 || year > 2100) {
-        year = 2000;
-    }
-    if (month < 1 || month > 12) {
-        month = 1;
-    }
-    if (day < 1 || day > 31) {
-        day = 1;
-    }
-    dayNumber = MakeDayNumber(year, month, day);
+    dayNumber = DayNumberOfReadDate(year, month, day);
     return true;
 }
 

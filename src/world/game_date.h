@@ -55,6 +55,10 @@ struct GameDate {
     // month outside 1-12 by 1, day outside 1-31 by 1) and the day is not checked against its
     // month (31 February lands in March). Without the section the date stays as it was.
     bool Read(CKLFile& file);
+    // Read as it reads a section of any shape. Read itself takes the common shape in one step
+    // (begin line, day and month of one or two digits, a year of four digits, end line, each
+    // ending in CR LF, right at the read position) and leaves every other one to this.
+    bool ReadAnyShape(CKLFile& file);
 };
 
 // Weekday of a day number: day number modulo 7, 0 Monday to 6 Sunday (also for negative

@@ -3,8 +3,12 @@
 
 #include "formats/kl_file.h"
 #include "world/record_test_helpers.h"
+#include "support/small_random.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
 
 #include "formats/string_table.h"
 
@@ -137,6 +141,133 @@ TEST(GameDateTest, NoDateSurvivesASaveAndALoad) {
     // Any other out-of-range triple is corrected as usual.
     ASSERT_TRUE(ReadFrom(KLLines({"%INDEX%DATE", "0", "0", "0", "%INDEXEND%DATE"}), date));
     EXPECT_EQ(date, GameDate::FromDate(2000, 1, 1));
+}
+
+// Reads `text` twice, with Read and with ReadAnyShape (the way every other shape goes), and
+// expects the same date, the same result and the same read position after it.
+void ExpectReadAsAnyShape(const std::string& text) {
+    SCOPED_TRACE(::testing::PrintToString(text));
+    CKLFile quick;
+    CKLFile general;
+    ASSERT_TRUE(quick.OpenFromMemory(text));
+    ASSERT_TRUE(general.OpenFromMemory(text));
+    GameDate quickDate = GameDate::FromDate(1980, 5, 5);
+    GameDate generalDate = quickDate;
+    EXPECT_EQ(quickDate.Read(quick), generalDate.ReadAnyShape(general));
+    EXPECT_EQ(quickDate, generalDate);
+    EXPECT_EQ(quick.CurrentLine(), general.CurrentLine());
+    EXPECT_EQ(quick.Ahead(), general.Ahead());
+    EXPECT_EQ(quick.Findings().size(), general.Findings().size());
+}
+
+TEST(GameDateTest, CommonSectionsReadAsEveryOtherShape) {
+    // Lines of every kind: plain and overlong numbers, leading zeros, signs, blanks, bytes above
+    // 0x7F, empty lines, lookalikes of the markers; lines ending in CR LF, LF alone or CR alone.
+    const char* const begins[] = {"%INDEX%DATE", "%INDEX%DATE",  "%INDEX%DATES", "%INDEX%DAT",
+                                  "%index%DATE", "%INDEX%DATE ", "%inDEX%DATE",  "%INDEX%DATE\xB5"};
+    const char* const days[] = {"1",     "7",  "07", "31", "32", "0",   "00", "99",
+                                "123",   "-1", "+5", " 5", "5 ", "x",   "",   "\xB5",
+                                "1\xB5", "9",  "10", "28", "3x", "\t4", "05", "1\x00"};
+    const char* const months[] = {"1",  "12", "13", "0",  "09", "x",    "",
+                                  "-3", "6",  "2",  "10", "7 ", "\xB1", "100"};
+    const char* const years[] = {"2003",
+                                 "1700",
+                                 "2100",
+                                 "1699",
+                                 "2101",
+                                 "0999",
+                                 "99999",
+                                 "-4712",
+                                 "203",
+                                 "20x3",
+                                 "\xB2\xB0\xB0\xB3",
+                                 "1985",
+                                 "2000 ",
+                                 "",
+                                 "1976",
+                                 "0000",
+                                 "1999\xB5",
+                                 "200x",
+                                 "19 5",
+                                 "199\xB5",
+                                 "x999",
+                                 "1-99"};
+    const char* const ends[] = {
+        "%INDEXEND%DATE", "%INDEXEND%DATE", "%INDEXEND%DATEX",   "%INDEXEND%OTHER", "",
+        "%INDEXEND%DAT",  "%indexEND%DATE", "%INDEXEND%DATE\xB5"};
+    const char* const lineEnds[] = {"\r\n", "\r\n", "\r\n", "\r\n", "\n", "\r"};
+    test::SmallRandom next(1803);
+    auto pick = [&next](const auto& list) { return std::string(list[next(std::size(list))]); };
+    auto lineEnd = [&] { return next(4) == 0 ? pick(lineEnds) : std::string("\r\n"); };
+    for (int round = 0; round < 6000; ++round) {
+        std::string text;
+        if (next(8) == 0) {
+            text += next(2) == 0 ? ";a comment\r\n" : "\r\n"; // the section not at the position
+        }
+        text += pick(begins) + lineEnd();
+        text += pick(days) + lineEnd();
+        text += pick(months) + lineEnd();
+        text += pick(years) + lineEnd();
+        text += pick(ends) + lineEnd();
+        if (next(3) != 0) {
+            text += "tail line after the section\r\n%INDEXEND%PLAYER\r\n";
+        }
+        ExpectReadAsAnyShape(text);
+        // The same section cut anywhere: the data ends inside or right after it.
+        ExpectReadAsAnyShape(text.substr(0, next(static_cast<uint32_t>(text.size()) + 1)));
+    }
+    // The common shapes of every day, month and a range of years, each cut at every length.
+    for (int day = 0; day <= 32; ++day) {
+        for (int month = 0; month <= 13; ++month) {
+            const int year = 1690 + (day * 14 + month) % 420;
+            const std::string text =
+                KLLines({"%INDEX%DATE", std::to_string(day).c_str(), std::to_string(month).c_str(),
+                         std::to_string(year).c_str(), "%INDEXEND%DATE", "%INDEX%DATE", "1", "1",
+                         "2001", "%INDEXEND%DATE"});
+            ExpectReadAsAnyShape(text);
+            if ((day + month) % 7 == 0) {
+                for (size_t cut = 0; cut <= text.size(); ++cut) {
+                    ExpectReadAsAnyShape(text.substr(0, cut));
+                }
+            }
+        }
+    }
+}
+
+TEST(GameDateTest, EveryYearAndMonthReadsAsTheCalendarCountsIt) {
+    // Day numbers of read dates against MakeDayNumber, across the years kept and either side.
+    for (int year = 1690; year <= 2110; ++year) {
+        for (int month = 0; month <= 13; ++month) {
+            for (int day : {0, 1, 17, 28, 29, 31, 32}) {
+                GameDate date;
+                ASSERT_TRUE(
+                    ReadFrom(KLLines({"%INDEX%DATE", std::to_string(day).c_str(),
+                                      std::to_string(month).c_str(), std::to_string(year).c_str(),
+                                      "%INDEXEND%DATE", "after"}),
+                             date));
+                const int keptYear = year < 1700 || year > 2100 ? 2000 : year;
+                const int keptMonth = month < 1 || month > 12 ? 1 : month;
+                const int keptDay = day < 1 || day > 31 ? 1 : day;
+                ASSERT_EQ(date.dayNumber, MakeDayNumber(keptYear, keptMonth, keptDay))
+                    << day << "." << month << "." << year;
+            }
+        }
+    }
+}
+
+TEST(GameDateTest, CommonSectionsGiveTheirDates) {
+    GameDate date;
+    const std::string two = KLLines({"%INDEX%DATE", "24", "12", "1983", "%INDEXEND%DATE",
+                                     "%INDEX%DATE", "3", "7", "2004", "%INDEXEND%DATE", "after"});
+    CKLFile file;
+    ASSERT_TRUE(file.OpenFromMemory(two));
+    ASSERT_TRUE(date.Read(file));
+    EXPECT_EQ(date, GameDate::FromDate(1983, 12, 24));
+    ASSERT_TRUE(date.Read(file));
+    EXPECT_EQ(date, GameDate::FromDate(2004, 7, 3));
+    std::string rest;
+    ASSERT_TRUE(file.ReadCString(rest));
+    EXPECT_EQ(rest, "after");
 }
 
 class CurrentDateTest : public ::testing::Test {
