@@ -1,10 +1,13 @@
 #include "assets/badge_names.h"
 
+#include "assets/ascii_fold.h"
 #include "assets/safe_path.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace tallo {
 
@@ -20,7 +23,17 @@ bool BadgeTextEquals(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
-    for (size_t i = 0; i < a.size(); ++i) {
+    size_t i = 0;
+    for (; i + 8 <= a.size(); i += 8) {
+        uint64_t wordA;
+        uint64_t wordB;
+        std::memcpy(&wordA, a.data() + i, 8);
+        std::memcpy(&wordB, b.data() + i, 8);
+        if (FoldAsciiWord(wordA) != FoldAsciiWord(wordB)) {
+            return false;
+        }
+    }
+    for (; i < a.size(); ++i) {
         if (FoldAscii(a[i]) != FoldAscii(b[i])) {
             return false;
         }
@@ -32,8 +45,12 @@ size_t BadgeTextFind(std::string_view text, std::string_view word) {
     if (word.size() > text.size()) {
         return std::string_view::npos;
     }
+    if (word.empty()) {
+        return 0;
+    }
+    const char first = FoldAscii(word.front());
     for (size_t at = 0; at + word.size() <= text.size(); ++at) {
-        if (BadgeTextEquals(text.substr(at, word.size()), word)) {
+        if (FoldAscii(text[at]) == first && BadgeTextEquals(text.substr(at, word.size()), word)) {
             return at;
         }
     }
@@ -48,19 +65,28 @@ bool HasBadge180(std::string_view name) {
     return BadgeTextFind(name, kBadge180) != std::string_view::npos;
 }
 
+namespace {
+
+// Appends `name` with its "Badge180" at `at` replaced by "Badge" and the size.
+void AppendSized(std::string_view name, size_t at, int size, std::string& out) {
+    char number[16];
+    const auto written = std::to_chars(number, number + sizeof number, size);
+    const std::string_view digits(number, static_cast<size_t>(written.ptr - number));
+    constexpr std::string_view kBadge = "Badge";
+    out.reserve(out.size() + name.size() - kBadge180.size() + kBadge.size() + digits.size());
+    out.append(name.substr(0, at)).append(kBadge).append(digits);
+    out.append(name.substr(at + kBadge180.size()));
+}
+
+} // namespace
+
 std::string BadgeNameForSize(std::string_view name, int size) {
     const size_t at = BadgeTextFind(name, kBadge180);
     if (at == std::string_view::npos) {
         return std::string(name);
     }
-    char number[16];
-    const auto written = std::to_chars(number, number + sizeof number, size);
-    const std::string_view digits(number, static_cast<size_t>(written.ptr - number));
-    constexpr std::string_view kBadge = "Badge";
     std::string result;
-    result.reserve(name.size() - kBadge180.size() + kBadge.size() + digits.size());
-    result.append(name.substr(0, at)).append(kBadge).append(digits);
-    result.append(name.substr(at + kBadge180.size()));
+    AppendSized(name, at, size, result);
     return result;
 }
 
@@ -92,6 +118,13 @@ std::string BadgeArchiveName(std::string_view name) {
     std::replace(result.begin() + static_cast<std::ptrdiff_t>(kBadgeArchivePrefix.size()),
                  result.end(), '/', '\\');
     return result;
+}
+
+void SizedBadgeArchiveName(std::string_view name, size_t at, int size, std::string& out) {
+    out.assign(kBadgeArchivePrefix);
+    AppendSized(name, at, size, out);
+    std::replace(out.begin() + static_cast<std::ptrdiff_t>(kBadgeArchivePrefix.size()), out.end(),
+                 '/', '\\');
 }
 
 bool StripBadgeArchivePrefix(std::string_view entryName, std::string& relative) {

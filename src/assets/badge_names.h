@@ -41,6 +41,9 @@ std::string BadgeDiskPath(std::string_view folder, std::string_view name);
 // The name of a badge inside the badge archive: "Badges\" and the name, every "/" turned
 // into a back slash.
 std::string BadgeArchiveName(std::string_view name);
+// BadgeArchiveName(BadgeNameForSize(name, size)) for a name whose first "Badge180" (any case)
+// starts at `at`, written into `out` (whose room is used again by a caller that asks for many).
+void SizedBadgeArchiveName(std::string_view name, size_t at, int size, std::string& out);
 // An archive entry name without its leading "Badges\" (any case); false when it has none.
 bool StripBadgeArchivePrefix(std::string_view entryName, std::string& relative);
 

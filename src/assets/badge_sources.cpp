@@ -27,14 +27,23 @@ bool CBadgeSources::ExistsInArchive(std::string_view name) const {
 }
 
 bool CBadgeSources::CheckBadge(std::string_view name) const {
-    if (!HasBadge180(name)) {
+    const size_t at = BadgeTextFind(name, kBadge180);
+    if (at == std::string_view::npos) {
         return true;
     }
+    // The archive is asked first: a look-up in its index costs nothing beside the file system
+    // walk of the disk check, and most badges of an installation are in it. A build asks for
+    // every club, so the archive's names are made in one buffer.
+    const CVantorBig* archive = OpenArchive();
+    std::string archiveName;
     for (int size : kBadgeSizes) {
-        const std::string sized = BadgeNameForSize(name, size);
-        // The archive is asked first: a look-up in its index costs nothing beside the file
-        // system walk of the disk check, and most badges of an installation are in it.
-        if (!ExistsInArchive(sized) && !ExistsOnDisk(sized)) {
+        if (archive != nullptr) {
+            SizedBadgeArchiveName(name, at, size, archiveName);
+            if (archive->FindEntry(archiveName) >= 0) {
+                continue;
+            }
+        }
+        if (!ExistsOnDisk(BadgeNameForSize(name, size))) {
             return false;
         }
     }

@@ -1,29 +1,13 @@
 #include "assets/folded_name_index.h"
 
+#include "assets/ascii_fold.h"
 #include "assets/badge_names.h"
 #include "platform/text_hash.h"
 
 namespace tallo {
 
-namespace {
-
-constexpr uint64_t kOnes = 0x0101010101010101ull;
-constexpr uint64_t kHighBits = 0x8080808080808080ull;
-
-// The eight bytes of `word` with A-Z turned into a-z, all other bytes kept: a byte gets 0x20
-// added where its low seven bits lie in 'A'..'Z' and its high bit is clear.
-uint64_t FoldWord(uint64_t word) {
-    const uint64_t low = word & ~kHighBits;
-    const uint64_t fromA = low + (0x80 - 'A') * kOnes;     // high bit set from 'A' on
-    const uint64_t pastZ = low + (0x80 - 'Z' - 1) * kOnes; // high bit set past 'Z'
-    const uint64_t upper = (fromA ^ pastZ) & ~word & kHighBits;
-    return word | (upper >> 2);
-}
-
-} // namespace
-
 uint32_t FoldedNameIndex::HashOf(std::string_view name) {
-    return HashText(name, FoldWord);
+    return HashText(name, FoldAsciiWord);
 }
 
 void FoldedNameIndex::Clear() {

@@ -214,20 +214,51 @@ std::string ResolvePath(const std::string& path) {
     return result;
 }
 
+namespace {
+
+// Whether a folder listed by the cache in charge holds no entry of the path's name in any
+// spelling.
+bool ListedAsMissing(const std::string& path) {
+    FolderListingCache* cache = FolderListingCache::Current();
+    const size_t slash = path.rfind('/');
+    if (cache == nullptr || slash == std::string::npos || slash == 0) {
+        return false;
+    }
+    bool listed = false;
+    const bool found =
+        cache
+            ->FindSpelling(path.substr(0, slash), std::string_view(path).substr(slash + 1), &listed)
+            .has_value();
+    return listed && !found;
+}
+
+} // namespace
+
 // A path that exists as spelled resolves to itself, so it is looked at once instead of twice
-// (a check of every club's badge files asks thousands of times).
+// (a check of every club's badge files asks thousands of times); one that a listed folder
+// lacks is not looked at.
 bool FileExists(const std::string& path) {
     struct stat info;
-    if (IsTidyPath(path) && stat(path.c_str(), &info) == 0) {
-        return S_ISREG(info.st_mode);
+    if (IsTidyPath(path)) {
+        if (ListedAsMissing(path)) {
+            return false;
+        }
+        if (stat(path.c_str(), &info) == 0) {
+            return S_ISREG(info.st_mode);
+        }
     }
     return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool FolderExists(const std::string& path) {
     struct stat info;
-    if (IsTidyPath(path) && stat(path.c_str(), &info) == 0) {
-        return S_ISDIR(info.st_mode);
+    if (IsTidyPath(path)) {
+        if (ListedAsMissing(path)) {
+            return false;
+        }
+        if (stat(path.c_str(), &info) == 0) {
+            return S_ISDIR(info.st_mode);
+        }
     }
     return stat(ResolvePath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
