@@ -25,25 +25,36 @@ TEST(FolderListingCacheTest, ResolvesEveryPathAsWithoutTheCache) {
     WriteFile(dir / "Badges/ARC/Badge14/M\xC3\x9CNCHEN.tga", "m");
     WriteFile(dir / "Badges/ARC/Badge48/x.tga", "x");
     const std::vector<std::string> paths = {
-        dir / "Badges/ARC/Badge14/national.tga",   dir / "Badges/ARC/Badge14/NATIONAL.TGA",
-        dir / "Badges/ARC/Badge14/club_5.tga",     dir / "Badges/ARC/Badge14/club_6.tga",
-        dir / "Badges/ARC/Badge14/cC.tga",         dir / "Badges/ARC/Badge14/cc.tga",
-        dir / "Badges/ARC/Badge14/CC.TGA",         dir / "Badges/ARC/Badge14/m\xC3\xBCnchen.tga",
-        dir / "badges/arc/badge48/X.TGA",          dir / "Badges/ARC/Badge74/x.tga",
-        dir / "Badges/NOPE/Badge14/x.tga",         dir / "Badges/ARC/Badge14",
+        dir / "Badges/ARC/Badge14/national.tga",
+        dir / "Badges/ARC/Badge14/NATIONAL.TGA",
+        dir / "Badges/ARC/Badge14/club_5.tga",
+        dir / "Badges/ARC/Badge14/club_6.tga",
+        dir / "Badges/ARC/Badge14/cC.tga",
+        dir / "Badges/ARC/Badge14/cc.tga",
+        dir / "Badges/ARC/Badge14/CC.TGA",
+        dir / "Badges/ARC/Badge14/m\xC3\xBCnchen.tga",
+        dir / "badges/arc/badge48/X.TGA",
+        dir / "Badges/ARC/Badge74/x.tga",
+        dir / "Badges/NOPE/Badge14/x.tga",
+        dir / "Badges/ARC/Badge14",
         dir / "Badges/ARC/Badge14/national.tga/x",
+        dir / "badges/arc/BADGE48",
+        dir / "Badges/ARC/Badge99",
     };
     std::vector<std::string> plain;
     std::vector<bool> plainExists;
+    std::vector<bool> plainFolders;
     for (const std::string& path : paths) {
         plain.push_back(ResolvePath(path));
         plainExists.push_back(FileExists(path));
+        plainFolders.push_back(FolderExists(path));
     }
     const FolderListingCache cache;
     for (int round = 0; round < 2; ++round) { // the second round answers from the listings
         for (size_t i = 0; i < paths.size(); ++i) {
             EXPECT_EQ(ResolvePath(paths[i]), plain[i]) << paths[i];
             EXPECT_EQ(FileExists(paths[i]), plainExists[i]) << paths[i];
+            EXPECT_EQ(FolderExists(paths[i]), plainFolders[i]) << paths[i];
         }
     }
     EXPECT_EQ(ResolvePath(dir / "Badges/ARC/Badge14/cc.tga"), dir / "Badges/ARC/Badge14/Cc.tga");
