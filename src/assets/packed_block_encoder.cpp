@@ -116,6 +116,10 @@ constexpr size_t NearGain(size_t length) {
 constexpr size_t kChainKey[] = {3, 4, 8};
 constexpr int kChainCount = 3;
 constexpr int kFirstKeyChain = 1;
+// A walk that meets this many failing candidates in a row tries the chain of the key that ends
+// where a winner must end, if that many steps down that chain reach the walk's position.
+constexpr size_t kTailProbeAfter = 2;
+constexpr size_t kTailProbeSteps = 2;
 constexpr int kHashBits[kChainCount] = {15, 15, 15};
 
 constexpr size_t HeadOffset(int chain) {
@@ -160,6 +164,16 @@ constexpr size_t HeadOffset(int chain) {
 // there without walking that chain down to m. Which key leaves the fewest positions depends on
 // the text (in record text the bytes where a match ends are as often the common ones as its
 // first bytes), so the walk takes the chain whose next position lies furthest back.
+//
+// A walk can also turn to a chain before it finds anything. A winner of `need` bytes shares
+// with p the key at p + need - K as well, so the chain of that key (the tail key) holds every
+// winner below the walk's position m; and every position of it above m (less need - K) lies
+// above m in the chain walked too or fails its key, so it was seen or cannot win. Where many
+// positions share p's first bytes but few share the bytes where a winner would end (numbers
+// with a common prefix, as record text is full of), the tail key's chain is far shorter. Which
+// it is shows after a few failing candidates: the walk then steps down the tail key's chain
+// from p + need - K, and goes on in it if a few steps reach m. A chain walked by its tail key
+// tests each candidate's first four bytes instead of its last.
 //
 // Which positions precede a position in a chain depends on the input alone, not on the
 // matches chosen, so the links are worked out ahead of the search, a block at a time, in one
@@ -310,7 +324,9 @@ private:
     }
 
     // Walks the candidates down to `bound`, all in the near range or all in the far one.
-    template <bool Near> Walk Search(Walk walk, size_t p, size_t longest, ptrdiff_t bound) const {
+    // (Compiled into Find: a call costs more than it saves here too.)
+    template <bool Near>
+    [[gnu::always_inline]] Walk Search(Walk walk, size_t p, size_t longest, ptrdiff_t bound) const {
         const uint8_t* here = input_ + p;
         const uint32_t* links = walk.links;
         ptrdiff_t m = walk.m;
@@ -321,7 +337,22 @@ private:
                 length = walk.known;
                 walk.known = 0;
             } else {
-                m = Sift(links, m, walk.offset, bound, here, need);
+                const size_t key = kChainKey[walk.chain];
+                size_t at = walk.offset != 0 && walk.offset + key >= need ? 0 : need - 4;
+                m = Sift(links, m, walk.offset, bound, here, at, kTailProbeAfter);
+                if (m >= bound && Load32(here + at) != Load32(input_ + m + at)) {
+                    // The steps ran out: the chain of the tail key may be shorter (see above).
+                    const size_t tailOffset = need - key;
+                    if (tailOffset > walk.offset) {
+                        const ptrdiff_t entered = Enter(links, p, tailOffset, m);
+                        if (entered <= m) {
+                            walk.offset = tailOffset;
+                            m = entered;
+                            at = 0;
+                        }
+                    }
+                    m = Sift(links, m, walk.offset, bound, here, at, SIZE_MAX);
+                }
                 if (m < bound) {
                     break;
                 }
@@ -382,19 +413,31 @@ private:
     }
 
     // Steps down the chain from m (included) to the first candidate whose match could reach
-    // `need` bytes: a winner matches at least that many, so its last four must be equal. Nearly
-    // all the candidates a walk meets fail there, so this loop is kept to the fewest steps.
-    // Returns a position below `bound` when there is none.
+    // the need: a winner matches at least that many bytes, so the four at `at` (its last four,
+    // or its first when the chain stands for the last) must be equal. Nearly all the candidates
+    // a walk meets fail there, so this loop is kept to the fewest steps. Returns a position
+    // below `bound` when there is none, or the candidate reached after `steps` failing ones.
     ptrdiff_t Sift(const uint32_t* links, ptrdiff_t m, size_t offset, ptrdiff_t bound,
-                   const uint8_t* here, size_t need) const {
-        const uint32_t tail = Load32(here + need - 4);
-        const uint8_t* const tails = input_ + (need - 4);
+                   const uint8_t* here, size_t at, size_t steps) const {
+        const uint32_t tail = Load32(here + at);
+        const uint8_t* const tails = input_ + at;
         const ptrdiff_t shift = static_cast<ptrdiff_t>(offset);
         const ptrdiff_t bias = base_ + 1 + shift; // Next() in one subtraction
-        while (m >= bound && Load32(tails + m) != tail) {
+        while (m >= bound && Load32(tails + m) != tail && steps != 0) {
+            --steps;
             m = static_cast<ptrdiff_t>(links[static_cast<size_t>(m + shift) % kRing]) - bias;
         }
         return m;
+    }
+
+    // The newest candidate not above m in the chain of the key at p + offset, if a few steps
+    // down that chain reach it; else a candidate above m.
+    ptrdiff_t Enter(const uint32_t* links, size_t p, size_t offset, ptrdiff_t m) const {
+        ptrdiff_t candidate = Next(links, static_cast<ptrdiff_t>(p), offset);
+        for (size_t step = 0; candidate > m && step < kTailProbeSteps; ++step) {
+            candidate = Next(links, candidate, offset);
+        }
+        return candidate;
     }
 
     // Moves the walk to the longest chain whose key a winner of `walk.need` bytes must share,

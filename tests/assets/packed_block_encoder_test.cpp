@@ -260,6 +260,53 @@ TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherWhereManyPositionsShareTheE
     }
 }
 
+TEST(PackBlockEncoderTest, ChoosesLikeThePlainMatcherWhereManyPositionsShareTheStartOfAMatch) {
+    // Numbers with a common prefix crowd the window, as the references of record text do: a
+    // walk meets many positions that share a match's first bytes and differ where it would
+    // end, and goes on in the chain of the bytes at its end. The number sought stands near,
+    // far, at the window's end or beyond it; others end like it under other prefixes or
+    // differ from it in one digit only, and it may stand more than once.
+    std::mt19937 random(31);
+    std::uniform_int_distribution<int> digit(0, 9);
+    auto digits = [&](size_t count) {
+        std::string text;
+        for (size_t i = 0; i < count; ++i) {
+            text += static_cast<char>('0' + digit(random));
+        }
+        return text;
+    };
+    for (const std::string prefix : {"8600", "860012", "%INDEX%PLAYER_86"}) {
+        for (size_t behind : {300, 1000, 1030, 6000, 16300, 16400}) {
+            for (int round = 0; round < 3; ++round) {
+                const std::string number = digits(5);
+                const std::string sought = prefix + number + ",";
+                std::string text = sought;
+                while (text.size() < behind) {
+                    const int kind = digit(random);
+                    if (kind < 5) {
+                        text += prefix + digits(5) + ",";
+                    } else if (kind < 7) {
+                        text += prefix + digits(2) + number.substr(2) + ",";
+                    } else if (kind < 9) {
+                        std::string near = number;
+                        near[static_cast<size_t>(digit(random)) % near.size()] = 'x';
+                        text += prefix + near + ",";
+                    } else {
+                        text += digits(3) + number + ",";
+                    }
+                    if (round == 2 && digit(random) == 0) {
+                        text += sought; // copies nearer than the first
+                    }
+                }
+                text += sought + "########";
+                const Bytes input(text.begin(), text.end());
+                ASSERT_EQ(PackBlock(input.data(), input.size()), ReferencePack(input))
+                    << "prefix " << prefix << ", " << behind << " bytes behind, round " << round;
+            }
+        }
+    }
+}
+
 TEST(PackBlockEncoderTest, StaysWithinTheBoundAndRefusesWhatTheHeaderCannotHold) {
     std::mt19937 random(8);
     for (size_t n = 0; n < 3000; n += 13) {
