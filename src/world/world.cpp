@@ -8,7 +8,9 @@
 
 namespace tallo {
 
-CWorld::CWorld() {
+CWorld::CWorld()
+    : players_(PlayerRegistry::allocator_type(&playerNodes_)),
+      playerIndex_(PlayerIndex::allocator_type(&playerNodes_)) {
     ResetCountries();
 }
 

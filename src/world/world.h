@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "world/load_finding.h"
+#include "world/node_pool.h"
 #include "world/player_world.h"
 #include "world/rules_and_misc.h"
 
@@ -65,7 +66,11 @@ public:
     // Message shown once when any file of a save could not be written.
     static constexpr int kSaveErrorString = 798;
 
-    using PlayerRegistry = std::map<uint32_t, std::unique_ptr<CPlayer>>;
+    // Players by ID, in ascending ID order. The nodes come from the world's node pool;
+    // iterators and pointers behave as those of any std::map.
+    using PlayerRegistry =
+        std::map<uint32_t, std::unique_ptr<CPlayer>, std::less<uint32_t>,
+                 PoolAllocator<std::pair<const uint32_t, std::unique_ptr<CPlayer>>>>;
 
     CWorld();
     ~CWorld() override;
@@ -261,11 +266,17 @@ private:
 
     uint32_t loaded_ = 0;
     std::array<std::unique_ptr<CCountry>, kCountrySlots> countries_;
+    // The nodes of players_ and playerIndex_ (declared first: it outlives both; the
+    // constructor hands it to them).
+    NodePool playerNodes_;
     PlayerRegistry players_;
     // The same players by ID in a hash table: look-ups by ID are the most frequent use of the
     // registry (every reference of a club, a competition or a record to a person), and the
     // ordered registry serves the walks in ID order. Kept beside every change of players_.
-    std::unordered_map<uint32_t, CPlayer*> playerIndex_;
+    using PlayerIndex =
+        std::unordered_map<uint32_t, CPlayer*, std::hash<uint32_t>, std::equal_to<uint32_t>,
+                           PoolAllocator<std::pair<const uint32_t, CPlayer*>>>;
+    PlayerIndex playerIndex_;
     std::vector<uint32_t> withoutClub_;
     RulesAndMisc rules_;
     std::map<uint32_t, CDBCompetition*> competitions_;
