@@ -5,11 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -538,6 +544,96 @@ TEST(KLFileRead, ReadsAFileLargerThanFiveMegabytesWhole) {
         ++lines;
     }
     EXPECT_EQ(lines, 300000);
+}
+
+// One object reads file after file: each open gives that file's bytes alone (cut at 0x1A), as a
+// fresh object reading the same bytes from memory gives them, whatever sizes the files before
+// it had.
+TEST(KLFileRead, OneObjectReadsFileAfterFileAsAFreshObjectReadsEach) {
+    TempDir dir;
+    test::SmallRandom next(606);
+    CKLFile reused;
+    const size_t sizes[] = {0, 1, 5000, 40, 70000, 69999, 70001, 3, 250000, 0, 9000, 1 << 20, 17};
+    int round = 0;
+    for (size_t size : sizes) {
+        std::string bytes;
+        while (bytes.size() < size) {
+            bytes += std::to_string(next(100000)) + (next(5) == 0 ? "\n" : "\r\n");
+        }
+        bytes.resize(size);
+        if (size > 10 && next(3) == 0) {
+            bytes[next(static_cast<uint32_t>(size))] = '\x1A';
+        }
+        const std::string path = dir / ("Country" + std::to_string(++round) + ".sav");
+        test::WriteFile(path, bytes);
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(reused.OpenForRead(path));
+        EXPECT_EQ(reused.OpenError(), 0);
+        CKLFile fresh;
+        ASSERT_TRUE(fresh.OpenFromMemory(bytes));
+        const std::string_view expected = std::string_view(bytes).substr(0, bytes.find('\x1A'));
+        EXPECT_EQ(reused.BytesRead(), expected.size());
+        EXPECT_EQ(fresh.BytesRead(), expected.size());
+        EXPECT_EQ(reused.Ahead(), expected);
+        std::string a;
+        std::string b;
+        for (bool more = true; more;) {
+            more = reused.ReadCString(a);
+            ASSERT_EQ(more, fresh.ReadCString(b));
+            ASSERT_EQ(a, b);
+        }
+        EXPECT_EQ(reused.CurrentLine(), fresh.CurrentLine());
+        if (round % 3 == 0) {
+            reused.Close();
+        }
+    }
+}
+
+TEST(KLFileRead, FilesThatCannotBeReadAreRefusedWithTheirReason) {
+    TempDir dir;
+    CKLFile file;
+    test::WriteFile(dir / "good.sav", "7\r\n");
+    int32_t value = 0;
+    auto refused = [&](const std::string& path, int reason) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(file.OpenForRead(dir / "good.sav")); // a file open before
+        EXPECT_FALSE(file.OpenForRead(path));
+        EXPECT_EQ(file.OpenError(), reason);
+        EXPECT_FALSE(file.IsOpen());
+        EXPECT_EQ(file.BytesRead(), 0u);
+        EXPECT_FALSE(file.ReadInt(value));
+        EXPECT_TRUE(file.Ahead().empty());
+    };
+    refused(dir / "absent.sav", ENOENT);
+    refused("", ENOENT);
+    std::filesystem::create_directory(dir / "folder.sav");
+    refused(dir / "folder.sav", EISDIR);
+    // A FIFO without a writer is refused at once instead of waiting for one.
+    ASSERT_EQ(mkfifo((dir / "fifo.sav").c_str(), 0600), 0);
+    refused(dir / "fifo.sav", EINVAL);
+    // Too large: a sparse file one byte over the limit is refused without being read.
+    { std::ofstream(dir / "large.sav").put('x'); }
+    std::filesystem::resize_file(dir / "large.sav", CKLFile::kMaxFileSize + 1);
+    refused(dir / "large.sav", EFBIG);
+    ASSERT_TRUE(file.OpenForRead(dir / "good.sav"));
+    ASSERT_TRUE(file.ReadInt(value));
+    EXPECT_EQ(value, 7);
+}
+
+// Files whose size the system does not know beforehand (it gives 0 for those of /proc) are
+// read whole all the same: the buffer grows while they are read.
+TEST(KLFileRead, FilesLargerThanTheirStatedSizeAreReadWhole) {
+    const std::string path = "/proc/self/cmdline";
+    if (!std::filesystem::exists(path)) {
+        GTEST_SKIP() << "no " << path;
+    }
+    std::ifstream stream(path, std::ios::binary);
+    const std::string expected((std::istreambuf_iterator<char>(stream)),
+                               std::istreambuf_iterator<char>());
+    ASSERT_GT(expected.size(), 1u);
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForRead(path));
+    EXPECT_EQ(file.Ahead(), std::string_view(expected));
 }
 
 } // namespace
