@@ -320,6 +320,22 @@ public:
     // Removes an ID; the entries behind it move up and the last becomes 0. False when absent.
     bool RemovePlayer(uint32_t id);
     void ClearPlayers();
+    // Gives every listed ID the ID `renumber` makes of it; one made 0 leaves the list (those
+    // behind it move up), the others keep their order. The same as clearing the list and
+    // adding the new IDs in order, provided that `renumber` never makes one ID of two listed
+    // ones (the merge of a load, whose new IDs are all distinct, relies on it).
+    template <class Renumber> void RenumberPlayers(Renumber renumber) {
+        uint32_t kept = 0;
+        for (uint32_t i = 0; i < playerCount_; ++i) {
+            if (const uint32_t id = renumber(playerIds_[i]); id != 0) {
+                playerIds_[kept++] = id;
+            }
+        }
+        for (uint32_t i = kept; i < playerCount_; ++i) {
+            playerIds_[i] = 0;
+        }
+        playerCount_ = kept;
+    }
 
     // Transient: sum of the detail values of the listed players.
     int32_t DetailTotal() const { return detailTotal_; }

@@ -356,16 +356,9 @@ void CWorld::MergeStage(CountryLoadStage& stage) {
     auto finalId = [&given](uint32_t provisional) {
         return provisional < given.size() ? given[provisional] : 0u;
     };
-    std::vector<uint32_t> ids;
     for (auto& [clubId, club] : country.clubs_) {
-        ids.clear();
-        for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
-            ids.push_back(club->PlayerId(i));
-        }
-        club->ClearPlayers();
-        for (uint32_t provisional : ids) {
-            club->AddPlayer(finalId(provisional));
-        }
+        // The IDs given are distinct (0 for a player gone), as RenumberPlayers asks.
+        club->RenumberPlayers(finalId);
     }
     std::set<uint32_t> managers;
     for (uint32_t provisional : country.additionalManagers_) {

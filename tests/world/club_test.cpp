@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "formats/kl_file.h"
 #include "support/record_text.h"
+#include "support/small_random.h"
 #include "support/temp_dir.h"
 #include "world/club_test_world.h"
 #include "world/file_version.h"
@@ -444,6 +446,35 @@ TEST(ClubPlayers, ListRefusesThe257thPlayerAndDuplicates) {
     EXPECT_FALSE(club.AddPlayer(11));
     EXPECT_FALSE(club.AddPlayer(0));
     EXPECT_FALSE(club.RemovePlayer(10));
+}
+
+TEST(ClubPlayers, RenumberingGivesTheListThatAddingTheNewIdsInOrderGives) {
+    test::SmallRandom next(31);
+    for (int round = 0; round < 200; ++round) {
+        CClub renumbered;
+        const uint32_t count = next(CClub::kMaxPlayers + 1);
+        for (uint32_t id = 1; id <= count; ++id) {
+            renumbered.AddPlayer(id * 3);
+        }
+        // Distinct new IDs, some of them 0 (players gone).
+        std::vector<uint32_t> newIds(count * 3 + 1, 0);
+        for (uint32_t id = 1; id <= count; ++id) {
+            newIds[id * 3] = next(4) == 0 ? 0 : 100000 + next(1000) * 1000 + id;
+        }
+        CClub added;
+        for (uint32_t i = 0; i < renumbered.PlayerCount(); ++i) {
+            added.AddPlayer(newIds[renumbered.PlayerId(i)]);
+        }
+        renumbered.RenumberPlayers([&newIds](uint32_t id) { return newIds[id]; });
+        ASSERT_EQ(renumbered.PlayerCount(), added.PlayerCount());
+        for (uint32_t i = 0; i < CClub::kMaxPlayers; ++i) {
+            ASSERT_EQ(renumbered.PlayerId(i), added.PlayerId(i)) << i;
+        }
+        EXPECT_TRUE(renumbered == added); // the places behind the list are empty as well
+        // The list stays usable: the place freed at the end takes a new ID.
+        EXPECT_EQ(renumbered.AddPlayer(7), added.AddPlayer(7));
+        EXPECT_EQ(renumbered.PlayerCount(), added.PlayerCount());
+    }
 }
 
 TEST(ClubPlayers, LoadRefusesPlayersBeyond256AndSaysSo) {
