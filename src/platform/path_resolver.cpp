@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/folder_listing_cache.h"
@@ -115,6 +116,28 @@ bool IsTidyPath(std::string_view path) {
     return true;
 }
 
+// The folder of a path and its last name ("" for both when the path has no "/"; "/" for a
+// name at the root).
+std::pair<std::string, std::string_view> SplitLast(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return {std::string(), std::string_view()};
+    }
+    return {slash == 0 ? "/" : path.substr(0, slash), std::string_view(path).substr(slash + 1)};
+}
+
+// The spelling of `name` in `folder` as the listing cache in charge has it; `listed` tells
+// whether there is such a cache and it could list the folder (else nothing is known).
+std::optional<std::string> ListedSpelling(const std::string& folder, std::string_view name,
+                                          bool& listed) {
+    listed = false;
+    FolderListingCache* cache = FolderListingCache::Current();
+    if (cache == nullptr || folder.empty()) {
+        return std::nullopt;
+    }
+    return cache->FindSpelling(folder, name, &listed);
+}
+
 } // namespace
 
 void FoldNameCase(std::string& name) {
@@ -144,19 +167,12 @@ std::string ResolvePath(const std::string& path) {
     // When the whole path exists as spelled, so does every component on the way, and the walk
     // below would keep each one: one look-up instead of one per component.
     if (IsTidyPath(path)) {
-        const size_t slash = path.rfind('/');
-        const std::string folder = slash == std::string::npos ? ""
-                                   : slash == 0               ? "/"
-                                                              : path.substr(0, slash);
-        const std::string_view name =
-            slash == std::string::npos ? "" : std::string_view(path).substr(slash + 1);
+        const auto [folder, name] = SplitLast(path);
         // A folder listed by the cache answers for its names without asking the system.
-        if (FolderListingCache* cache = FolderListingCache::Current(); cache && !folder.empty()) {
-            bool listed = false;
-            const std::optional<std::string> spelling = cache->FindSpelling(folder, name, &listed);
-            if (listed) {
-                return Join(folder, spelling ? std::string_view(*spelling) : name);
-            }
+        bool listed = false;
+        const std::optional<std::string> spelling = ListedSpelling(folder, name, listed);
+        if (listed) {
+            return Join(folder, spelling ? std::string_view(*spelling) : name);
         }
         if (EntryExists(path)) {
             return path;
@@ -219,16 +235,9 @@ namespace {
 // Whether a folder listed by the cache in charge holds no entry of the path's name in any
 // spelling.
 bool ListedAsMissing(const std::string& path) {
-    FolderListingCache* cache = FolderListingCache::Current();
-    const size_t slash = path.rfind('/');
-    if (cache == nullptr || slash == std::string::npos || slash == 0) {
-        return false;
-    }
+    const auto [folder, name] = SplitLast(path);
     bool listed = false;
-    const bool found =
-        cache
-            ->FindSpelling(path.substr(0, slash), std::string_view(path).substr(slash + 1), &listed)
-            .has_value();
+    const bool found = ListedSpelling(folder, name, listed).has_value();
     return listed && !found;
 }
 

@@ -96,6 +96,33 @@ TEST(ArchiveChunkPackerTest, AFailedWriteFailsEveryLaterCallAndFinish) {
     EXPECT_TRUE(tags.Finish()); // a refused tag is not written and fails nothing
 }
 
+// A packer that goes away before Finish drops what it still holds and nothing else: the
+// archive then holds the chunks written so far, in order, as written one by one.
+TEST(ArchiveChunkPackerTest, GoingAwayEarlyKeepsTheChunksWrittenInOrder) {
+    TempDir dir;
+    WorldArchiveWriter writer;
+    ASSERT_TRUE(writer.Create(dir / "cut.tdb"));
+    {
+        ArchiveChunkPacker packer(writer, 2, 200000);
+        for (auto& [tag, payload] : MixedChunks()) {
+            ASSERT_TRUE(packer.Add(tag, std::move(payload)));
+        }
+    }
+    const size_t written = writer.ChunkCount();
+    ASSERT_TRUE(writer.Commit());
+
+    WorldArchiveWriter plain;
+    ASSERT_TRUE(plain.Create(dir / "plain.tdb"));
+    const auto chunks = MixedChunks();
+    for (size_t i = 0; i < written; ++i) {
+        ASSERT_TRUE(plain.AddChunk(chunks[i].first, chunks[i].second));
+    }
+    ASSERT_TRUE(plain.Commit());
+    EXPECT_EQ(ReadFile(dir / "cut.tdb"), ReadFile(dir / "plain.tdb")) << written << " chunks";
+    // Unpacked bytes beyond the limit had to be written before the last Add returned.
+    EXPECT_GT(written, 0u);
+}
+
 // A packer that goes away before Finish drops what it holds; the writer discards the rest.
 TEST(ArchiveChunkPackerTest, GoingAwayEarlyLeavesNoArchive) {
     TempDir dir;
