@@ -8,6 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <span>
+#include <string_view>
+#include <vector>
+
 namespace tallo {
 namespace {
 
@@ -35,6 +39,26 @@ TEST(AtomicFileTest, WritesAndReplacesWithoutLeavingTemporaryFiles) {
     EXPECT_EQ(ReadFile(dir / "Country1.sav"), "new");
     ASSERT_TRUE(WriteFileAtomically(dir / "Country1.sav", ""));
     EXPECT_EQ(ReadFile(dir / "Country1.sav"), "");
+    EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+// Large files are handed to the disk in pieces as they are written: pieces of the caller that
+// end short of, exactly on and past those boundaries all arrive whole and in order.
+TEST(AtomicFileTest, LargeFilesWrittenInPiecesArriveWhole) {
+    TempDir dir;
+    std::string bytes(9 * 1024 * 1024 + 77, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>((i * 2654435761u) >> 13);
+    }
+    const std::string_view all(bytes);
+    const size_t MiB = 1024 * 1024;
+    const std::vector<std::string_view> pieces{
+        all.substr(0, 1), all.substr(1, 2 * MiB - 1), all.substr(2 * MiB, 0),
+        all.substr(2 * MiB, 3 * MiB + 5), all.substr(5 * MiB + 5, all.size() - 5 * MiB - 5)};
+    ASSERT_TRUE(WriteFileAtomically(dir / "Master.dat", std::span(pieces)));
+    const std::string read = ReadFile(dir / "Master.dat");
+    ASSERT_EQ(read.size(), bytes.size());
+    EXPECT_TRUE(read == bytes) << "the file differs from what was written";
     EXPECT_EQ(EntryCount(dir.Path()), 1u);
 }
 
