@@ -5,8 +5,10 @@
 #include <array>
 #include <atomic>
 #include <bit>
+#include <condition_variable>
 #include <cstddef>
 #include <cstring>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -674,6 +676,9 @@ public:
 
     uint8_t* Out() const { return out_; }
 
+    // Goes on writing at `out` (the bytes written so far were moved to just before it).
+    void MoveTo(uint8_t* out) { out_ = out; }
+
     // Writes the literals after the last command and the end of the stream; returns the end of
     // the output.
     uint8_t* Finish(size_t n) {
@@ -793,65 +798,249 @@ struct SegmentParse {
     size_t blockSize = 0;
     size_t blockEnd = 0;
     bool failed = false; // it ran out of memory
-    std::atomic<bool> done{false};
 };
 
-// Finder tables for the threads that parse a segment: they live only for one call, and
-// allocating and clearing fresh tables each time would cost a good part of what the thread
-// saves on a file of a few hundred KB.
-class TablesPool {
+// The segments of one call, shared out between the calling thread and the helpers. The calling
+// thread parses segment 0 and, taking kOnward, goes on into each next segment nobody has taken
+// yet. A helper (or the calling thread once its parse stops) takes the middle segment of the
+// longest run of two or more that nobody has taken, and parses from a window before it, on
+// into the next ones in the same way: the parse before the run goes on into its first half. So
+// the segments are shared out as the threads come free, whichever of them is held up, and a
+// cut costs a window's links and an extension only where a thread had to jump. Taking
+// kApart, every segment is parsed on its own, from the last down. Each segment is taken
+// exactly once; the parses are those of segment 0 and of each segment a parse started at.
+class SharedParse {
 public:
-    static std::unique_ptr<MatchFinder::Tables> Take() {
-        {
-            const std::lock_guard lock(mutex_);
-            for (auto& tables : free_) {
-                if (tables) {
-                    return std::move(tables);
-                }
-            }
+    SharedParse(const uint8_t* input, size_t n, std::span<const size_t> starts, size_t extension,
+                PackSegmentTaking taking, SegmentParse* segments)
+        : input_(input), n_(n), starts_(starts), extension_(extension),
+          onward_(taking == PackSegmentTaking::kOnward), segments_(segments) {
+        taken_[0].store(true, std::memory_order_relaxed);
+        for (size_t k = 1; k < starts.size(); ++k) {
+            taken_[k].store(false, std::memory_order_relaxed);
+            started_[k] = false;
         }
-        return std::make_unique<MatchFinder::Tables>();
     }
+    SharedParse(const SharedParse&) = delete;
+    SharedParse& operator=(const SharedParse&) = delete;
 
-    static void Give(std::unique_ptr<MatchFinder::Tables> tables) {
-        const std::lock_guard lock(mutex_);
-        for (auto& slot : free_) {
-            if (!slot) {
-                slot = std::move(tables);
+    size_t Count() const { return starts_.size(); }
+    bool Onward() const { return onward_; }
+    // Where the next segment starts (n after the last), and where a parse ends whose last
+    // segment is k.
+    size_t NextOf(size_t k) const { return k + 1 < starts_.size() ? starts_[k + 1] : n_; }
+    size_t EndOf(size_t k) const {
+        return k + 1 < starts_.size() ? starts_[k + 1] + extension_ : n_;
+    }
+    // Whether a parse started at segment k (read once every parse is done).
+    bool Started(size_t k) const { return started_[k]; }
+
+    // Takes segment k; false when another thread has.
+    bool Take(size_t k) { return !taken_[k].exchange(true, std::memory_order_relaxed); }
+
+    // Takes segments and parses from them until none is left to take.
+    void Help() {
+        while (true) {
+            const size_t k = Choose();
+            if (k == 0) {
                 return;
             }
+            if (Take(k)) {
+                started_[k] = true;
+                ParseFrom(k);
+            }
+        }
+    }
+
+    // Kept by the helper pool: helpers at work on this call (each one's last access to it is
+    // its decrement), helpers that joined it and how many it can use (under the pool's lock).
+    std::atomic<int> helpers{0};
+    int joined = 0;
+    int wanted = 0;
+
+private:
+    // The segment to take next (0: none).
+    size_t Choose() const {
+        const size_t count = starts_.size();
+        if (!onward_) {
+            for (size_t k = count - 1; k >= 1; --k) {
+                if (!taken_[k].load(std::memory_order_relaxed)) {
+                    return k;
+                }
+            }
+            return 0;
+        }
+        size_t longest = 0;
+        size_t first = 0;
+        for (size_t k = 1; k < count;) {
+            size_t end = k;
+            while (end < count && !taken_[end].load(std::memory_order_relaxed)) {
+                ++end;
+            }
+            if (end - k > longest) {
+                longest = end - k;
+                first = k;
+            }
+            k = end + 1;
+        }
+        return longest >= 2 ? first + longest / 2 : 0;
+    }
+
+    // Parses from segment k (after the first, taken by this thread) on, from a finder started
+    // a window before it.
+    void ParseFrom(size_t k) {
+        SegmentParse& segment = segments_[k];
+        try {
+            const size_t begin = starts_[k];
+            size_t last = k;
+            // Every command is shorter than its match, so the block is no longer than the
+            // literal runs of its matches' bytes would be.
+            auto bound = [&] {
+                return PackBound(std::min(NextOf(last) + kLongestMatch, n_) - begin);
+            };
+            size_t capacity = bound();
+            segment.block = std::make_unique_for_overwrite<uint8_t[]>(capacity);
+            segment.commands.reserve(2 * kPackSegmentExtension / 8);
+            MatchFinder finder(input_, n_, ThreadTables(), begin > kWindow ? begin - kWindow : 0);
+            CommandWriter writer(input_, segment.block.get());
+            Recording recording{&segment.commands, Recording::kUnset, NextOf(k), segment.headEnd};
+            size_t p = Parse<true>(finder, n_, begin, recording.writeBelow, writer, &recording);
+            while (onward_ && last + 1 < starts_.size() && Take(last + 1)) {
+                ++last;
+                if (const size_t needed = bound(); needed > capacity) {
+                    const size_t used = static_cast<size_t>(writer.Out() - segment.block.get());
+                    capacity = std::max(needed, 2 * capacity);
+                    auto grown = std::make_unique_for_overwrite<uint8_t[]>(capacity);
+                    std::memcpy(grown.get(), segment.block.get(), used);
+                    segment.block = std::move(grown);
+                    writer.MoveTo(segment.block.get() + used);
+                }
+                recording.writeBelow = NextOf(last);
+                p = Parse<true>(finder, n_, p, recording.writeBelow, writer, &recording);
+            }
+            segment.stop = Parse<true>(finder, n_, p, EndOf(last), writer, &recording);
+            segment.blockAfter = recording.blockAfter;
+            segment.blockSize = static_cast<size_t>(writer.Out() - segment.block.get());
+            segment.blockEnd = writer.Written();
+        } catch (...) {
+            segment.failed = true;
+        }
+    }
+
+    const uint8_t* input_;
+    size_t n_;
+    std::span<const size_t> starts_;
+    size_t extension_;
+    bool onward_;
+    SegmentParse* segments_;
+    std::array<std::atomic<bool>, kPackMaxPieces> taken_;
+    std::array<bool, kPackMaxPieces> started_{};
+};
+
+// The helper threads of the parallel parse, started on first use and kept for the rest of the
+// process: starting a thread per call took 50-100 us of a parse of some milliseconds, and each
+// helper keeps its finder tables warm from call to call. A call offers its segments and parses
+// its own; whichever helpers are free join in (see SharedParse). Calls never wait for a helper
+// to come: segments that none has taken are the calling thread's.
+//
+// The pool is never freed, so that a call made while the program exits (or after) finds it
+// valid; at exit its threads are stopped and joined, and from then on no call is helped.
+class HelperPool {
+public:
+    static HelperPool& Get() {
+        static HelperPool* const pool = new HelperPool;
+        static const Stopper stopper{pool};
+        return *pool;
+    }
+
+    // Offers the call's segments to the helpers; false when there are none (none could be
+    // started, or the program is exiting), and none will come. Throws when there is no room
+    // to queue the call.
+    bool Offer(SharedParse& call) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (stopped_ || threads_.empty()) {
+                return false;
+            }
+            call.wanted = static_cast<int>(std::min(threads_.size(), call.Count() - 1));
+            queue_.push_back(&call);
+        }
+        wake_.notify_all();
+        return true;
+    }
+
+    // Takes the call back from the helpers that have not joined it, and waits for those that
+    // did to finish their segments.
+    void Withdraw(SharedParse& call) {
+        {
+            const std::lock_guard lock(mutex_);
+            const auto it = std::find(queue_.begin(), queue_.end(), &call);
+            if (it != queue_.end()) {
+                queue_.erase(it);
+            }
+        }
+        // Yielding rather than blocking: a blocked thread wakes some tens of microseconds late.
+        while (call.helpers.load(std::memory_order_acquire) != 0) {
+            std::this_thread::yield();
         }
     }
 
 private:
-    static inline std::mutex mutex_;
-    static inline std::array<std::unique_ptr<MatchFinder::Tables>, kPackMaxSegments> free_;
-};
-
-// Parses a segment after the first on a thread of its own, up to `end`; the next segment
-// starts at `next` (n for the last).
-void ParseSegment(const uint8_t* input, size_t n, size_t next, size_t end, SegmentParse& segment) {
-    try {
-        std::unique_ptr<MatchFinder::Tables> tables = TablesPool::Take();
-        const size_t begin = segment.begin;
-        // Every command is shorter than its match, so the block is no longer than the
-        // literal runs of its matches' bytes would be.
-        const size_t blockBound = PackBound(std::min(next + kLongestMatch, n) - begin);
-        segment.block = std::make_unique_for_overwrite<uint8_t[]>(blockBound);
-        segment.commands.reserve(2 * kPackSegmentExtension / 8);
-        MatchFinder finder(input, n, *tables, begin > kWindow ? begin - kWindow : 0);
-        CommandWriter writer(input, segment.block.get());
-        Recording recording{&segment.commands, Recording::kUnset, next, segment.headEnd};
-        segment.stop = Parse<true>(finder, n, begin, end, writer, &recording);
-        segment.blockAfter = recording.blockAfter;
-        segment.blockSize = static_cast<size_t>(writer.Out() - segment.block.get());
-        segment.blockEnd = writer.Written();
-        TablesPool::Give(std::move(tables));
-    } catch (...) {
-        segment.failed = true;
+    HelperPool() {
+        const size_t threads =
+            std::min<size_t>(std::thread::hardware_concurrency(), kPackMaxSegments);
+        try {
+            threads_.reserve(threads);
+            for (size_t k = 1; k < threads; ++k) {
+                threads_.emplace_back(&HelperPool::Run, this);
+            }
+        } catch (...) {
+            // Fewer helpers (perhaps none): the calls do the rest themselves.
+        }
     }
-    segment.done.store(true, std::memory_order_release);
-}
+
+    void Run() {
+        std::unique_lock lock(mutex_);
+        while (true) {
+            wake_.wait(lock, [this] { return stopped_ || !queue_.empty(); });
+            if (stopped_) {
+                return;
+            }
+            SharedParse* const call = queue_.front();
+            call->helpers.fetch_add(1, std::memory_order_relaxed);
+            if (++call->joined >= call->wanted) {
+                queue_.pop_front();
+            }
+            lock.unlock();
+            call->Help();
+            call->helpers.fetch_sub(1, std::memory_order_release);
+            lock.lock();
+        }
+    }
+
+    void Stop() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopped_ = true;
+        }
+        wake_.notify_all();
+        for (std::thread& thread : threads_) {
+            thread.join();
+        }
+    }
+
+    // Stops the pool when the program exits.
+    struct Stopper {
+        HelperPool* pool;
+        ~Stopper() { pool->Stop(); }
+    };
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<SharedParse*> queue_;
+    bool stopped_ = false;
+    std::vector<std::thread> threads_;
+};
 
 // Follows a parse through its commands: at `p`, one of its search positions, `next` is its
 // first command at or after p.
@@ -875,10 +1064,10 @@ Cursor CursorAt(const SegmentParse& segment, const Command* next) {
 // itself (its first from `headEnd` on at the latest), or the segment is passed over. If a
 // parse ends before meeting the next, the whole parse goes on from there with a finder of its
 // own, until it meets a later segment's parse or the end.
-void JoinAndWrite(const uint8_t* input, size_t n, std::span<const SegmentParse> segments,
+void JoinAndWrite(const uint8_t* input, size_t n, std::span<const SegmentParse* const> segments,
                   size_t extension, CommandWriter& writer, PackSplitReport& report) {
     const size_t searchEnd = n - 7;
-    Cursor cursor = CursorAt(segments[0], segments[0].commands.data());
+    Cursor cursor = CursorAt(*segments[0], segments[0]->commands.data());
     size_t p = writer.Written(); // the whole parse's next search position
     std::vector<Command> continued;
     std::optional<MatchFinder> finder;
@@ -909,7 +1098,7 @@ void JoinAndWrite(const uint8_t* input, size_t n, std::span<const SegmentParse> 
     };
     bool fallingBack = false;
     for (size_t k = 1; k < segments.size() && p < searchEnd; ++k) {
-        const SegmentParse& segment = segments[k];
+        const SegmentParse& segment = *segments[k];
         // Up to the segment's start the whole parse follows the current one.
         while (cursor.next != cursor.end && cursor.next->position < segment.begin) {
             take();
@@ -959,24 +1148,6 @@ void JoinAndWrite(const uint8_t* input, size_t n, std::span<const SegmentParse> 
     }
 }
 
-// Joins the threads it was given when it goes out of scope.
-class ThreadsJoiner {
-public:
-    explicit ThreadsJoiner(std::span<std::thread> threads) : threads_(threads) {}
-    ThreadsJoiner(const ThreadsJoiner&) = delete;
-    ThreadsJoiner& operator=(const ThreadsJoiner&) = delete;
-    ~ThreadsJoiner() {
-        for (std::thread& thread : threads_) {
-            if (thread.joinable()) {
-                thread.join();
-            }
-        }
-    }
-
-private:
-    std::span<std::thread> threads_;
-};
-
 } // namespace
 
 size_t PackSegmentCount(size_t n, unsigned threads) {
@@ -984,9 +1155,24 @@ size_t PackSegmentCount(size_t n, unsigned threads) {
                             std::min({size_t{threads}, kPackMaxSegments, n / kPackSegmentMinimum}));
 }
 
+size_t PackCutStarts(size_t n, unsigned threads, std::span<size_t, kPackMaxPieces> starts) {
+    starts[0] = 0;
+    const size_t segments = PackSegmentCount(n, threads);
+    if (segments == 1) {
+        return 1;
+    }
+    // Two or more pieces for each thread, so that the first helper to come has a run of them
+    // to cut in two wherever the calling thread has got to.
+    const size_t count = std::clamp(n / kPackSmallPiece, 2 * segments, kPackMaxPieces);
+    for (size_t k = 1; k < count; ++k) {
+        starts[k] = k * n / count;
+    }
+    return count;
+}
+
 size_t PackBlockInSegments(const uint8_t* input, size_t n, uint8_t* out,
                            std::span<const size_t> starts, size_t extension,
-                           PackSplitReport* report) {
+                           PackSplitReport* report, PackSegmentTaking taking) {
     PackSplitReport scratch;
     PackSplitReport& counts = report != nullptr ? *report : scratch;
     counts = {};
@@ -994,7 +1180,7 @@ size_t PackBlockInSegments(const uint8_t* input, size_t n, uint8_t* out,
         return 0;
     }
     const size_t count = starts.size();
-    bool cut = n >= 8 && count >= 2 && count <= kPackMaxSegments && starts[0] == 0;
+    bool cut = n >= 8 && count >= 2 && count <= kPackMaxPieces && starts[0] == 0;
     for (size_t k = 1; k < count && cut; ++k) {
         cut = starts[k - 1] < starts[k] && starts[k] < n;
     }
@@ -1003,55 +1189,71 @@ size_t PackBlockInSegments(const uint8_t* input, size_t n, uint8_t* out,
         return PackSequential(input, n, out);
     }
     extension = std::min(extension, n);
-    std::array<SegmentParse, kPackMaxSegments> segments;
+    std::array<SegmentParse, kPackMaxPieces> segments;
     for (size_t k = 0; k < count; ++k) {
         segments[k].begin = starts[k];
         segments[k].headEnd = starts[k] + extension;
     }
-    auto nextOf = [&](size_t k) { return k + 1 < count ? starts[k + 1] : n; };
-    auto endOf = [&](size_t k) { return k + 1 < count ? starts[k + 1] + extension : n; };
-    std::array<std::thread, kPackMaxSegments> threads;
-    const ThreadsJoiner joiner(threads);
-    size_t started = 1;
+    SharedParse call(input, n, starts, extension, taking, segments.data());
+    HelperPool* pool = nullptr;
+    bool helped = false;
     try {
-        for (; started < count; ++started) {
-            threads[started] = std::thread(ParseSegment, input, n, nextOf(started), endOf(started),
-                                           std::ref(segments[started]));
-        }
+        pool = &HelperPool::Get();
+        helped = pool->Offer(call);
     } catch (...) {
+        // No pool, or no room to offer the call: no help.
+    }
+    if (!helped && taking == PackSegmentTaking::kOnward) {
+        counts.sequential = true;
+        return PackSequential(input, n, out);
     }
     uint8_t* const outBegin = out;
     out += WriteHeader(n, out);
     CommandWriter writer(input, out);
-    bool failed = started < count;
-    if (!failed) {
-        // The first segment on this thread: its commands before the second segment are the
-        // whole parse's and are written at once.
-        SegmentParse& first = segments[0];
-        try {
-            first.commands.reserve(extension / 4);
-            MatchFinder finder(input, n, ThreadTables());
-            Recording recording{&first.commands, 0, starts[1]};
-            first.stop = Parse<true>(finder, n, 0, endOf(0), writer, &recording);
-        } catch (...) {
-            failed = true;
+    // This thread parses the first segment, on into the next ones as the call allows. Its
+    // commands before the first segment it did not take are the whole parse's and are written
+    // at once.
+    bool failed = false;
+    SegmentParse& first = segments[0];
+    try {
+        first.commands.reserve(extension / 4);
+        MatchFinder finder(input, n, ThreadTables());
+        Recording recording{&first.commands, 0, call.NextOf(0)};
+        size_t p = Parse<true>(finder, n, 0, recording.writeBelow, writer, &recording);
+        size_t last = 0;
+        while (call.Onward() && last + 1 < count && call.Take(last + 1)) {
+            ++last;
+            recording.writeBelow = call.NextOf(last);
+            p = Parse<true>(finder, n, p, recording.writeBelow, writer, &recording);
         }
-        // Waits by yielding rather than in a join, which wakes this thread some tens of
-        // microseconds late (the threads are joined on the way out).
-        for (size_t k = 1; k < count; ++k) {
-            while (!segments[k].done.load(std::memory_order_acquire)) {
-                std::this_thread::yield();
-            }
+        first.stop = Parse<true>(finder, n, p, call.EndOf(last), writer, &recording);
+    } catch (...) {
+        failed = true;
+    }
+    // Then it helps with the rest, if any is left.
+    call.Help();
+    if (helped) {
+        pool->Withdraw(call);
+    }
+    std::array<const SegmentParse*, kPackMaxPieces> parses;
+    size_t parseCount = 0;
+    parses[parseCount++] = &first;
+    for (size_t k = 1; k < count; ++k) {
+        if (call.Started(k)) {
             failed = failed || segments[k].failed;
+            parses[parseCount++] = &segments[k];
         }
     }
+    counts.parses = parseCount;
     if (failed) {
+        counts = {};
         counts.sequential = true;
         return PackSequential(input, n, outBegin);
     }
     try {
-        JoinAndWrite(input, n, std::span(segments.data(), count), extension, writer, counts);
+        JoinAndWrite(input, n, std::span(parses.data(), parseCount), extension, writer, counts);
     } catch (...) {
+        counts = {};
         counts.sequential = true;
         return PackSequential(input, n, outBegin);
     }
@@ -1069,14 +1271,11 @@ size_t PackBlock(const uint8_t* input, size_t n, uint8_t* out) {
         return 0;
     }
     if (n >= 2 * kPackSegmentMinimum) {
-        const size_t count = PackSegmentCount(n, std::thread::hardware_concurrency());
+        std::array<size_t, kPackMaxPieces> starts{};
+        const size_t count = PackCutStarts(n, std::thread::hardware_concurrency(), starts);
         if (count > 1) {
-            std::array<size_t, kPackMaxSegments> starts{};
-            for (size_t k = 0; k < count; ++k) {
-                starts[k] = k * n / count;
-            }
             return PackBlockInSegments(input, n, out, std::span(starts.data(), count),
-                                       kPackSegmentExtension);
+                                       kPackSegmentExtension, nullptr, PackSegmentTaking::kOnward);
         }
     }
     return PackSequential(input, n, out);

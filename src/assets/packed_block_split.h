@@ -16,10 +16,21 @@ inline constexpr size_t kPackSegmentMinimum = 64 * 1024;
 // How far a thread parses past the end of its segment, to meet the next thread's parse there.
 inline constexpr size_t kPackSegmentExtension = 4096;
 inline constexpr size_t kPackMaxSegments = 8;
+// Most segments of a call (PackBlock cuts smaller ones near where the threads should meet).
+inline constexpr size_t kPackMaxPieces = 16;
 
 // Number of segments PackBlock cuts `n` bytes into with `threads` hardware threads (1: none).
 // Segment k of S starts at k * n / S.
 size_t PackSegmentCount(size_t n, unsigned threads);
+
+// The smallest piece PackBlock cuts an input into for its threads to take.
+inline constexpr size_t kPackSmallPiece = 32 * 1024;
+
+// The starts of the segments PackBlock cuts `n` bytes into with `threads` hardware threads,
+// to take kOnward: of even length, at least two for each of the PackSegmentCount(n, threads)
+// threads and at least kPackSmallPiece long where kPackMaxPieces allow. Returns their count
+// (1: not cut; starts[0] is 0).
+size_t PackCutStarts(size_t n, unsigned threads, std::span<size_t, kPackMaxPieces> starts);
 
 struct PackSplitReport {
     // Joins where the whole parse did not meet the next segment's parse within the extension
@@ -29,14 +40,32 @@ struct PackSplitReport {
     // True when the input was not cut after all (the cut was not valid, or a thread could not
     // be started or ran out of memory).
     bool sequential = false;
+    // Parses joined: the calling thread's (from the start, through the segments it took) and
+    // one for each segment parsed on its own.
+    size_t parses = 0;
+};
+
+// How the segments after the first are shared out between the calling thread, which parses the
+// first, and the helper threads.
+enum class PackSegmentTaking {
+    // Every segment is parsed on its own, from a window before it, and every cut joined; the
+    // threads take them from the last down (which thread parses which is left to them).
+    kApart,
+    // A parse goes on into each next segment that nobody has taken yet, as if the input were
+    // not cut there; a thread that comes free takes the middle segment of the longest run of
+    // two or more untaken ones (fewer parses and joins, and however late a helper comes or
+    // slow a thread runs, the others take over its share).
+    kOnward,
 };
 
 // Packs exactly as PackBlock does, with the parse cut at `starts` (0 first, then increasing
-// and below n; at most kPackMaxSegments): each segment is parsed on a thread of its own (the
-// first on the calling thread), going on `extension` bytes past the segment's end, and the
-// parses are joined where they meet. `out` must hold PackBound(n) bytes.
+// and below n; at most kPackMaxPieces), the segments shared out as `taking` says: each parse
+// goes on `extension` bytes past the end of its last segment, and the parses are joined where
+// they meet. With kOnward and no helper thread to be had, the input is not cut. `out` must
+// hold PackBound(n) bytes.
 size_t PackBlockInSegments(const uint8_t* input, size_t n, uint8_t* out,
                            std::span<const size_t> starts, size_t extension,
-                           PackSplitReport* report = nullptr);
+                           PackSplitReport* report = nullptr,
+                           PackSegmentTaking taking = PackSegmentTaking::kApart);
 
 } // namespace tallo

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdlib>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tallo {
@@ -476,6 +480,166 @@ TEST(PackBlockSplitTest, LargeInputsGiveTheBytesOfTheSequentialParse) {
     EXPECT_EQ(PackSegmentCount(3 * kPackSegmentMinimum, 4), 3u);
     EXPECT_EQ(PackSegmentCount(100 * kPackSegmentMinimum, 64), kPackMaxSegments);
     EXPECT_EQ(PackSegmentCount(100 * kPackSegmentMinimum, 0), 1u);
+}
+
+// Record text with a stretch of noise and a long run in it, large enough to be cut.
+Bytes LargeMixedInput(std::mt19937& random, size_t n) {
+    Bytes input = RecordText(random, n);
+    const Bytes noise = Random(random, n / 12, 256 - 'a');
+    input.insert(input.begin() + static_cast<ptrdiff_t>(n / 3), noise.begin(), noise.end());
+    input.insert(input.begin() + static_cast<ptrdiff_t>(n / 2), n / 10, 'x');
+    return input;
+}
+
+Bytes PackTaking(const Bytes& in, std::span<const size_t> starts, size_t extension,
+                 PackSegmentTaking taking, PackSplitReport& report) {
+    Bytes out(PackBound(in.size()));
+    out.resize(
+        PackBlockInSegments(in.data(), in.size(), out.data(), starts, extension, &report, taking));
+    return out;
+}
+
+TEST(PackBlockSplitTest, SegmentsTakenOnwardOrApartJoinIntoTheBytesOfThePlainMatcher) {
+    std::mt19937 random(33);
+    const Bytes input = LargeMixedInput(random, 5 * kPackSegmentMinimum);
+    const Bytes expected = ReferencePack(input);
+    const size_t n = input.size();
+    std::vector<std::vector<size_t>> layouts;
+    for (unsigned threads : {2u, 3u, 4u, 8u}) {
+        std::array<size_t, kPackMaxPieces> starts{};
+        const size_t count = PackCutStarts(n, threads, starts);
+        ASSERT_GT(count, 1u) << threads;
+        layouts.emplace_back(starts.begin(), starts.begin() + static_cast<ptrdiff_t>(count));
+    }
+    // As many pieces as a call takes, some a byte long, some shorter than the extension.
+    std::vector<size_t> many;
+    for (size_t k = 0; k < kPackMaxPieces; ++k) {
+        many.push_back(k * (n / kPackMaxPieces) + (k % 3 == 1 ? 2000 : 0) + (k % 5 == 2 ? 1 : 0));
+    }
+    many[8] = many[7] + 1;
+    layouts.push_back(many);
+    for (const std::vector<size_t>& starts : layouts) {
+        for (size_t extension : {size_t{0}, size_t{1}, kPackSegmentExtension}) {
+            // Again and again: which thread takes which segment changes from run to run.
+            for (int run = 0; run < 3; ++run) {
+                PackSplitReport report;
+                ASSERT_EQ(PackTaking(input, starts, extension, PackSegmentTaking::kApart, report),
+                          expected)
+                    << starts.size() << " segments apart, extension " << extension;
+                EXPECT_FALSE(report.sequential);
+                EXPECT_EQ(report.parses, starts.size());
+
+                ASSERT_EQ(PackTaking(input, starts, extension, PackSegmentTaking::kOnward, report),
+                          expected)
+                    << starts.size() << " segments onward, extension " << extension;
+                if (std::thread::hardware_concurrency() > 1) {
+                    EXPECT_FALSE(report.sequential);
+                }
+                EXPECT_LE(report.parses, starts.size());
+                EXPECT_EQ(report.sequential, report.parses == 0);
+            }
+        }
+    }
+}
+
+TEST(PackBlockSplitTest, CutStartsGiveEachThreadTwoOrMoreEvenPieces) {
+    for (size_t n : {2 * kPackSegmentMinimum - 1, 2 * kPackSegmentMinimum, size_t{886000},
+                     8 * kPackSegmentMinimum + 5, size_t{16} << 20, size_t{0xFFFFFF} + 9}) {
+        for (unsigned threads : {0u, 1u, 2u, 3u, 8u, 64u}) {
+            std::array<size_t, kPackMaxPieces> starts;
+            starts.fill(SIZE_MAX);
+            const size_t count = PackCutStarts(n, threads, starts);
+            const size_t segments = PackSegmentCount(n, threads);
+            EXPECT_EQ(starts[0], 0u);
+            if (segments == 1) {
+                EXPECT_EQ(count, 1u) << n << " bytes, " << threads << " threads";
+                continue;
+            }
+            ASSERT_GE(count, 2 * segments) << n << " bytes, " << threads << " threads";
+            ASSERT_LE(count, kPackMaxPieces);
+            size_t shortest = SIZE_MAX;
+            size_t longest = 0;
+            for (size_t k = 0; k < count; ++k) {
+                const size_t end = k + 1 < count ? starts[k + 1] : n;
+                ASSERT_LT(starts[k], end) << n << " bytes, " << threads << " threads";
+                shortest = std::min(shortest, end - starts[k]);
+                longest = std::max(longest, end - starts[k]);
+            }
+            EXPECT_LE(longest - shortest, 1u);
+            // No smaller than the smallest piece, unless each thread would get fewer than two.
+            EXPECT_TRUE(shortest >= kPackSmallPiece || count == 2 * segments)
+                << n << " bytes, " << threads << " threads";
+        }
+    }
+}
+
+TEST(PackBlockSplitTest, CallsFromManyThreadsAtOnceShareTheHelpers) {
+    // The helpers serve every call; calls that find them all busy parse alone.
+    std::mt19937 random(77);
+    std::vector<Bytes> inputs;
+    std::vector<Bytes> expected;
+    for (size_t n :
+         {2 * kPackSegmentMinimum + 10, 3 * kPackSegmentMinimum, 5 * kPackSegmentMinimum}) {
+        inputs.push_back(LargeMixedInput(random, n));
+        expected.push_back(ReferencePack(inputs.back()));
+    }
+    constexpr int kCallers = 6;
+    std::array<int, kCallers> mismatches{};
+    std::vector<std::thread> callers;
+    for (int caller = 0; caller < kCallers; ++caller) {
+        callers.emplace_back([&, caller] {
+            for (int round = 0; round < 4; ++round) {
+                const size_t which = static_cast<size_t>(caller + round) % inputs.size();
+                const Bytes& input = inputs[which];
+                Bytes packed;
+                if (caller % 2 == 0) {
+                    packed = PackBlock(input.data(), input.size());
+                } else {
+                    const std::vector<size_t> starts = {0, input.size() / 3, input.size() / 2,
+                                                        input.size() - 1000};
+                    PackSplitReport report;
+                    packed = PackTaking(input, starts, kPackSegmentExtension,
+                                        round % 2 == 0 ? PackSegmentTaking::kApart
+                                                       : PackSegmentTaking::kOnward,
+                                        report);
+                }
+                mismatches[static_cast<size_t>(caller)] += packed != expected[which] ? 1 : 0;
+            }
+        });
+    }
+    for (std::thread& thread : callers) {
+        thread.join();
+    }
+    for (int caller = 0; caller < kCallers; ++caller) {
+        EXPECT_EQ(mismatches[static_cast<size_t>(caller)], 0) << "caller " << caller;
+    }
+}
+
+TEST(PackBlockSplitDeathTest, ExitingWhileCallsAreHelpedOrTheHelpersWaitEndsCleanly) {
+    // In a process of its own: the helpers of this one were not forked with it.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::mt19937 random(3);
+    const Bytes input = LargeMixedInput(random, 3 * kPackSegmentMinimum);
+    const Bytes expected = ReferencePack(input);
+    // The helpers idle after a call.
+    EXPECT_EXIT(
+        {
+            const bool same = PackBlock(input.data(), input.size()) == expected;
+            std::exit(same ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+    // Another thread packs on and on while the program exits.
+    EXPECT_EXIT(
+        {
+            std::thread([&] {
+                while (PackBlock(input.data(), input.size()) == expected) {
+                }
+                std::_Exit(1);
+            }).detach();
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 } // namespace
