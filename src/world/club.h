@@ -351,6 +351,8 @@ public:
     // facility levels, kit styles, rivals of another country, location, prestige and country
     // bytes brought into range.
     void PostLoadCheck(ClubIoContext& context);
+    // The part of PostLoadCheck that reads nothing but the club's own values.
+    void ClampOwnValues();
     // Fault bits (CompletenessFault), 0 when the club may have the staff it lists.
     uint32_t CheckCompleteness(ClubIoContext& context) const;
     // Fault bits (SquadFault), 0 when the squad is valid.

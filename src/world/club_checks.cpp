@@ -54,6 +54,10 @@ void CClub::PostLoadCheck(ClubIoContext& context) {
             player->PostLoadCheck();
         }
     }
+    ClampOwnValues();
+}
+
+void CClub::ClampOwnValues() {
     for (uint8_t& level : facilities_) {
         if (level > kMaxFacilityLevel) {
             level = 0;

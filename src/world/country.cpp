@@ -1,6 +1,8 @@
 #include "world/country.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 
 #include "formats/string_table.h"
 #include "world/club.h"
@@ -225,6 +227,56 @@ void CCountry::PostLoadCheckClubs() {
     for (auto& [id, club] : clubs_) {
         club->PostLoadCheck(context);
     }
+}
+
+void CCountry::CheckOwnValuesAfterLoad(ClubIoContext& context) {
+    notedReferences_.clear();
+    auto checkPerson = [this](CPlayer& player) {
+        player.ClampRanges();
+        std::array<uint32_t, CPlayer::kWorldReferenceCount> values;
+        for (unsigned present = player.WorldReferenceValues(values); present != 0;
+             present &= present - 1) {
+            const int i = std::countr_zero(present);
+            notedReferences_.push_back({&player, values[i], static_cast<uint8_t>(i)});
+        }
+    };
+    uint32_t total = 0;
+    for (auto& [id, club] : clubs_) {
+        // The detail values are those of the values as read, before any range is limited.
+        int32_t clubTotal = 0;
+        for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
+            if (CPlayer* player = context.FindPlayer(club->PlayerId(i))) {
+                clubTotal += player->GetDetailValue();
+                checkPerson(*player);
+            }
+        }
+        club->SetDetailTotal(clubTotal);
+        total += static_cast<uint32_t>(std::max<int32_t>(clubTotal, 0));
+        club->ClampOwnValues();
+    }
+    detailTotal_ = total;
+    for (uint32_t id : additionalManagers_) {
+        if (CPlayer* player = context.FindPlayer(id)) {
+            checkPerson(*player);
+        }
+    }
+    ownValuesChecked_ = true;
+}
+
+void CCountry::CheckNotedReferences(IPlayerWorld& world) {
+    for (const NotedReference& noted : notedReferences_) {
+        const auto which = static_cast<CPlayer::WorldReference>(noted.which);
+        if (!CPlayer::KeepsWorldReference(world, which, noted.value)) {
+            noted.player->DropWorldReference(which);
+        }
+    }
+    ForgetNotedReferences();
+}
+
+void CCountry::ForgetNotedReferences() {
+    notedReferences_.clear();
+    notedReferences_.shrink_to_fit();
+    ownValuesChecked_ = false;
 }
 
 // Clearing and copying -------------------------------------------------------------------------

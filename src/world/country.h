@@ -20,6 +20,8 @@ class CClub;
 class CKLFile;
 class CPlayer;
 class CWorld;
+class ClubIoContext;
+class IPlayerWorld;
 
 // Club identifiers: (country number << 16) | club number, bit 24 cleared. In a club reference
 // bit 24 set means the club's second team. The national team of every country has number
@@ -203,6 +205,20 @@ private:
     void ClampRecords();
     void ConvertOldLooks();
 
+    // The check after a world load in two parts. The first runs right after Load, on the
+    // thread that read the file, while the records are fresh: the detail totals of the values
+    // as read, each club's own values and the ranges of the persons of the club lists and of
+    // the additional managers (found through `context`), whose references to the rest of the
+    // world (clubs, special faces, related players) are noted. The second, once every country
+    // is read, checks what was noted against `world`; the noted players must not move or go
+    // in between. Together they give what RecomputeDetailTotal, PostLoadCheckClubs and the
+    // managers' PostLoadCheck give.
+    void CheckOwnValuesAfterLoad(ClubIoContext& context);
+    void CheckNotedReferences(IPlayerWorld& world);
+    // Whether the first part ran and the second has not yet.
+    bool HasNotedReferences() const { return ownValuesChecked_; }
+    void ForgetNotedReferences();
+
     CWorld* world_;
     std::string names_[kLanguageSlots];
     char abbreviations_[kLanguageSlots][4] = {};
@@ -214,6 +230,15 @@ private:
     std::set<uint32_t> additionalManagers_;
     std::unique_ptr<CountryCompetitionTree> competitions_;
     uint32_t detailTotal_ = 0;
+
+    // A reference noted by CheckOwnValuesAfterLoad (which: a CPlayer::WorldReference).
+    struct NotedReference {
+        CPlayer* player;
+        uint32_t value;
+        uint8_t which;
+    };
+    std::vector<NotedReference> notedReferences_;
+    bool ownValuesChecked_ = false;
 };
 
 // Converts a value through a conversion table: rows of (value in files of major 0, of major

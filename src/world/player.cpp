@@ -261,23 +261,89 @@ void CPlayer::ClampRanges() {
     }
 }
 
+uint32_t CPlayer::WorldReferenceValue(WorldReference which) const {
+    switch (which) {
+    case WorldReference::kFirstClub:
+        return firstClub_;
+    case WorldReference::kPreviousClub:
+        return previousClub_;
+    case WorldReference::kFavouriteClub:
+        return favouriteClub_;
+    case WorldReference::kClubReferenceE:
+        return clubReferenceE_;
+    case WorldReference::kLoanClub:
+        return loanClub_;
+    case WorldReference::kNeverJoinClub:
+        return neverJoinClub_;
+    case WorldReference::kSpecialFace:
+        return specialFace_;
+    case WorldReference::kRelatedPlayer:
+        return relatedPlayer_;
+    }
+    return 0;
+}
+
+unsigned CPlayer::WorldReferenceValues(std::array<uint32_t, kWorldReferenceCount>& values) const {
+    values = {firstClub_, previousClub_,  favouriteClub_, clubReferenceE_,
+              loanClub_,  neverJoinClub_, specialFace_,   relatedPlayer_};
+    unsigned present = 0;
+    for (int i = 0; i < kWorldReferenceCount; ++i) {
+        present |= (values[i] != 0 ? 1u : 0u) << i;
+    }
+    return present;
+}
+
+bool CPlayer::KeepsWorldReference(IPlayerWorld& world, WorldReference which, uint32_t value) {
+    switch (which) {
+    case WorldReference::kSpecialFace:
+        return world.IsSpecialFace(static_cast<uint16_t>(value));
+    case WorldReference::kRelatedPlayer:
+        return world.FindPlayer(value) != nullptr;
+    default:
+        return world.ClubExists(value) || world.IsClubUnknown(value);
+    }
+}
+
+void CPlayer::DropWorldReference(WorldReference which) {
+    switch (which) {
+    case WorldReference::kFirstClub:
+        firstClub_ = 0;
+        break;
+    case WorldReference::kPreviousClub:
+        previousClub_ = 0;
+        break;
+    case WorldReference::kFavouriteClub:
+        favouriteClub_ = 0;
+        break;
+    case WorldReference::kClubReferenceE:
+        clubReferenceE_ = 0;
+        break;
+    case WorldReference::kLoanClub:
+        loanClub_ = 0;
+        break;
+    case WorldReference::kNeverJoinClub:
+        neverJoinClub_ = 0;
+        break;
+    case WorldReference::kSpecialFace:
+        specialFace_ = 0;
+        break;
+    case WorldReference::kRelatedPlayer:
+        relatedPlayer_ = 0;
+        break;
+    }
+}
+
 void CPlayer::PostLoadCheck() {
     ClampRanges();
     if (world_ == nullptr) {
         return;
     }
-    if (specialFace_ != 0 && !world_->IsSpecialFace(specialFace_)) {
-        specialFace_ = 0;
-    }
-    for (uint32_t* reference : {&firstClub_, &previousClub_, &favouriteClub_, &clubReferenceE_,
-                                &loanClub_, &neverJoinClub_}) {
-        if (*reference != 0 && !world_->ClubExists(*reference) &&
-            !world_->IsClubUnknown(*reference)) {
-            *reference = 0;
+    for (int i = 0; i < kWorldReferenceCount; ++i) {
+        const auto which = static_cast<WorldReference>(i);
+        const uint32_t value = WorldReferenceValue(which);
+        if (value != 0 && !KeepsWorldReference(*world_, which, value)) {
+            DropWorldReference(which);
         }
-    }
-    if (relatedPlayer_ != 0 && world_->FindPlayer(relatedPlayer_) == nullptr) {
-        relatedPlayer_ = 0;
     }
 }
 

@@ -342,12 +342,36 @@ public:
     // made for old files. True when the section was found.
     bool Load(CKLFile& file);
     // Limits every value to its range and drops references to clubs and players that do not
-    // exist in the world (without a world the references are kept).
+    // exist in the world (without a world the references are kept): ClampRanges, then
+    // KeepsWorldReference for each of the WorldReference values.
     void PostLoadCheck();
     // The part of PostLoadCheck that needs no world: every value limited to its range (talent
     // 0-4, positions, ratings 0-6, abilities 1-10, traits, experience, shoe type, year joined
     // 1980 to the current game year, contract end up to 2015, ...).
     void ClampRanges();
+
+    // The values PostLoadCheck looks up in the world: six club references, the special face
+    // and the related player. Each is checked on its own, so a load may note them while the
+    // player is read and check them once the whole world is there.
+    enum class WorldReference : uint8_t {
+        kFirstClub,
+        kPreviousClub,
+        kFavouriteClub,
+        kClubReferenceE,
+        kLoanClub,
+        kNeverJoinClub,
+        kSpecialFace,
+        kRelatedPlayer,
+    };
+    static constexpr int kWorldReferenceCount = 8;
+    uint32_t WorldReferenceValue(WorldReference which) const;
+    // All of them at once, in WorldReference order; bit i of the result is set when value i
+    // is not 0.
+    unsigned WorldReferenceValues(std::array<uint32_t, kWorldReferenceCount>& values) const;
+    // Whether PostLoadCheck keeps `value` (not 0) as the reference `which` in `world`.
+    static bool KeepsWorldReference(IPlayerWorld& world, WorldReference which, uint32_t value);
+    // Sets the reference to 0, as PostLoadCheck does with one the world does not keep.
+    void DropWorldReference(WorldReference which);
 
     // Derived values ----------------------------------------------------------------------------
 

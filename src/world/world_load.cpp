@@ -16,6 +16,7 @@
 #include "world/club.h"
 #include "world/club_id_set.h"
 #include "world/country.h"
+#include "world/country_club_context.h"
 #include "world/country_load_stage.h"
 #include "world/file_version.h"
 #include "world/player.h"
@@ -65,6 +66,9 @@ bool CWorld::LoadAll(const std::string& folder) {
     SetDatabaseFolder(folder);
     if (databaseFolder_.empty()) {
         return false; // the paths would lead into the root of the file system
+    }
+    for (int number = 1; number <= kCountryCount; ++number) {
+        countries_[number]->ForgetNotedReferences();
     }
 
     // Reading on several threads gives the same world as reading in order only when the
@@ -118,7 +122,8 @@ bool CWorld::LoadCountriesInOrder() {
             file.Close();
             continue;
         }
-        country.RecomputeDetailTotal();
+        CountryClubContext context(country);
+        country.CheckOwnValuesAfterLoad(context);
         NoteFileFindings(path, file);
         file.Close();
         anyCountry = true;
@@ -164,6 +169,13 @@ bool CWorld::LoadCountriesInParallel(int threads) {
         if (stage.opened) {
             CountryLoadStage::Scope scope(&stage);
             stage.hasCountry = stage.Country().Load(file);
+            if (stage.hasCountry) {
+                // The part of the check that needs no other country, while the records are
+                // fresh in this thread's cache.
+                CountryClubContext countryContext(stage.Country());
+                StagedClubContext context(stage, countryContext);
+                stage.Country().CheckOwnValuesAfterLoad(context);
+            }
             for (const CKLFile::Finding& finding : file.Findings()) {
                 stage.findings.push_back({path, finding.line, finding.what});
             }
@@ -218,13 +230,15 @@ bool CWorld::LoadCountriesInParallel(int threads) {
                 club->ClearPlayers();
             }
             country.additionalManagers_.clear();
+            country.ForgetNotedReferences(); // they were the stage's players
             static_cast<CountrySettings&>(country) = settingsBefore[number];
             slots[number].stage.reset();
             LoadLanguageView view(languagesBefore, static_cast<uint32_t>(number));
             bool unreadable = false;
             std::vector<LoadFinding> unused;
             if (OpenDatabaseFile(file, path, unused, unreadable) && country.Load(file)) {
-                country.RecomputeDetailTotal();
+                CountryClubContext context(country);
+                country.CheckOwnValuesAfterLoad(context);
                 NoteFileFindings(path, file);
                 anyCountry = true;
                 lastVersion = FileVersion::Loaded();
@@ -247,8 +261,9 @@ bool CWorld::LoadCountriesInParallel(int threads) {
                 {path, 0, "holds no COUNTRY section; the country was not read"});
             continue;
         }
+        // The stage's players keep their places in memory: what the worker noted of them
+        // for the check stays valid.
         MergeStage(stage);
-        countries_[number]->RecomputeDetailTotal();
         anyCountry = true;
         lastVersion = stage.versionAfter;
         slots[number].stage.reset(); // its players are the registry's now
@@ -269,7 +284,10 @@ bool CWorld::LoadCountriesInParallel(int threads) {
 // and read the rest of the world, so countries may be checked side by side: a country's people
 // are those created from its own file (the lists hold no one else's), and every check gives
 // the same result in any order. Nothing adds or removes a club meanwhile, so club references
-// are looked up in one set of every club's ID.
+// are looked up in one set of every club's ID. A country this load read had the part of the
+// check that needs no other country right after its read (CheckOwnValuesAfterLoad): only the
+// references it noted are left. A country it did not read keeps what it had, and has it
+// checked whole, as before.
 void CWorld::CheckLoadedCountries(int threads) {
     size_t clubCount = 0;
     for (int number = 1; number <= kCountryCount; ++number) {
@@ -293,6 +311,10 @@ void CWorld::CheckLoadedCountries(int threads) {
 
     ForEachOnThreads(1, kCountryCount, threads, [this](int number) {
         CCountry& country = *countries_[number];
+        if (country.HasNotedReferences()) {
+            country.CheckNotedReferences(*this);
+            return;
+        }
         country.PostLoadCheckClubs();
         for (uint32_t id : country.AdditionalManagers()) {
             if (CPlayer* player = FindPlayer(id)) {

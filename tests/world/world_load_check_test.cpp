@@ -1,0 +1,289 @@
+// The check after a world load: the part that needs one country alone (ranges, a club's own
+// values, detail totals) runs as each file is read, the references into the rest of the world
+// once every file is there. The world must come out exactly as when the clubs and persons are
+// all checked in one piece after the last file, on one thread and on several, with files full
+// of values out of range, taken IDs, a cut file and a file of an older edition.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/load_preparation.h"
+#include "formats/kl_file.h"
+#include "sample_installation.h"
+#include "support/small_random.h"
+#include "support/temp_dir.h"
+#include "world/club.h"
+#include "world/country.h"
+#include "world/player.h"
+#include "world/world.h"
+
+namespace tallo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kCurrentVersionLine = "\r\n537133064\r\n";  // 0x20040008
+constexpr const char* kMinorOneVersionLine = "\r\n537133057\r\n"; // 0x20040001
+
+std::string CountryFile(const std::string& install, int number) {
+    return install + "/database/Country" + std::to_string(number) + ".sav";
+}
+
+std::vector<int> WrittenCountries(const std::string& install) {
+    std::vector<int> numbers;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        if (fs::exists(CountryFile(install, number))) {
+            numbers.push_back(number);
+        }
+    }
+    return numbers;
+}
+
+void WriteSmallSample(const std::string& folder, uint64_t seed) {
+    sample::SampleOptions options;
+    options.scale = sample::SampleScale::kSmall;
+    options.seed = seed;
+    sample::SampleSummary summary;
+    std::string error;
+    ASSERT_TRUE(sample::WriteSampleInstallation(folder, options, summary, error)) << error;
+}
+
+bool IsNumberLine(const std::string& line) {
+    return !line.empty() && line.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Replaces about a third of the number lines inside PLAYER sections (their dates too) by
+// values that lie outside most ranges: 0, bytes far too large, years off the calendar, club
+// references into countries and clubs that exist or not, player IDs that may be taken.
+std::string Scramble(const std::string& text, test::SmallRandom& random) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    bool inPlayer = false;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find("\r\n", at);
+        end = end == std::string::npos ? text.size() : end;
+        std::string line = text.substr(at, end - at);
+        if (line == "%INDEX%PLAYER") {
+            inPlayer = true;
+        } else if (line == "%INDEXEND%PLAYER") {
+            inPlayer = false;
+        } else if (inPlayer && IsNumberLine(line) && random(3) == 0) {
+            static const char* const kValues[] = {"0",    "1",     "5",     "9",    "11",
+                                                  "17",   "99",    "200",   "255",  "1979",
+                                                  "2099", "65535", "59999", "60000"};
+            if (random(4) == 0) {
+                // A club reference: country 1-210, club 1-3 or the national team.
+                const uint32_t club = random(4) == 0 ? 0xFFFFu : 1 + random(3);
+                line = std::to_string(((1 + random(210)) << 16) | club);
+            } else {
+                line = kValues[random(std::size(kValues))];
+            }
+        }
+        out += line;
+        if (end < text.size()) {
+            out += "\r\n";
+        }
+        at = end + 2;
+    }
+    return out;
+}
+
+// Scrambles every country file; one is then copied over another (every ID taken twice), one
+// is cut in a player list and one is made a file of an older edition (a load on several
+// threads reads it again in order).
+void Damage(const std::string& install, uint32_t seed) {
+    test::SmallRandom random(seed);
+    const std::vector<int> written = WrittenCountries(install);
+    ASSERT_GE(written.size(), 5u);
+    for (int number : written) {
+        test::WriteFile(CountryFile(install, number),
+                        Scramble(test::ReadFile(CountryFile(install, number)), random));
+    }
+    test::WriteFile(CountryFile(install, written[2]),
+                    test::ReadFile(CountryFile(install, written[0])));
+    std::string cut = test::ReadFile(CountryFile(install, written[1]));
+    const size_t player = cut.find("%INDEX%PLAYER", cut.size() / 2);
+    ASSERT_NE(player, std::string::npos);
+    cut.resize(player + 60);
+    test::WriteFile(CountryFile(install, written[1]), cut);
+    std::string old = test::ReadFile(CountryFile(install, written[4]));
+    size_t at = 0;
+    while ((at = old.find(kCurrentVersionLine, at)) != std::string::npos) {
+        old.replace(at, std::string(kCurrentVersionLine).size(), kMinorOneVersionLine);
+    }
+    test::WriteFile(CountryFile(install, written[4]), old);
+}
+
+std::unique_ptr<CWorld> LoadWorld(const std::string& install, int threads) {
+    auto world = std::make_unique<CWorld>();
+    PrepareForLoad(*world, install);
+    world->SetLoadThreads(threads);
+    world->LoadAll(install + "/database");
+    return world;
+}
+
+// The countries read one after the other and nothing checked yet.
+std::unique_ptr<CWorld> ReadUnchecked(const std::string& install) {
+    auto world = std::make_unique<CWorld>();
+    PrepareForLoad(*world, install);
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        CKLFile file;
+        if (file.OpenForRead(CountryFile(install, number)) &&
+            world->GetCountry(number)->Load(file)) {
+            world->GetCountry(number)->RecomputeDetailTotal();
+        }
+    }
+    return world;
+}
+
+// Every club and person of every country checked in one piece, after the last file.
+void CheckInOnePiece(CWorld& world) {
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        CCountry& country = *world.GetCountry(number);
+        country.PostLoadCheckClubs();
+        for (uint32_t id : country.AdditionalManagers()) {
+            if (CPlayer* player = world.FindPlayer(id)) {
+                player->PostLoadCheck();
+            }
+        }
+    }
+}
+
+// The persons of the club lists and the additional managers of a world, in order.
+std::vector<const CPlayer*> ListedPersons(const CWorld& world) {
+    std::vector<const CPlayer*> persons;
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        const CCountry& country = *world.GetCountry(number);
+        for (const auto& [id, club] : country.Clubs()) {
+            for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
+                persons.push_back(world.FindPlayer(club->PlayerId(i)));
+            }
+        }
+        for (uint32_t id : country.AdditionalManagers()) {
+            persons.push_back(world.FindPlayer(id));
+        }
+    }
+    return persons;
+}
+
+// The same values, whichever world the two belong to.
+bool SameValues(const CPlayer& a, const CPlayer& b) {
+    CPlayer left = a;
+    CPlayer right = b;
+    left.SetWorld(nullptr);
+    right.SetWorld(nullptr);
+    return left == right;
+}
+
+void ExpectSameChecks(const CWorld& loaded, CWorld& reference) {
+    EXPECT_EQ(loaded.DetailTotal(), reference.DetailTotal());
+    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+        SCOPED_TRACE("country " + std::to_string(number));
+        const CCountry& a = *loaded.GetCountry(number);
+        CCountry& b = *reference.GetCountry(number);
+        EXPECT_EQ(a.DetailTotal(), b.DetailTotal());
+        EXPECT_EQ(a.AdditionalManagers(), b.AdditionalManagers());
+        ASSERT_EQ(a.Clubs().size(), b.Clubs().size());
+        for (auto left = a.Clubs().begin(), right = b.Clubs().begin(); left != a.Clubs().end();
+             ++left, ++right) {
+            EXPECT_EQ(left->first, right->first);
+            // Clubs compare their worlds too: the reference's club is lent the other's.
+            CClub& lent = *right->second;
+            lent.SetWorld(const_cast<CWorld*>(&loaded));
+            EXPECT_TRUE(*left->second == lent) << "club " << left->first;
+            lent.SetWorld(&reference);
+            EXPECT_EQ(left->second->DetailTotal(), right->second->DetailTotal());
+        }
+    }
+    const std::vector<const CPlayer*> persons = ListedPersons(loaded);
+    const std::vector<const CPlayer*> expected = ListedPersons(reference);
+    ASSERT_EQ(persons.size(), expected.size());
+    for (size_t i = 0; i < persons.size(); ++i) {
+        ASSERT_NE(persons[i], nullptr);
+        ASSERT_NE(expected[i], nullptr);
+        EXPECT_EQ(persons[i]->Id(), expected[i]->Id());
+        EXPECT_TRUE(SameValues(*persons[i], *expected[i])) << "person " << expected[i]->Id();
+    }
+}
+
+TEST(WorldLoadCheck, ValuesOutOfRangeComeOutAsWhenCheckedAfterTheLastFile) {
+    for (uint32_t seed : {2u, 19u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        test::TempDir install;
+        WriteSmallSample(install.Path(), seed);
+        Damage(install.Path(), seed);
+
+        std::unique_ptr<CWorld> reference = ReadUnchecked(install.Path());
+        const uint64_t totalAsRead = reference->DetailTotal();
+        std::vector<CPlayer> unchecked;
+        for (const CPlayer* person : ListedPersons(*reference)) {
+            unchecked.push_back(*person);
+        }
+        CheckInOnePiece(*reference);
+
+        // The damage is there to be checked: ranges were limited and references dropped, and
+        // the detail totals are those of the values as read, which the limits change.
+        int clamped = 0;
+        int dropped = 0;
+        const std::vector<const CPlayer*> checked = ListedPersons(*reference);
+        ASSERT_EQ(checked.size(), unchecked.size());
+        for (size_t i = 0; i < checked.size(); ++i) {
+            CPlayer rangesOnly = unchecked[i];
+            rangesOnly.ClampRanges();
+            clamped += SameValues(rangesOnly, unchecked[i]) ? 0 : 1;
+            dropped += SameValues(rangesOnly, *checked[i]) ? 0 : 1;
+        }
+        EXPECT_GT(clamped, 50);
+        EXPECT_GT(dropped, 5);
+        for (int number = 1; number <= CWorld::kCountryCount; ++number) {
+            reference->GetCountry(number)->RecomputeDetailTotal();
+        }
+        EXPECT_NE(reference->DetailTotal(), totalAsRead);
+        reference = ReadUnchecked(install.Path());
+        CheckInOnePiece(*reference);
+
+        for (int threads : {1, 2, 3}) {
+            SCOPED_TRACE(std::to_string(threads) + " threads");
+            std::unique_ptr<CWorld> loaded = LoadWorld(install.Path(), threads);
+            ExpectSameChecks(*loaded, *reference);
+        }
+    }
+}
+
+TEST(WorldLoadCheck, ACountryWhoseFileIsGoneIsCheckedWhole) {
+    // A load into a world that holds a database already: a country without a file keeps what
+    // it had, and its clubs and persons are checked whole, ranges and references alike.
+    test::TempDir install;
+    WriteSmallSample(install.Path(), 23);
+    const std::vector<int> written = WrittenCountries(install.Path());
+    ASSERT_GE(written.size(), 2u);
+    std::unique_ptr<CWorld> world = LoadWorld(install.Path(), 1);
+    CCountry& kept = *world->GetCountry(written[0]);
+    const CClub& club = *kept.Clubs().begin()->second;
+    ASSERT_GT(club.PlayerCount(), 0u);
+    CPlayer* player = world->FindPlayer(club.PlayerId(0));
+    ASSERT_NE(player, nullptr);
+    player->SetTalent(9);
+    player->SetAbility(0, 0);
+    player->SetYearJoined(1900);
+    player->SetFirstClub(ClubId::Make(static_cast<uint32_t>(written[1]), 0xFFF0));
+    fs::remove(CountryFile(install.Path(), written[0]));
+
+    world->LoadAll(install.Path() + "/database");
+    player = world->FindPlayer(club.PlayerId(0));
+    ASSERT_NE(player, nullptr);
+    CPlayer expected = *player;
+    expected.PostLoadCheck();
+    EXPECT_TRUE(SameValues(*player, expected));
+    EXPECT_EQ(player->Talent(), 4);
+    EXPECT_EQ(player->Ability(0), 1);
+    EXPECT_EQ(player->FirstClub(), 0u);
+}
+
+} // namespace
+} // namespace tallo
