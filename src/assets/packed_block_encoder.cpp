@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <bit>
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstring>
@@ -964,6 +965,7 @@ public:
             }
             call.wanted = static_cast<int>(std::min(threads_.size(), call.Count() - 1));
             queue_.push_back(&call);
+            queued_.fetch_add(1, std::memory_order_relaxed);
         }
         wake_.notify_all();
         return true;
@@ -977,6 +979,7 @@ public:
             const auto it = std::find(queue_.begin(), queue_.end(), &call);
             if (it != queue_.end()) {
                 queue_.erase(it);
+                queued_.fetch_sub(1, std::memory_order_relaxed);
             }
         }
         // Yielding rather than blocking: a blocked thread wakes some tens of microseconds late.
@@ -1002,6 +1005,19 @@ private:
     void Run() {
         std::unique_lock lock(mutex_);
         while (true) {
+            if (queue_.empty() && !stopped_) {
+                // Calls tend to come one after another (the chunks of an archive, a batch of
+                // files): a helper that went to sleep would wake tens of microseconds after the
+                // next is offered, so it looks out for one a little while first, yielding to
+                // whatever else wants its core.
+                lock.unlock();
+                const auto until = std::chrono::steady_clock::now() + kLookOut;
+                while (queued_.load(std::memory_order_relaxed) == 0 &&
+                       std::chrono::steady_clock::now() < until) {
+                    std::this_thread::yield();
+                }
+                lock.lock();
+            }
             wake_.wait(lock, [this] { return stopped_ || !queue_.empty(); });
             if (stopped_) {
                 return;
@@ -1010,6 +1026,7 @@ private:
             call->helpers.fetch_add(1, std::memory_order_relaxed);
             if (++call->joined >= call->wanted) {
                 queue_.pop_front();
+                queued_.fetch_sub(1, std::memory_order_relaxed);
             }
             lock.unlock();
             call->Help();
@@ -1037,7 +1054,10 @@ private:
 
     std::mutex mutex_;
     std::condition_variable wake_;
+    static constexpr std::chrono::microseconds kLookOut{100};
+
     std::deque<SharedParse*> queue_;
+    std::atomic<int> queued_{0}; // calls in the queue, looked at without the lock
     bool stopped_ = false;
     std::vector<std::thread> threads_;
 };
