@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -257,7 +258,8 @@ private:
     bool SkipSectionFurther(std::string_view name);
 
     void Reset();
-    void TakeData(std::string bytes);
+    // Takes `size` bytes at the start of `text`, which has room for one byte more.
+    void TakeData(std::unique_ptr<char[]> text, size_t size);
     bool ReadValueLine(std::string_view& line);
     bool ReadRawLine(std::string_view& line);
     // Moves to the start of the next line, from the current position on, that begins with '%';
@@ -342,7 +344,10 @@ private:
     bool AppendMarker(std::string_view prefix, std::string_view name);
 
     Mode mode_ = Mode::Closed;
-    std::string data_;     // the whole file while open for reading (cut at 0x1A)
+    // The whole file while open for reading (cut at 0x1A), in `text_`, with a zero byte
+    // behind it.
+    std::string_view data_;
+    std::unique_ptr<char[]> text_;
     size_t position_ = 0;  // start of the next line to read
     size_t bytesRead_ = 0; // size of the data of the last open for reading
     std::string out_;      // text collected while open for writing

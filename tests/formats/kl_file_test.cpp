@@ -636,5 +636,23 @@ TEST(KLFileRead, FilesLargerThanTheirStatedSizeAreReadWhole) {
     EXPECT_EQ(file.Ahead(), std::string_view(expected));
 }
 
+// The same for a file of several megabytes that states 0: the buffer grows many times over,
+// and what was read before each growth is kept.
+TEST(KLFileRead, ALargeFileOfUnstatedSizeIsReadWholeThroughEveryGrowth) {
+    const std::string path = "/proc/kallsyms";
+    std::ifstream stream(path, std::ios::binary);
+    const std::string expected((std::istreambuf_iterator<char>(stream)),
+                               std::istreambuf_iterator<char>());
+    if (expected.size() < (1u << 20) || std::filesystem::file_size(path) != 0) {
+        GTEST_SKIP() << path << " is not a large file of unstated size here";
+    }
+    CKLFile file;
+    ASSERT_TRUE(file.OpenForRead(path));
+    const std::string_view expectedText =
+        std::string_view(expected).substr(0, expected.find('\x1A'));
+    EXPECT_EQ(file.BytesRead(), expectedText.size());
+    EXPECT_TRUE(file.Ahead() == expectedText);
+}
+
 } // namespace
 } // namespace tallo
