@@ -17,14 +17,14 @@ inline constexpr size_t kPackSegmentMinimum = 64 * 1024;
 inline constexpr size_t kPackSegmentExtension = 4096;
 inline constexpr size_t kPackMaxSegments = 8;
 // Most segments of a call (PackBlock cuts smaller ones near where the threads should meet).
-inline constexpr size_t kPackMaxPieces = 16;
+inline constexpr size_t kPackMaxPieces = 32;
 
 // Number of segments PackBlock cuts `n` bytes into with `threads` hardware threads (1: none).
 // Segment k of S starts at k * n / S.
 size_t PackSegmentCount(size_t n, unsigned threads);
 
 // The smallest piece PackBlock cuts an input into for its threads to take.
-inline constexpr size_t kPackSmallPiece = 32 * 1024;
+inline constexpr size_t kPackSmallPiece = 16 * 1024;
 
 // The starts of the segments PackBlock cuts `n` bytes into with `threads` hardware threads,
 // to take kOnward: of even length, at least two for each of the PackSegmentCount(n, threads)
