@@ -23,6 +23,19 @@ void CCountry::BuildClubRenumbering() {
     }
 }
 
+void CCountry::BuildClubRenumberingFromLoad() {
+    renumbering_.clear();
+    renumbering_.reserve(loadedClubIds_.size());
+    uint32_t next = 1;
+    for (uint32_t id : loadedClubIds_) {
+        if (ClubId::NumberOf(id) >= ClubId::kNationalTeamNumber) {
+            continue;
+        }
+        renumbering_.emplace_back(id, static_cast<uint16_t>(next));
+        ++next;
+    }
+}
+
 uint16_t CCountry::RenumberedClub(uint32_t id) const {
     id &= ClubId::kIdMask;
     auto found = std::lower_bound(

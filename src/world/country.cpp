@@ -231,6 +231,8 @@ void CCountry::PostLoadCheckClubs() {
 
 void CCountry::CheckOwnValuesAfterLoad(ClubIoContext& context) {
     notedReferences_.clear();
+    loadedClubIds_.clear();
+    loadedClubIds_.reserve(clubs_.size());
     auto checkPerson = [this](CPlayer& player) {
         player.ClampRanges();
         std::array<uint32_t, CPlayer::kWorldReferenceCount> values;
@@ -242,6 +244,7 @@ void CCountry::CheckOwnValuesAfterLoad(ClubIoContext& context) {
     };
     uint32_t total = 0;
     for (auto& [id, club] : clubs_) {
+        loadedClubIds_.push_back(id);
         // The detail values are those of the values as read, before any range is limited.
         int32_t clubTotal = 0;
         for (uint32_t i = 0; i < club->PlayerCount(); ++i) {
@@ -270,12 +273,15 @@ void CCountry::CheckNotedReferences(IPlayerWorld& world) {
             noted.player->DropWorldReference(which);
         }
     }
-    ForgetNotedReferences();
+    notedReferences_.clear();
+    notedReferences_.shrink_to_fit();
 }
 
 void CCountry::ForgetNotedReferences() {
     notedReferences_.clear();
     notedReferences_.shrink_to_fit();
+    loadedClubIds_.clear();
+    loadedClubIds_.shrink_to_fit();
     ownValuesChecked_ = false;
 }
 

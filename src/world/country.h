@@ -209,15 +209,21 @@ private:
     // thread that read the file, while the records are fresh: the detail totals of the values
     // as read, each club's own values and the ranges of the persons of the club lists and of
     // the additional managers (found through `context`), whose references to the rest of the
-    // world (clubs, special faces, related players) are noted. The second, once every country
-    // is read, checks what was noted against `world`; the noted players must not move or go
-    // in between. Together they give what RecomputeDetailTotal, PostLoadCheckClubs and the
-    // managers' PostLoadCheck give.
+    // world (clubs, special faces, related players) are noted, and so are the IDs of the
+    // clubs. The second, once every country is read, checks what was noted against `world`;
+    // the noted players must not move or go, and no club come or go, in between. Together
+    // they give what RecomputeDetailTotal, PostLoadCheckClubs and the managers' PostLoadCheck
+    // give.
     void CheckOwnValuesAfterLoad(ClubIoContext& context);
     void CheckNotedReferences(IPlayerWorld& world);
-    // Whether the first part ran and the second has not yet.
-    bool HasNotedReferences() const { return ownValuesChecked_; }
+    // Whether the first part ran since the last ForgetNotedReferences; the club IDs it noted
+    // (LoadedClubIds) stay until then.
+    bool OwnValuesChecked() const { return ownValuesChecked_; }
+    const std::vector<uint32_t>& LoadedClubIds() const { return loadedClubIds_; }
     void ForgetNotedReferences();
+    // BuildClubRenumbering from the club IDs noted by CheckOwnValuesAfterLoad, which must be
+    // those the country still has.
+    void BuildClubRenumberingFromLoad();
 
     CWorld* world_;
     std::string names_[kLanguageSlots];
@@ -238,6 +244,7 @@ private:
         uint8_t which;
     };
     std::vector<NotedReference> notedReferences_;
+    std::vector<uint32_t> loadedClubIds_; // ascending, the national team's too
     bool ownValuesChecked_ = false;
 };
 

@@ -80,7 +80,16 @@ bool CWorld::LoadAll(const std::string& folder) {
     const bool anyCountry = parallel ? LoadCountriesInParallel(threads) : LoadCountriesInOrder();
     CheckLoadedCountries(parallel ? threads : 1);
     ClearClubRenumbering();
-    BuildClubRenumbering();
+    // The clubs of a country read now were noted as it was read: the map is not walked again.
+    for (int number = 1; number <= kCountryCount; ++number) {
+        CCountry& country = *countries_[number];
+        if (country.OwnValuesChecked()) {
+            country.BuildClubRenumberingFromLoad();
+        } else {
+            country.BuildClubRenumbering();
+        }
+        country.ForgetNotedReferences();
+    }
 
     LoadRulesAndWithout();
     return anyCountry;
@@ -295,10 +304,21 @@ void CWorld::CheckLoadedCountries(int threads) {
     }
     ClubIdSet clubIds(clubCount);
     for (int number = 1; number <= kCountryCount; ++number) {
-        for (const auto& [id, club] : countries_[number]->Clubs()) {
-            // A country's map is only searched for IDs of that country.
+        // A country's map is only searched for IDs of that country.
+        auto insert = [&clubIds, number](uint32_t id) {
             if (ClubId::CountryOf(id) == static_cast<uint32_t>(number)) {
                 clubIds.Insert(id);
+            }
+        };
+        const CCountry& country = *countries_[number];
+        if (country.OwnValuesChecked()) {
+            // Noted as the country was read, while its map was fresh.
+            for (uint32_t id : country.LoadedClubIds()) {
+                insert(id);
+            }
+        } else {
+            for (const auto& [id, club] : country.Clubs()) {
+                insert(id);
             }
         }
     }
@@ -311,7 +331,7 @@ void CWorld::CheckLoadedCountries(int threads) {
 
     ForEachOnThreads(1, kCountryCount, threads, [this](int number) {
         CCountry& country = *countries_[number];
-        if (country.HasNotedReferences()) {
+        if (country.OwnValuesChecked()) {
             country.CheckNotedReferences(*this);
             return;
         }

@@ -198,6 +198,8 @@ void ExpectSameChecks(const CWorld& loaded, CWorld& reference) {
             EXPECT_TRUE(*left->second == lent) << "club " << left->first;
             lent.SetWorld(&reference);
             EXPECT_EQ(left->second->DetailTotal(), right->second->DetailTotal());
+            // The load leaves the club numbering of a save built.
+            EXPECT_EQ(a.RenumberedClub(left->first), b.RenumberedClub(right->first));
         }
     }
     const std::vector<const CPlayer*> persons = ListedPersons(loaded);
@@ -246,6 +248,7 @@ TEST(WorldLoadCheck, ValuesOutOfRangeComeOutAsWhenCheckedAfterTheLastFile) {
         EXPECT_NE(reference->DetailTotal(), totalAsRead);
         reference = ReadUnchecked(install.Path());
         CheckInOnePiece(*reference);
+        reference->BuildClubRenumbering();
 
         for (int threads : {1, 2, 3}) {
             SCOPED_TRACE(std::to_string(threads) + " threads");
