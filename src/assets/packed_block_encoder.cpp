@@ -677,9 +677,6 @@ public:
 
     uint8_t* Out() const { return out_; }
 
-    // Goes on writing at `out` (the bytes written so far were moved to just before it).
-    void MoveTo(uint8_t* out) { out_ = out; }
-
     // Writes the literals after the last command and the end of the stream; returns the end of
     // the output.
     uint8_t* Finish(size_t n) {
@@ -842,13 +839,13 @@ public:
     // Takes segments and parses from them until none is left to take.
     void Help() {
         while (true) {
-            const size_t k = Choose();
+            const auto [k, runEnd] = Choose();
             if (k == 0) {
                 return;
             }
             if (Take(k)) {
                 started_[k] = true;
-                ParseFrom(k);
+                ParseFrom(k, runEnd);
             }
         }
     }
@@ -860,16 +857,17 @@ public:
     int wanted = 0;
 
 private:
-    // The segment to take next (0: none).
-    size_t Choose() const {
+    // The segment to take next (0: none), and the end of the run of untaken segments it lies
+    // in: a parse from it can go on no further.
+    std::pair<size_t, size_t> Choose() const {
         const size_t count = starts_.size();
         if (!onward_) {
             for (size_t k = count - 1; k >= 1; --k) {
                 if (!taken_[k].load(std::memory_order_relaxed)) {
-                    return k;
+                    return {k, k + 1};
                 }
             }
-            return 0;
+            return {0, 0};
         }
         size_t longest = 0;
         size_t first = 0;
@@ -884,38 +882,32 @@ private:
             }
             k = end + 1;
         }
-        return longest >= 2 ? first + longest / 2 : 0;
+        if (longest < 2) {
+            return {0, 0};
+        }
+        return {first + longest / 2, first + longest};
     }
 
     // Parses from segment k (after the first, taken by this thread) on, from a finder started
-    // a window before it.
-    void ParseFrom(size_t k) {
+    // a window before it, at most up to segment `runEnd` (which another thread has taken).
+    void ParseFrom(size_t k, size_t runEnd) {
         SegmentParse& segment = segments_[k];
         try {
             const size_t begin = starts_[k];
             size_t last = k;
             // Every command is shorter than its match, so the block is no longer than the
-            // literal runs of its matches' bytes would be.
-            auto bound = [&] {
-                return PackBound(std::min(NextOf(last) + kLongestMatch, n_) - begin);
-            };
-            size_t capacity = bound();
+            // literal runs of its matches' bytes would be. It is allocated for the whole run
+            // at once (the pages the parse does not reach are never touched).
+            const size_t capacity =
+                PackBound(std::min(NextOf(runEnd - 1) + kLongestMatch, n_) - begin);
             segment.block = std::make_unique_for_overwrite<uint8_t[]>(capacity);
             segment.commands.reserve(2 * kPackSegmentExtension / 8);
             MatchFinder finder(input_, n_, ThreadTables(), begin > kWindow ? begin - kWindow : 0);
             CommandWriter writer(input_, segment.block.get());
             Recording recording{&segment.commands, Recording::kUnset, NextOf(k), segment.headEnd};
             size_t p = Parse<true>(finder, n_, begin, recording.writeBelow, writer, &recording);
-            while (onward_ && last + 1 < starts_.size() && Take(last + 1)) {
+            while (onward_ && last + 1 < runEnd && Take(last + 1)) {
                 ++last;
-                if (const size_t needed = bound(); needed > capacity) {
-                    const size_t used = static_cast<size_t>(writer.Out() - segment.block.get());
-                    capacity = std::max(needed, 2 * capacity);
-                    auto grown = std::make_unique_for_overwrite<uint8_t[]>(capacity);
-                    std::memcpy(grown.get(), segment.block.get(), used);
-                    segment.block = std::move(grown);
-                    writer.MoveTo(segment.block.get() + used);
-                }
                 recording.writeBelow = NextOf(last);
                 p = Parse<true>(finder, n_, p, recording.writeBelow, writer, &recording);
             }
