@@ -233,18 +233,34 @@ void CCountry::CheckOwnValuesAfterLoad(ClubIoContext& context) {
     notedReferences_.clear();
     loadedClubIds_.clear();
     loadedClubIds_.reserve(clubs_.size());
-    auto checkPerson = [this](CPlayer& player) {
+    for (const auto& [id, club] : clubs_) {
+        loadedClubIds_.push_back(id);
+    }
+    // A club reference into this country is settled here: the country was read, so its clubs
+    // are known rather than unknown, and they stay as they are until the check of the world.
+    const auto ownClub = [this](uint32_t reference) {
+        return std::binary_search(loadedClubIds_.begin(), loadedClubIds_.end(),
+                                  reference & ClubId::kIdMask);
+    };
+    constexpr unsigned kClubReferences = (1u << 6) - 1; // kFirstClub to kNeverJoinClub
+    static_assert(static_cast<int>(CPlayer::WorldReference::kNeverJoinClub) == 5);
+    auto checkPerson = [&](CPlayer& player) {
         player.ClampRanges();
         std::array<uint32_t, CPlayer::kWorldReferenceCount> values;
         for (unsigned present = player.WorldReferenceValues(values); present != 0;
              present &= present - 1) {
             const int i = std::countr_zero(present);
+            if ((kClubReferences >> i & 1u) != 0 && ClubId::CountryOf(values[i]) == number_) {
+                if (!ownClub(values[i])) {
+                    player.DropWorldReference(static_cast<CPlayer::WorldReference>(i));
+                }
+                continue;
+            }
             notedReferences_.push_back({&player, values[i], static_cast<uint8_t>(i)});
         }
     };
     uint32_t total = 0;
     for (auto& [id, club] : clubs_) {
-        loadedClubIds_.push_back(id);
         // The detail values are those of the values as read, before any range is limited.
         int32_t clubTotal = 0;
         for (uint32_t i = 0; i < club->PlayerCount(); ++i) {

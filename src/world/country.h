@@ -208,12 +208,13 @@ private:
     // The check after a world load in two parts. The first runs right after Load, on the
     // thread that read the file, while the records are fresh: the detail totals of the values
     // as read, each club's own values and the ranges of the persons of the club lists and of
-    // the additional managers (found through `context`), whose references to the rest of the
-    // world (clubs, special faces, related players) are noted, and so are the IDs of the
-    // clubs. The second, once every country is read, checks what was noted against `world`;
-    // the noted players must not move or go, and no club come or go, in between. Together
-    // they give what RecomputeDetailTotal, PostLoadCheckClubs and the managers' PostLoadCheck
-    // give.
+    // the additional managers (found through `context`). Their references to clubs of this
+    // country are settled at once (the country was read: its clubs are known, and the world
+    // has no others of it); those to the rest of the world (other countries' clubs, special
+    // faces, related players) are noted, and so are the IDs of the clubs. The second, once
+    // every country is read, checks what was noted against `world`; the noted players must
+    // not move or go, and no club come or go, in between. Together they give what
+    // RecomputeDetailTotal, PostLoadCheckClubs and the managers' PostLoadCheck give.
     void CheckOwnValuesAfterLoad(ClubIoContext& context);
     void CheckNotedReferences(IPlayerWorld& world);
     // Whether the first part ran since the last ForgetNotedReferences; the club IDs it noted

@@ -58,8 +58,9 @@ bool IsNumberLine(const std::string& line) {
 
 // Replaces about a third of the number lines inside PLAYER sections (their dates too) by
 // values that lie outside most ranges: 0, bytes far too large, years off the calendar, club
-// references into countries and clubs that exist or not, player IDs that may be taken.
-std::string Scramble(const std::string& text, test::SmallRandom& random) {
+// references into countries and clubs that exist or not (the file's own country `number`
+// among them), player IDs that may be taken.
+std::string Scramble(const std::string& text, test::SmallRandom& random, uint32_t number) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     bool inPlayer = false;
@@ -77,9 +78,12 @@ std::string Scramble(const std::string& text, test::SmallRandom& random) {
                                                   "17",   "99",    "200",   "255",  "1979",
                                                   "2099", "65535", "59999", "60000"};
             if (random(4) == 0) {
-                // A club reference: country 1-210, club 1-3 or the national team.
-                const uint32_t club = random(4) == 0 ? 0xFFFFu : 1 + random(3);
-                line = std::to_string(((1 + random(210)) << 16) | club);
+                // A club reference: country 1-210 or the file's own, club 1-3, 1-40 (some
+                // beyond the clubs there are) or the national team; now and then a second team.
+                const uint32_t country = random(2) == 0 ? number : 1 + random(210);
+                uint32_t club = random(4) == 0 ? 0xFFFFu : 1 + random(random(2) == 0 ? 3 : 40);
+                club |= random(8) == 0 ? ClubId::kSecondTeamBit : 0;
+                line = std::to_string((country << 16) | club);
             } else {
                 line = kValues[random(std::size(kValues))];
             }
@@ -102,7 +106,8 @@ void Damage(const std::string& install, uint32_t seed) {
     ASSERT_GE(written.size(), 5u);
     for (int number : written) {
         test::WriteFile(CountryFile(install, number),
-                        Scramble(test::ReadFile(CountryFile(install, number)), random));
+                        Scramble(test::ReadFile(CountryFile(install, number)), random,
+                                 static_cast<uint32_t>(number)));
     }
     test::WriteFile(CountryFile(install, written[2]),
                     test::ReadFile(CountryFile(install, written[0])));
