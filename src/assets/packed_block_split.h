@@ -16,7 +16,8 @@ inline constexpr size_t kPackSegmentMinimum = 64 * 1024;
 // How far a thread parses past the end of its segment, to meet the next thread's parse there.
 inline constexpr size_t kPackSegmentExtension = 4096;
 inline constexpr size_t kPackMaxSegments = 8;
-// Most segments of a call (PackBlock cuts smaller ones near where the threads should meet).
+// Most segments of a call (PackBlock cuts more, and smaller, than there are threads: see
+// PackCutStarts).
 inline constexpr size_t kPackMaxPieces = 32;
 
 // Number of segments PackBlock cuts `n` bytes into with `threads` hardware threads (1: none).
@@ -37,11 +38,11 @@ struct PackSplitReport {
     // and went on sequentially, and the positions it searched so.
     size_t fallbacks = 0;
     size_t fallbackPositions = 0;
-    // True when the input was not cut after all (the cut was not valid, or a thread could not
-    // be started or ran out of memory).
+    // True when the input was not cut after all (the cut was not valid, a parse ran out of
+    // memory, or taking kOnward, no helper thread was to be had).
     bool sequential = false;
-    // Parses joined: the calling thread's (from the start, through the segments it took) and
-    // one for each segment parsed on its own.
+    // Parses joined: the calling thread's (from the start, through the segments it took on)
+    // and one for each segment a thread jumped to (taken kApart, every segment).
     size_t parses = 0;
 };
 
