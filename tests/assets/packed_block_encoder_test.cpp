@@ -642,5 +642,21 @@ TEST(PackBlockSplitDeathTest, ExitingWhileCallsAreHelpedOrTheHelpersWaitEndsClea
         testing::ExitedWithCode(0), "");
 }
 
+TEST(PackBlockSplitDeathTest, AForkedCopyPacksAloneAndExitsCleanly) {
+    // Forked without a new program: the copy has none of the helpers this process started, so
+    // its call must not wait for one, and its exit must not wait for them either.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    std::mt19937 random(5);
+    const Bytes input = LargeMixedInput(random, 3 * kPackSegmentMinimum);
+    const Bytes expected = ReferencePack(input);
+    ASSERT_EQ(PackBlock(input.data(), input.size()), expected); // the helpers are running
+    EXPECT_EXIT(
+        {
+            const bool same = PackBlock(input.data(), input.size()) == expected;
+            std::exit(same ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 } // namespace
 } // namespace tallo
