@@ -75,8 +75,16 @@ CPlayer::CPlayer() : CPlayer(nullptr, kRolePlayer, 0) {}
 CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality)
     : CPlayer(world, role, nationality, Unnamed{}) {
     const int number = static_cast<int>((world != nullptr ? world->PlayerCount() : 0) + 1);
-    SetFirstName(DefaultName(kDefaultFirstNameString, number));
-    SetSurname(DefaultName(kDefaultSurnameString, number));
+    SetDefaultNames(number, true, true);
+}
+
+void CPlayer::SetDefaultNames(int number, bool firstName, bool surname) {
+    if (firstName) {
+        SetFirstName(DefaultName(kDefaultFirstNameString, number));
+    }
+    if (surname) {
+        SetSurname(DefaultName(kDefaultSurnameString, number));
+    }
 }
 
 CPlayer::CPlayer(IPlayerWorld* world, uint8_t role, uint8_t nationality, Unnamed)

@@ -173,6 +173,9 @@ public:
     std::string_view Nickname() const { return FixedText(nickname_); }
     // Shown instead of the full name when set.
     std::string_view Pseudonym() const { return FixedText(pseudonym_); }
+    // The default names of a new player ("First <number>", "Last <number>" of the string
+    // table): `number` is the count of players registered before him plus one.
+    void SetDefaultNames(int number, bool firstName, bool surname);
     void SetFirstName(std::string_view text) { SetFixedText(firstName_, text); }
     void SetSurname(std::string_view text) { SetFixedText(surname_, text); }
     void SetNickname(std::string_view text) { SetFixedText(nickname_, text); }

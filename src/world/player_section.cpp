@@ -165,6 +165,8 @@ bool CPlayer::Load(CKLFile& file) {
             // that count is only known when the stage is merged.
             if (CountryLoadStage* stage = CountryLoadStage::Current()) {
                 stage->NoteDefaultName(*this, !firstNameRead, !surnameRead);
+            } else if (world_ != nullptr) {
+                world_->GiveDefaultNames(*this, !firstNameRead, !surnameRead);
             }
         }
         ReadName(file, nickname_);

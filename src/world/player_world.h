@@ -29,6 +29,16 @@ public:
     // registry either way. Returns the player, or nullptr when it could not be created.
     virtual CPlayer* CreatePlayer(uint32_t playerId, bool registerId) = 0;
 
+    // A player this world made was read from a file that names him not (first name, surname
+    // or both): he keeps the default names a new player gets. A world that makes the players
+    // of a file without names (their files name nearly all of them) gives them here; by
+    // default the construction gave them.
+    virtual void GiveDefaultNames(CPlayer& player, bool firstName, bool surname) {
+        (void)player;
+        (void)firstName;
+        (void)surname;
+    }
+
     // Countries and clubs -----------------------------------------------------------------
 
     // The first language of a country (index into the language list), negative when the

@@ -98,13 +98,26 @@ CPlayer* CWorld::CreatePlayer(uint32_t id, bool registerPlayer) {
     } else if (id == 0 || playerIndex_.count(id) > 0) {
         return nullptr;
     }
-    auto player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0);
+    std::unique_ptr<CPlayer> player;
+    if (namesOnDemand_) {
+        player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0, CPlayer::Unnamed{});
+        unnamedPlayer_ = player.get();
+        unnamedNumber_ = static_cast<int>(players_.size() + 1); // as the constructor counts
+    } else {
+        player = std::make_unique<CPlayer>(this, CPlayer::kRolePlayer, 0);
+    }
     player->SetId(used);
     CPlayer* result = player.get();
     // IDs mostly come in rising order: the end is the place to try first.
     players_.emplace_hint(players_.end(), used, std::move(player));
     playerIndex_.emplace(used, result);
     return result;
+}
+
+void CWorld::GiveDefaultNames(CPlayer& player, bool firstName, bool surname) {
+    if (namesOnDemand_ && &player == unnamedPlayer_) {
+        player.SetDefaultNames(unnamedNumber_, firstName, surname);
+    }
 }
 
 void CWorld::RecordLoadTranslation(uint32_t fileId, uint32_t givenId) {

@@ -158,6 +158,7 @@ public:
     // in the load translation map. Without it the player keeps `id` exactly; an ID of 0 or
     // one already taken is then refused (nullptr), as the registry holds one player per ID.
     CPlayer* CreatePlayer(uint32_t id, bool registerPlayer) override;
+    void GiveDefaultNames(CPlayer& player, bool firstName, bool surname) override;
     CPlayer* FindPlayer(uint32_t id) override;
     const CPlayer* FindPlayer(uint32_t id) const;
     // Removes and destroys the player; false when there is none with that ID.
@@ -284,6 +285,12 @@ private:
     // country enters only its own competitions, so the order does not matter).
     mutable std::mutex competitionsMutex_;
     bool lockCompetitions_ = false;
+    // While countries are read in order: CreatePlayer leaves the names of a player empty and
+    // keeps the number of his default names, which GiveDefaultNames gives him when his file
+    // names him not (a file names nearly every player, and he is read right after he is made).
+    bool namesOnDemand_ = false;
+    const CPlayer* unnamedPlayer_ = nullptr;
+    int unnamedNumber_ = 0;
     // Every club's ID while CheckLoadedCountries runs (ClubExists looks there), else nullptr.
     const class ClubIdSet* clubIdsInCheck_ = nullptr;
     int loadThreads_ = 0;

@@ -111,6 +111,16 @@ int CWorld::EffectiveLoadThreads() const {
 }
 
 bool CWorld::LoadCountriesInOrder() {
+    // The players are read right after they are made: they get default names only where
+    // their files name them not.
+    struct NamesOnDemand {
+        CWorld& world;
+        explicit NamesOnDemand(CWorld& w) : world(w) { world.namesOnDemand_ = true; }
+        ~NamesOnDemand() {
+            world.namesOnDemand_ = false;
+            world.unnamedPlayer_ = nullptr;
+        }
+    } namesOnDemand(*this);
     // One file object for all countries: only one record file is read at a time.
     bool anyCountry = false;
     CKLFile file;

@@ -293,5 +293,70 @@ TEST(WorldLoadCheck, ACountryWhoseFileIsGoneIsCheckedWhole) {
     EXPECT_EQ(player->FirstClub(), 0u);
 }
 
+TEST(WorldLoadCheck, PlayersTheirFilesNameNotGetTheDefaultNamesOnEveryPath) {
+    // Some player sections of two countries are emptied (no names at all) or keep only a first
+    // name: those players get the default names of a new player, counted by the players
+    // registered before them, on one thread (where the names are given after the read) as on
+    // several (where the merge gives them).
+    test::TempDir install;
+    WriteSmallSample(install.Path(), 31);
+    const std::vector<int> written = WrittenCountries(install.Path());
+    ASSERT_GE(written.size(), 3u);
+    const std::string begin = "%INDEX%PLAYER\r\n";
+    const std::string end = "%INDEXEND%PLAYER\r\n";
+    for (int number : {written[0], written[2]}) {
+        std::string text = test::ReadFile(CountryFile(install.Path(), number));
+        size_t at = 0;
+        for (int section = 0; (at = text.find(begin, at)) != std::string::npos; ++section) {
+            const size_t body = at + begin.size();
+            const size_t stop = text.find(end, body);
+            ASSERT_NE(stop, std::string::npos);
+            if (section % 7 == 3) {
+                text.erase(body, stop - body); // no names, no values
+            } else if (section % 7 == 5) {
+                const size_t firstNameEnd = text.find("\r\n", body) + 2;
+                text.erase(firstNameEnd, stop - firstNameEnd); // a first name alone
+            }
+            at = body;
+        }
+        test::WriteFile(CountryFile(install.Path(), number), text);
+    }
+
+    std::unique_ptr<CWorld> inOrder = LoadWorld(install.Path(), 1);
+    int unnamed = 0;
+    int firstNameOnly = 0;
+    for (const auto& [id, player] : inOrder->Players()) {
+        EXPECT_FALSE(player->FirstName().empty()) << id;
+        EXPECT_FALSE(player->Surname().empty()) << id;
+        const CPlayer fresh(nullptr, CPlayer::kRolePlayer, 0);
+        const std::string_view freshSurname = fresh.Surname();
+        // The default surname without its number ("Last 1" with the 1 cut off).
+        const std::string_view surnameText = freshSurname.substr(0, freshSurname.size() - 1);
+        if (player->Surname().substr(0, surnameText.size()) == surnameText) {
+            const std::string_view firstText =
+                fresh.FirstName().substr(0, fresh.FirstName().size() - 1);
+            if (player->FirstName().substr(0, firstText.size()) == firstText) {
+                ++unnamed;
+            } else {
+                ++firstNameOnly;
+            }
+        }
+    }
+    EXPECT_GT(unnamed, 10);
+    EXPECT_GT(firstNameOnly, 10);
+    for (int threads : {2, 3}) {
+        SCOPED_TRACE(std::to_string(threads) + " threads");
+        std::unique_ptr<CWorld> parallel = LoadWorld(install.Path(), threads);
+        ASSERT_EQ(parallel->PlayerCount(), inOrder->PlayerCount());
+        for (const auto& [id, player] : inOrder->Players()) {
+            const CPlayer* other = parallel->FindPlayer(id);
+            ASSERT_NE(other, nullptr) << id;
+            EXPECT_EQ(other->FirstName(), player->FirstName()) << id;
+            EXPECT_EQ(other->Surname(), player->Surname()) << id;
+            EXPECT_TRUE(SameValues(*other, *player)) << id;
+        }
+    }
+}
+
 } // namespace
 } // namespace tallo
