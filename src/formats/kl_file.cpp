@@ -1,11 +1,6 @@
 #include "formats/kl_file.h"
 
 #include "platform/atomic_file.h"
-#include "platform/path_resolver.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
@@ -21,71 +16,6 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr char kEndOfFile = 0x1A;
-
-// Reads a whole file as ReadWholeFile does (opened without blocking, so that a FIFO is refused
-// instead of waited on; folders, other non-files and files over `maxSize` refused with the
-// same errno; read to the end rather than trusting the stated size), but straight into one
-// buffer of the stated size and a byte more, instead of through a bounce buffer and a copy.
-// The buffer only grows when the file holds more than it states (a file growing under the
-// read, or one of /proc that states 0). `text` then has room for one byte past `size`.
-bool ReadFileInto(const std::string& path, std::unique_ptr<char[]>& text, size_t& size,
-                  size_t maxSize) {
-    size = 0;
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info;
-    if (fstat(fd, &info) != 0) {
-        const int reason = errno;
-        close(fd);
-        errno = reason;
-        return false;
-    }
-    if (!S_ISREG(info.st_mode) || static_cast<unsigned long long>(info.st_size) > maxSize) {
-        close(fd);
-        errno = S_ISREG(info.st_mode) ? EFBIG : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-        return false;
-    }
-    // Room for the stated size, one byte to see the end without a second buffer, and the
-    // zero byte the caller puts behind the data.
-    size_t capacity = static_cast<size_t>(info.st_size) + 2;
-    text = std::make_unique_for_overwrite<char[]>(capacity);
-    bool ok = true;
-    for (;;) {
-        if (capacity - size < 2) {
-            // More than the file stated: twice the room, at most what a file over the limit
-            // needs to show that it is over it.
-            const size_t grown = std::min(std::max(capacity * 2, size_t{65536}), maxSize + 2);
-            auto larger = std::make_unique_for_overwrite<char[]>(grown);
-            std::memcpy(larger.get(), text.get(), size);
-            text = std::move(larger);
-            capacity = grown;
-        }
-        const ssize_t got = read(fd, text.get() + size, capacity - 1 - size);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            ok = got == 0;
-            break;
-        }
-        if (static_cast<size_t>(got) > maxSize - size) {
-            errno = EFBIG;
-            ok = false;
-            break;
-        }
-        size += static_cast<size_t>(got);
-    }
-    const int reason = errno;
-    close(fd);
-    if (!ok) {
-        text.reset();
-        size = 0;
-        errno = reason;
-    }
-    return ok;
-}
 
 bool IsMarkerLine(std::string_view line, std::string_view prefix, std::string_view name) {
     return line.size() == prefix.size() + name.size() && line.starts_with(prefix) &&
@@ -196,7 +126,7 @@ bool CKLFile::OpenForRead(const std::string& path) {
     }
     std::unique_ptr<char[]> text;
     size_t size = 0;
-    if (!ReadFileInto(ResolvePath(path), text, size, kMaxFileSize)) {
+    if (!ReadWholeFileInto(path, text, size, kMaxFileSize)) {
         openError_ = errno != 0 ? errno : EIO;
         return false;
     }

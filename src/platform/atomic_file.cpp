@@ -7,10 +7,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace tallo {
 
@@ -177,10 +180,11 @@ void SetAtomicWriteHookForTesting(AtomicWriteHook hook) {
     beforeRename.store(hook);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) {
-    bytes.clear();
+bool ReadWholeFileInto(const std::string& path, std::unique_ptr<char[]>& text, size_t& size,
+                       size_t maxSize) {
+    size = 0;
     // Non-blocking, so that a FIFO in place of a file is refused instead of waiting for a writer.
-    int fd = open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return false;
     }
@@ -196,13 +200,23 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) 
         errno = S_ISREG(info.st_mode) ? EFBIG : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         return false;
     }
-    bytes.reserve(static_cast<size_t>(info.st_size));
-    // Read to the end rather than trusting the size: the file may change under us, and it
-    // must still never exceed maxSize.
-    char buffer[65536];
+    // Room for the stated size, one byte to see the end without a second buffer, and the
+    // zero byte the caller puts behind the data.
+    size_t capacity = static_cast<size_t>(info.st_size) + 2;
+    text = std::make_unique_for_overwrite<char[]>(capacity);
     bool ok = true;
     for (;;) {
-        ssize_t got = read(fd, buffer, sizeof buffer);
+        if (capacity - size < 2) {
+            // More than the file stated: twice the room, at most what a file over the limit
+            // needs to show that it is over it.
+            const size_t limit = maxSize < SIZE_MAX - 2 ? maxSize + 2 : SIZE_MAX;
+            const size_t grown = std::min(std::max(capacity * 2, size_t{65536}), limit);
+            auto larger = std::make_unique_for_overwrite<char[]>(grown);
+            std::memcpy(larger.get(), text.get(), size);
+            text = std::move(larger);
+            capacity = grown;
+        }
+        const ssize_t got = read(fd, text.get() + size, capacity - 1 - size);
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -210,20 +224,32 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) 
             ok = got == 0;
             break;
         }
-        if (static_cast<size_t>(got) > maxSize - bytes.size()) {
+        if (static_cast<size_t>(got) > maxSize - size) {
             errno = EFBIG;
             ok = false;
             break;
         }
-        bytes.append(buffer, static_cast<size_t>(got));
+        size += static_cast<size_t>(got);
     }
     const int reason = errno;
     close(fd);
     if (!ok) {
-        bytes.clear();
+        text.reset();
+        size = 0;
         errno = reason;
     }
     return ok;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize) {
+    bytes.clear();
+    std::unique_ptr<char[]> text;
+    size_t size = 0;
+    if (!ReadWholeFileInto(path, text, size, maxSize)) {
+        return false;
+    }
+    bytes.assign(text.get(), size);
+    return true;
 }
 
 std::string FileErrorText(int error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,6 +37,14 @@ void SetAtomicWriteHookForTesting(AtomicWriteHook hook);
 // device, a FIFO), EFBIG for one
 // over `maxSize`, or what the system said when opening or reading.
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t maxSize);
+
+// The same, straight into one buffer: `text` gets the file's `size` bytes and room for at
+// least one byte more (for a terminating zero of the caller's). The file is read to its end
+// rather than trusting the size it states, into a buffer of that size that grows only when
+// the file holds more (a file growing under the read, or one of /proc that states 0). On
+// failure `text` is empty, `size` 0, and errno tells why as for ReadWholeFile.
+bool ReadWholeFileInto(const std::string& path, std::unique_ptr<char[]>& text, size_t& size,
+                       size_t maxSize);
 
 // Writes all of `bytes` to a file descriptor, going on after interrupted and partial writes;
 // false with errno set when a write fails.
