@@ -13,6 +13,7 @@
 
 #include "app/load_preparation.h"
 #include "formats/kl_file.h"
+#include "sample_database_files.h"
 #include "sample_installation.h"
 #include "support/small_random.h"
 #include "support/temp_dir.h"
@@ -25,32 +26,11 @@ namespace tallo {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kCurrentVersionLine = "\r\n537133064\r\n";  // 0x20040008
-constexpr const char* kMinorOneVersionLine = "\r\n537133057\r\n"; // 0x20040001
-
-std::string CountryFile(const std::string& install, int number) {
-    return install + "/database/Country" + std::to_string(number) + ".sav";
-}
-
-std::vector<int> WrittenCountries(const std::string& install) {
-    std::vector<int> numbers;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
-        if (fs::exists(CountryFile(install, number))) {
-            numbers.push_back(number);
-        }
-    }
-    return numbers;
-}
-
-void WriteSmallSample(const std::string& folder, uint64_t seed) {
-    sample::SampleOptions options;
-    options.scale = sample::SampleScale::kSmall;
-    options.seed = seed;
-    sample::SampleSummary summary;
-    std::string error;
-    ASSERT_TRUE(sample::WriteSampleInstallation(folder, options, summary, error)) << error;
-}
+using test::CountryFile;
+using test::kCurrentVersionLine;
+using test::kMinorOneVersionLine;
+using test::WriteSmallSample;
+using test::WrittenCountries;
 
 bool IsNumberLine(const std::string& line) {
     return !line.empty() && line.find_first_not_of("0123456789") == std::string::npos;

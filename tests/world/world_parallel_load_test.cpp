@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/load_preparation.h"
+#include "sample_database_files.h"
 #include "sample_installation.h"
 #include "support/temp_dir.h"
 #include "world/club.h"
@@ -21,33 +22,11 @@ namespace tallo {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const char* kCurrentVersionLine = "\r\n537133064\r\n";  // 0x20040008
-constexpr const char* kMinorOneVersionLine = "\r\n537133057\r\n"; // 0x20040001
-
-void WriteSmallSample(const std::string& folder, uint64_t seed) {
-    sample::SampleOptions options;
-    options.scale = sample::SampleScale::kSmall;
-    options.seed = seed;
-    sample::SampleSummary summary;
-    std::string error;
-    ASSERT_TRUE(sample::WriteSampleInstallation(folder, options, summary, error)) << error;
-}
-
-std::string CountryFile(const std::string& install, int number) {
-    return install + "/database/Country" + std::to_string(number) + ".sav";
-}
-
-// The numbers of the countries the sample wrote a file for, in order.
-std::vector<int> WrittenCountries(const std::string& install) {
-    std::vector<int> numbers;
-    for (int number = 1; number <= CWorld::kCountryCount; ++number) {
-        if (fs::exists(CountryFile(install, number))) {
-            numbers.push_back(number);
-        }
-    }
-    return numbers;
-}
+using test::CountryFile;
+using test::kCurrentVersionLine;
+using test::kMinorOneVersionLine;
+using test::WriteSmallSample;
+using test::WrittenCountries;
 
 // Damages the database the ways a load must survive: a country file copied over a later one
 // (every player ID taken twice, competitions of another country), a file cut in the middle of
