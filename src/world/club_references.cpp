@@ -3,6 +3,9 @@
 // to that numbering, so that files hold no gaps left by removed clubs.
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "world/club.h"
 #include "world/country.h"
@@ -10,30 +13,34 @@
 
 namespace tallo {
 
-void CCountry::BuildClubRenumbering() {
-    renumbering_.clear();
-    renumbering_.reserve(clubs_.size());
+namespace {
+
+// Numbers the clubs whose IDs (ascending) `idOf` gives for the elements of `clubs` 1, 2, ...;
+// the national team is left out (it keeps its own number).
+template <class Clubs, class IdOf>
+void NumberClubs(std::vector<std::pair<uint32_t, uint16_t>>& renumbering, const Clubs& clubs,
+                 IdOf idOf) {
+    renumbering.clear();
+    renumbering.reserve(clubs.size());
     uint32_t next = 1;
-    for (const auto& [id, club] : clubs_) {
+    for (const auto& club : clubs) {
+        const uint32_t id = idOf(club);
         if (ClubId::NumberOf(id) >= ClubId::kNationalTeamNumber) {
             continue;
         }
-        renumbering_.emplace_back(id, static_cast<uint16_t>(next));
+        renumbering.emplace_back(id, static_cast<uint16_t>(next));
         ++next;
     }
 }
 
+} // namespace
+
+void CCountry::BuildClubRenumbering() {
+    NumberClubs(renumbering_, clubs_, [](const auto& entry) { return entry.first; });
+}
+
 void CCountry::BuildClubRenumberingFromLoad() {
-    renumbering_.clear();
-    renumbering_.reserve(loadedClubIds_.size());
-    uint32_t next = 1;
-    for (uint32_t id : loadedClubIds_) {
-        if (ClubId::NumberOf(id) >= ClubId::kNationalTeamNumber) {
-            continue;
-        }
-        renumbering_.emplace_back(id, static_cast<uint16_t>(next));
-        ++next;
-    }
+    NumberClubs(renumbering_, loadedClubIds_, [](uint32_t id) { return id; });
 }
 
 uint16_t CCountry::RenumberedClub(uint32_t id) const {
