@@ -6,6 +6,7 @@
 #include "assets/vantor_big.h"
 #include "platform/path_resolver.h"
 
+#include <array>
 #include <cstdio>
 
 namespace tallo {
@@ -33,17 +34,20 @@ bool CBadgeSources::CheckBadge(std::string_view name) const {
     }
     // The archive is asked first: a look-up in its index costs nothing beside the file system
     // walk of the disk check, and most badges of an installation are in it. A build asks for
-    // every club, so the archive's names are made in one buffer.
-    const CVantorBig* archive = OpenArchive();
-    std::string archiveName;
-    for (int size : kBadgeSizes) {
-        if (archive != nullptr) {
-            SizedBadgeArchiveName(name, at, size, archiveName);
-            if (archive->FindEntry(archiveName) >= 0) {
-                continue;
-            }
+    // every club, so the names of all sizes are looked up together.
+    std::array<int, kBadgeSizes.size()> inArchive;
+    inArchive.fill(-1);
+    if (const CVantorBig* archive = OpenArchive()) {
+        std::array<std::string, kBadgeSizes.size()> archiveNames;
+        std::array<std::string_view, kBadgeSizes.size()> views;
+        for (size_t i = 0; i < kBadgeSizes.size(); ++i) {
+            SizedBadgeArchiveName(name, at, kBadgeSizes[i], archiveNames[i]);
+            views[i] = archiveNames[i];
         }
-        if (!ExistsOnDisk(BadgeNameForSize(name, size))) {
+        archive->FindEntries(views, inArchive);
+    }
+    for (size_t i = 0; i < kBadgeSizes.size(); ++i) {
+        if (inArchive[i] < 0 && !ExistsOnDisk(BadgeNameForSize(name, kBadgeSizes[i]))) {
             return false;
         }
     }

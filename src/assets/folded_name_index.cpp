@@ -1,5 +1,7 @@
 #include "assets/folded_name_index.h"
 
+#include <algorithm>
+
 #include "assets/ascii_fold.h"
 #include "assets/badge_names.h"
 #include "platform/text_hash.h"
@@ -58,6 +60,26 @@ int FoldedNameIndex::Find(std::string_view name) const {
         return -1;
     }
     return slots_[SlotOf(name, HashOf(name))].number;
+}
+
+void FoldedNameIndex::FindAll(std::span<const std::string_view> names,
+                              std::span<int> numbers) const {
+    constexpr size_t kTogether = 8;
+    const size_t mask = slots_.size() - 1;
+    for (size_t first = 0; first < names.size() && first < numbers.size(); first += kTogether) {
+        const size_t count = std::min({kTogether, names.size() - first, numbers.size() - first});
+        uint32_t hashes[kTogether];
+        for (size_t i = 0; i < count; ++i) {
+            hashes[i] = HashOf(names[first + i]);
+            if (!slots_.empty()) {
+                __builtin_prefetch(&slots_[hashes[i] & mask]);
+            }
+        }
+        for (size_t i = 0; i < count; ++i) {
+            numbers[first + i] =
+                slots_.empty() ? -1 : slots_[SlotOf(names[first + i], hashes[i])].number;
+        }
+    }
 }
 
 void FoldedNameIndex::Grow(size_t slotCount) {

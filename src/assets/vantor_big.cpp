@@ -290,6 +290,23 @@ int CVantorBig::FindEntry(std::string_view name) const {
     return index_.Find(name);
 }
 
+void CVantorBig::FindEntries(std::span<const std::string_view> names,
+                             std::span<int> indices) const {
+    if (!IsOpen()) {
+        Report(kNotOpenString);
+    }
+    if (!IsOpen() || entries_.empty()) {
+        std::fill(indices.begin(), indices.end(), -1);
+        return;
+    }
+    index_.FindAll(names, indices);
+    for (size_t i = 0; i < names.size() && i < indices.size(); ++i) {
+        if (names[i].empty()) {
+            indices[i] = -1;
+        }
+    }
+}
+
 int CVantorBig::FindEntryReport(std::string_view name) const {
     if (!IsOpen()) {
         Report(kNotOpenString);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -71,6 +72,9 @@ public:
     // ASCII letter case; -1 when none does, for an empty name, or (after reporting) when
     // closed.
     int FindEntry(std::string_view name) const;
+    // FindEntry() of each of `names` into `indices` (as many), looked up together; -1 for
+    // each when closed (reported once).
+    void FindEntries(std::span<const std::string_view> names, std::span<int> indices) const;
     // As FindEntry, reporting every failure: no name, no such entry, no archive open.
     int FindEntryReport(std::string_view name) const;
 

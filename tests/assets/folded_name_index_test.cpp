@@ -59,6 +59,21 @@ TEST(FoldedNameIndex, FindsWhatALowerCaseMapFinds) {
         EXPECT_EQ(index.Find(name), found == reference.end() ? -1 : found->second)
             << "name \"" << name << "\"";
     }
+
+    // Looked up together, in runs longer and shorter than those fetched side by side, the
+    // names give what each gives alone.
+    for (const size_t count : {size_t{1}, size_t{7}, size_t{8}, size_t{9}, size_t{45}}) {
+        std::vector<std::string> names;
+        for (size_t i = 0; i < count; ++i) {
+            names.push_back(i % 2 == 0 ? added[random() % added.size()] : RandomName(random));
+        }
+        const std::vector<std::string_view> views(names.begin(), names.end());
+        std::vector<int> numbers(count, -7);
+        index.FindAll(views, numbers);
+        for (size_t i = 0; i < count; ++i) {
+            EXPECT_EQ(numbers[i], index.Find(names[i])) << "name \"" << names[i] << "\"";
+        }
+    }
 }
 
 TEST(FoldedNameIndex, FoldsOnlyAsciiLettersAndHashesEverySpellingAlike) {
@@ -75,6 +90,10 @@ TEST(FoldedNameIndex, FoldsOnlyAsciiLettersAndHashesEverySpellingAlike) {
     EXPECT_NE(FoldedNameIndex::HashOf("@"), FoldedNameIndex::HashOf("`"));
     FoldedNameIndex empty;
     EXPECT_EQ(empty.Find("x"), -1);
+    const std::vector<std::string_view> names = {"x", ""};
+    std::vector<int> numbers = {5, 5};
+    empty.FindAll(names, numbers);
+    EXPECT_EQ(numbers, (std::vector<int>{-1, -1}));
 }
 
 } // namespace

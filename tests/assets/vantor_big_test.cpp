@@ -142,6 +142,14 @@ TEST_F(VantorBigTest, FindsEntriesRegardlessOfCaseAndReportsMisses) {
     EXPECT_EQ(Messages(prompt_),
               (std::vector<std::string>{FormatString(874, "Badges\\x.tga"), LoadString(867)}));
 
+    // Looked up together, the names give what one look-up each gives, without messages.
+    const std::vector<std::string_view> names = {"README", "missing", "",
+                                                 "Badges\\ENG\\badge180\\Town.TGA"};
+    std::vector<int> indices(names.size(), 7);
+    big_.FindEntries(names, indices);
+    EXPECT_EQ(indices, (std::vector<int>{2, -1, -1, 0}));
+    EXPECT_EQ(Messages(prompt_).size(), 2u);
+
     Bytes data;
     EXPECT_TRUE(big_.ReadEntryByName("BADGES\\Eng\\badge180\\town.TGA", data, true));
     EXPECT_EQ(Text(data), "first");
@@ -157,7 +165,12 @@ TEST_F(VantorBigTest, ReportsEveryUseWhileClosed) {
     EXPECT_EQ(big_.FindEntry("x"), -1);
     EXPECT_EQ(big_.FindEntryReport("x"), -1);
     EXPECT_FALSE(big_.ReadEntry(0, data, false));
-    EXPECT_EQ(Messages(prompt_), std::vector<std::string>(5, LoadString(877)));
+    // Names looked up together are all missing, with one message for the call.
+    const std::vector<std::string_view> names = {"x", "y"};
+    std::vector<int> indices(names.size(), 0);
+    big_.FindEntries(names, indices);
+    EXPECT_EQ(indices, (std::vector<int>{-1, -1}));
+    EXPECT_EQ(Messages(prompt_), std::vector<std::string>(6, LoadString(877)));
     big_.Close();
 }
 
