@@ -22,23 +22,37 @@ struct RoleCounts {
     int Any(int role) const { return firstTeam[role] + reserves[role]; }
 };
 
+// The persons are looked up a few at a time and their fields fetched ahead: a build checks
+// every club of every country, and one look-up after the other waited on memory for each
+// person in turn.
 RoleCounts CountRoles(const CClub& club, ClubIoContext& context) {
     RoleCounts counts;
-    for (uint32_t i = 0; i < club.PlayerCount(); ++i) {
-        const CPlayer* player = context.FindPlayer(club.PlayerId(i));
-        if (player == nullptr) {
-            continue;
+    constexpr uint32_t kAhead = 8;
+    const CPlayer* ahead[kAhead];
+    for (uint32_t first = 0; first < club.PlayerCount(); first += kAhead) {
+        const uint32_t count = std::min(kAhead, club.PlayerCount() - first);
+        for (uint32_t i = 0; i < count; ++i) {
+            ahead[i] = context.FindPlayer(club.PlayerId(first + i));
+            if (ahead[i] != nullptr) {
+                ahead[i]->PrefetchCheckedFields();
+            }
         }
-        if (player->IsReserve()) {
-            ++counts.reserves[player->Role()];
-        } else {
-            ++counts.firstTeam[player->Role()];
-        }
-        if (player->Role() >= CPlayer::kRoleFirstStaff) {
-            ++counts.staff;
-        }
-        if (player->FirstName().empty() || player->Surname().empty()) {
-            counts.badName = true;
+        for (uint32_t i = 0; i < count; ++i) {
+            const CPlayer* player = ahead[i];
+            if (player == nullptr) {
+                continue;
+            }
+            if (player->IsReserve()) {
+                ++counts.reserves[player->Role()];
+            } else {
+                ++counts.firstTeam[player->Role()];
+            }
+            if (player->Role() >= CPlayer::kRoleFirstStaff) {
+                ++counts.staff;
+            }
+            if (player->FirstName().empty() || player->Surname().empty()) {
+                counts.badName = true;
+            }
         }
     }
     return counts;

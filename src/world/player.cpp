@@ -156,10 +156,6 @@ void CPlayer::SetBonus(int index, uint8_t value) {
     SetAt(bonus_, index, value);
 }
 
-uint8_t CPlayer::Language(int slot) const {
-    return ValueAt(languages_, slot);
-}
-
 void CPlayer::SetLanguageByte(int slot, uint8_t language) {
     SetAt(languages_, slot, language);
 }

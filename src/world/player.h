@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "world/bounded_array.h"
 #include "world/fixed_text.h"
 #include "world/game_date.h"
 
@@ -232,7 +233,7 @@ public:
 
     // Languages: native language, two further languages and a fourth slot (indexes into the
     // language list, 0 none).
-    uint8_t Language(int slot) const;
+    uint8_t Language(int slot) const { return ValueAt(languages_, slot); }
     // Stores a language into slot 0 to 3 as it is.
     void SetLanguageByte(int slot, uint8_t language);
     // The editor's store of slots 0 to 2: a negative language, or one already present in an
@@ -393,6 +394,13 @@ public:
     static int SpecialAbilityNameId(int code);
 
     bool operator==(const CPlayer& other) const = default;
+
+    // Asks the processor to fetch the role, team and names ahead of their use, for walks over
+    // many persons that look them up one after the other.
+    void PrefetchCheckedFields() const {
+        __builtin_prefetch(&role_);
+        __builtin_prefetch(&surname_[sizeof(surname_) - 1]);
+    }
 
 private:
     // Values that older editions of the files stored differently (major, minor of the file).
