@@ -190,17 +190,28 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
         progress->SetStatus(std::string());
     }
 
-    // 2. Output buffer, 3. name store and name files, 4. build language.
+    // 2. Output buffer, 3. name store and name files, 4. build language. The club numbering
+    // of step 5 is made while the name files are read: it only reads the world, they only
+    // fill the store.
     MasterBuffer buffer;
     buffer.Clear();
     names_.Reset();
-    if (!names_.LoadNameFiles(request_.rootFolder)) {
+    const int threads = BuildThreads(request_.threads);
+    ClubExportNumbering numbering;
+    bool namesRead = false;
+    ForEachOnThreads(0, 1, threads, [&](int part) {
+        if (part == 0) {
+            namesRead = names_.LoadNameFiles(request_.rootFolder);
+        } else {
+            numbering.Build(world_);
+        }
+    });
+    if (!namesRead) {
         return Fail(std::move(result), MasterBuildStatus::NameOverflow, names_.ProblemText(),
                     prompt, err);
     }
     world_.SetLanguage(static_cast<uint8_t>(language));
 
-    ClubExportNumbering numbering;
     BuildRandom random;
     // Each club's badge is checked once per build: the check walks the file system, and the
     // count pass and the write pass must write the same badge text.
@@ -219,13 +230,11 @@ MasterBuildResult MasterBuilder::Build(IProgress* progress, IPrompt* prompt, std
         world_, language, request_.optionBits, names_, text_, numbering, random, services, nullptr};
     const bool console = context.Console();
 
-    // 5. Club numbering, header records counted, complete countries noted. Country records
+    // 5. Header records counted, complete countries noted. Country records
     // that may be written side by side are written here already, on all cores, with the
     // completeness of each country: both walk every player. They do not depend on anything
     // the steps up to phase 1 change (side by side means no console looks drawn from the
     // random numbers and no text lists), and their names are looked up in phase 1.
-    numbering.Build(world_);
-    const int threads = BuildThreads(request_.threads);
     const bool keepRecords = ownWriter_ && !text_.WantsAny();
     const bool sideBySide = CanWriteSideBySide(keepRecords, console);
     std::vector<char> complete;
