@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 namespace tallo {
 
@@ -35,6 +37,40 @@ void SyncFolder(const std::string& folder) {
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         fsync(fd);
+        close(fd);
+    }
+}
+
+// Dropping the last link to a large file makes the kernel free its cached pages and its blocks
+// inside the call that drops it: the rename that replaces a 19 MiB Master.dat took 5 ms for it.
+// A replaced file at least this large is held open across the rename and let go of on a thread
+// of its own, so that the new file is in place without waiting for the old one to be freed.
+constexpr off_t kLetGoApartSize = off_t{2} << 20;
+
+// An open handle on `path` when it is a regular file of at least kLetGoApartSize with no other
+// link (the one a rename over it would free), else -1.
+int HoldLargeFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
+        info.st_size < kLetGoApartSize) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Closes a handle of HoldLargeFile on a thread of its own (here, when no thread can be had).
+void LetGoApart(int fd) {
+    if (fd < 0) {
+        return;
+    }
+    try {
+        std::thread([fd] { close(fd); }).detach();
+    } catch (const std::system_error&) {
         close(fd);
     }
 }
@@ -164,12 +200,17 @@ bool RenameIntoPlace(const std::string& temp, const std::string& target,
     if (AtomicWriteHook hook = beforeRename.load()) {
         hook(temp, target);
     }
+    const int replaced = HoldLargeFile(target);
     if (rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         unlink(temp.c_str());
+        if (replaced >= 0) {
+            close(replaced);
+        }
         errno = error;
         return false;
     }
+    LetGoApart(replaced);
     if (!folder.empty()) {
         SyncFolder(folder);
     }

@@ -62,6 +62,34 @@ TEST(AtomicFileTest, LargeFilesWrittenInPiecesArriveWhole) {
     EXPECT_EQ(EntryCount(dir.Path()), 1u);
 }
 
+size_t OpenHandleCount() {
+    return EntryCount("/proc/self/fd");
+}
+
+// A large file replaced is let go of apart from the write: the new bytes are in place at once,
+// a second name of the old file keeps the old bytes, and no handle on an old file stays open.
+TEST(AtomicFileTest, ReplacedLargeFilesAreLetGoOf) {
+    TempDir dir;
+    const size_t handles = OpenHandleCount();
+    const std::string first(3 * 1024 * 1024, 'a');
+    const std::string second(3 * 1024 * 1024 + 1, 'b');
+    ASSERT_TRUE(WriteFileAtomically(dir / "Master.dat", first));
+    ASSERT_EQ(link((dir / "Master.dat").c_str(), (dir / "Copy.dat").c_str()), 0);
+    ASSERT_TRUE(WriteFileAtomically(dir / "Master.dat", second));
+    EXPECT_TRUE(ReadFile(dir / "Master.dat") == second);
+    EXPECT_TRUE(ReadFile(dir / "Copy.dat") == first);
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(WriteFileAtomically(dir / "Master.dat", round % 2 == 0 ? first : second));
+        EXPECT_TRUE(ReadFile(dir / "Master.dat") == (round % 2 == 0 ? first : second));
+    }
+    EXPECT_EQ(EntryCount(dir.Path()), 2u);
+    // The old files are closed on threads of their own; wait for them to finish.
+    for (int wait = 0; wait < 500 && OpenHandleCount() > handles; ++wait) {
+        usleep(10000);
+    }
+    EXPECT_EQ(OpenHandleCount(), handles);
+}
+
 TEST(AtomicFileTest, KeepsTheModeOfTheReplacedFile) {
     TempDir dir;
     WriteFile(dir / "f", "old");
