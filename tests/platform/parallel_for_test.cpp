@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace tallo {
@@ -35,6 +37,11 @@ TEST(ParallelForTest, AnExceptionOfTheWorkReachesTheCaller) {
                                           if (i == 5) {
                                               throw std::runtime_error("five");
                                           }
+                                          // Long enough that the other threads cannot
+                                          // take every number while the first throw of
+                                          // the process unwinds.
+                                          std::this_thread::sleep_for(
+                                              std::chrono::microseconds(200));
                                       }),
                      std::runtime_error);
         EXPECT_LT(started.load(), 1000) << threads << " threads";
