@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace tallo {
 
@@ -94,23 +96,26 @@ bool WriteAllFlushingEarly(int fd, std::span<const std::string_view> pieces) {
     off_t flushed = 0; // the file's bytes handed to the disk so far
     off_t written = 0;
     bool flushing = true;
+    std::vector<std::string_view> window; // the pieces of the next early-flush piece
     for (std::string_view piece : pieces) {
         while (!piece.empty()) {
             const size_t room = kEarlyFlushPiece - static_cast<size_t>(written - flushed);
             const std::string_view part = flushing ? piece.substr(0, room) : piece;
-            if (!WriteAll(fd, part)) {
-                return false;
-            }
+            window.push_back(part);
             written += static_cast<off_t>(part.size());
             piece.remove_prefix(part.size());
             if (flushing && part.size() == room) {
+                if (!WriteAll(fd, std::span<const std::string_view>(window))) {
+                    return false;
+                }
+                window.clear();
                 flushing =
                     sync_file_range(fd, flushed, written - flushed, SYNC_FILE_RANGE_WRITE) == 0;
                 flushed = written;
             }
         }
     }
-    return true;
+    return WriteAll(fd, std::span<const std::string_view>(window));
 }
 
 } // namespace
@@ -133,10 +138,47 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 bool WriteAll(int fd, std::span<const std::string_view> pieces) {
-    for (std::string_view piece : pieces) {
-        if (!WriteAll(fd, piece)) {
-            return false;
+    // The pieces go to the system a batch at a time (writev), each batch as one write.
+    constexpr size_t kBatch = 256;
+    iovec batch[kBatch];
+    size_t next = 0;
+    while (next < pieces.size()) {
+        size_t count = 0;
+        size_t bytes = 0;
+        for (; next + count < pieces.size() && count < kBatch; ++count) {
+            batch[count].iov_base = const_cast<char*>(pieces[next + count].data());
+            batch[count].iov_len = pieces[next + count].size();
+            bytes += pieces[next + count].size();
         }
+        iovec* left = batch;
+        size_t leftCount = count;
+        while (bytes > 0) {
+            const ssize_t written = writev(fd, left, static_cast<int>(leftCount));
+            if (written < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return false;
+            }
+            if (written == 0) {
+                errno = EIO; // nothing taken of what is left: it never would be
+                return false;
+            }
+            bytes -= static_cast<size_t>(written);
+            // Past the pieces written whole, into the one written in part.
+            for (size_t done = static_cast<size_t>(written); done > 0;) {
+                if (done >= left->iov_len) {
+                    done -= left->iov_len;
+                    ++left;
+                    --leftCount;
+                } else {
+                    left->iov_base = static_cast<char*>(left->iov_base) + done;
+                    left->iov_len -= done;
+                    done = 0;
+                }
+            }
+        }
+        next += count;
     }
     return true;
 }

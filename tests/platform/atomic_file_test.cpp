@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <span>
+#include <string>
+#include <thread>
 #include <string_view>
 #include <vector>
 
@@ -60,6 +62,45 @@ TEST(AtomicFileTest, LargeFilesWrittenInPiecesArriveWhole) {
     ASSERT_EQ(read.size(), bytes.size());
     EXPECT_TRUE(read == bytes) << "the file differs from what was written";
     EXPECT_EQ(EntryCount(dir.Path()), 1u);
+}
+
+// Many pieces (more than go to the system in one call, empty ones among them) arrive whole and
+// in order, in a file and through a pipe whose reader takes them a little at a time.
+TEST(AtomicFileTest, WriteAllOfManyPiecesKeepsTheirOrder) {
+    std::string bytes;
+    std::vector<size_t> sizes;
+    for (size_t i = 0; i < 700; ++i) {
+        const size_t size = i % 7 == 0 ? 0 : (i * 977) % 5000;
+        sizes.push_back(size);
+        for (size_t k = 0; k < size; ++k) {
+            bytes.push_back(static_cast<char>((i * 31 + k) % 251));
+        }
+    }
+    std::vector<std::string_view> pieces;
+    size_t at = 0;
+    for (size_t size : sizes) {
+        pieces.push_back(std::string_view(bytes).substr(at, size));
+        at += size;
+    }
+    TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "many", std::span(pieces)));
+    EXPECT_TRUE(ReadFile(dir / "many") == bytes) << "the file differs from the pieces";
+
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    std::string received;
+    std::thread reader([&received, in = ends[0]] {
+        char buffer[1000];
+        for (ssize_t got; (got = read(in, buffer, sizeof buffer)) > 0;) {
+            received.append(buffer, static_cast<size_t>(got));
+        }
+    });
+    EXPECT_TRUE(WriteAll(ends[1], std::span<const std::string_view>(pieces)));
+    close(ends[1]);
+    reader.join();
+    close(ends[0]);
+    EXPECT_TRUE(received == bytes)
+        << "the pipe gave " << received.size() << " of " << bytes.size() << " bytes";
 }
 
 size_t OpenHandleCount() {
