@@ -38,11 +38,18 @@ bool CBadgeSources::CheckBadge(std::string_view name) const {
     std::array<int, kBadgeSizes.size()> inArchive;
     inArchive.fill(-1);
     if (const CVantorBig* archive = OpenArchive()) {
-        std::array<std::string, kBadgeSizes.size()> archiveNames;
+        // The four names one after the other in one text, cut into views once it is whole.
+        std::string names;
+        std::string sized;
+        std::array<size_t, kBadgeSizes.size() + 1> starts{};
+        for (size_t i = 0; i < kBadgeSizes.size(); ++i) {
+            SizedBadgeArchiveName(name, at, kBadgeSizes[i], sized);
+            names += sized;
+            starts[i + 1] = names.size();
+        }
         std::array<std::string_view, kBadgeSizes.size()> views;
         for (size_t i = 0; i < kBadgeSizes.size(); ++i) {
-            SizedBadgeArchiveName(name, at, kBadgeSizes[i], archiveNames[i]);
-            views[i] = archiveNames[i];
+            views[i] = std::string_view(names).substr(starts[i], starts[i + 1] - starts[i]);
         }
         archive->FindEntries(views, inArchive);
     }
