@@ -124,11 +124,12 @@ TEST(AtomicFileTest, ReplacedLargeFilesAreLetGoOf) {
         EXPECT_TRUE(ReadFile(dir / "Master.dat") == (round % 2 == 0 ? first : second));
     }
     EXPECT_EQ(EntryCount(dir.Path()), 2u);
-    // The old files are closed on threads of their own; wait for them to finish.
+    // The old files are closed on threads of their own; wait for them to finish. (A handle
+    // another test left to such a thread may close meanwhile: fewer is no fault.)
     for (int wait = 0; wait < 500 && OpenHandleCount() > handles; ++wait) {
         usleep(10000);
     }
-    EXPECT_EQ(OpenHandleCount(), handles);
+    EXPECT_LE(OpenHandleCount(), handles);
 }
 
 TEST(AtomicFileTest, KeepsTheModeOfTheReplacedFile) {
