@@ -22,6 +22,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tallo::fuzz {
@@ -111,6 +112,17 @@ std::vector<EntryData> ReadAll(CVantorBig& big) {
             }
         }
         all.push_back(std::move(data));
+    }
+    // Names looked up together find what each finds alone, an unknown one among them.
+    std::vector<std::string_view> names;
+    for (const EntryData& data : all) {
+        names.push_back(data.entry.name);
+    }
+    names.push_back("no entry is named so");
+    std::vector<int> together(names.size(), -2);
+    big.FindEntries(names, together);
+    for (size_t i = 0; i < names.size(); ++i) {
+        TALLO_FUZZ_CHECK(together[i] == big.FindEntry(names[i]));
     }
     return all;
 }
