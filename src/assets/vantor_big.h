@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 

@@ -43,14 +43,10 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-// Dropping the last link to a large file makes the kernel free its cached pages and its blocks
-// inside the call that drops it: the rename that replaces a 19 MiB Master.dat took 5 ms for it.
-// A replaced file at least this large is held open across the rename and let go of on a thread
-// of its own, so that the new file is in place without waiting for the old one to be freed.
-constexpr off_t kLetGoApartSize = off_t{2} << 20;
-
-// An open handle on `path` when it is a regular file of at least kLetGoApartSize with no other
-// link (the one a rename over it would free), else -1.
+// An open handle on `path` when it is a regular file of at least kLargeReplacedFileSize with
+// no other link (the one a rename over it would free), else -1. Held across the rename and
+// let go of on a thread of its own, it keeps the freeing of the old file (5 ms of the rename
+// that replaced a 19 MiB Master.dat) out of the write.
 int HoldLargeFile(const std::string& path) {
     const int fd = open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
@@ -58,7 +54,7 @@ int HoldLargeFile(const std::string& path) {
     }
     struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
-        info.st_size < kLetGoApartSize) {
+        static_cast<uint64_t>(info.st_size) < kLargeReplacedFileSize) {
         close(fd);
         return -1;
     }
@@ -237,12 +233,12 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::string_vi
     return RenameIntoPlace(temp, target, folder);
 }
 
-bool RenameIntoPlace(const std::string& temp, const std::string& target,
-                     const std::string& folder) {
+bool RenameIntoPlace(const std::string& temp, const std::string& target, const std::string& folder,
+                     bool mayBeLarge) {
     if (AtomicWriteHook hook = beforeRename.load()) {
         hook(temp, target);
     }
-    const int replaced = HoldLargeFile(target);
+    const int replaced = mayBeLarge ? HoldLargeFile(target) : -1;
     if (rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         unlink(temp.c_str());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -20,10 +21,17 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 // were made in different places need not be joined in memory first).
 bool WriteFileAtomically(const std::string& path, std::span<const std::string_view> pieces);
 
+// A replaced file at least this large is let go of apart from the rename that replaces it:
+// the kernel frees a file's pages and blocks inside the call that drops its last link.
+inline constexpr uint64_t kLargeReplacedFileSize = uint64_t{2} << 20;
+
 // Renames a written and flushed temporary file over its target and makes the rename durable
-// by flushing `folder` (none when empty); on failure the temporary file is removed.
+// by flushing `folder` (none when empty); on failure the temporary file is removed. A target
+// that is a regular file of kLargeReplacedFileSize or more is held open across the rename and
+// closed on a thread of its own; a caller that knows the target to be absent or smaller passes
+// `mayBeLarge` false, and no look at the target is made for it.
 bool RenameIntoPlace(const std::string& temporaryPath, const std::string& targetPath,
-                     const std::string& folder);
+                     const std::string& folder, bool mayBeLarge = true);
 
 // For tests: called after the temporary file has been written, flushed and closed, just before
 // it is renamed over the target; null (the default) calls nothing. Tests use it to stop the

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <set>
+#include <vector>
 
 #include "platform/atomic_file.h"
 
@@ -199,20 +201,29 @@ bool AtomicWriteBatch::Commit() {
         return false;
     }
     // A rename cannot be taken back, so every target is looked at before the first one: a
-    // folder in a file's place would fail half-way and leave old and new files mixed.
-    for (const Pending& file : pending_) {
+    // folder in a file's place would fail half-way and leave old and new files mixed. What
+    // the look shows also tells which targets may be large files for the renames to let go
+    // of apart (most targets are small or new, and need no second look).
+    std::vector<char> mayBeLarge(pending_.size(), 0);
+    for (size_t i = 0; i < pending_.size(); ++i) {
         struct stat info;
-        if (lstat(file.target.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-            failures_.push_back({file.target, std::strerror(EISDIR)});
+        if (lstat(pending_[i].target.c_str(), &info) != 0) {
+            continue;
         }
+        if (S_ISDIR(info.st_mode)) {
+            failures_.push_back({pending_[i].target, std::strerror(EISDIR)});
+        }
+        mayBeLarge[i] =
+            S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) >= kLargeReplacedFileSize;
     }
     if (!failures_.empty()) {
         Discard();
         return false;
     }
     std::set<std::string> folders;
-    for (const Pending& file : pending_) {
-        if (RenameIntoPlace(file.temporary, file.target, std::string())) {
+    for (size_t i = 0; i < pending_.size(); ++i) {
+        const Pending& file = pending_[i];
+        if (RenameIntoPlace(file.temporary, file.target, std::string(), mayBeLarge[i] != 0)) {
             folders.insert(file.folder);
         } else {
             failures_.push_back({file.target, std::strerror(errno)});

@@ -1,4 +1,5 @@
 #include "platform/atomic_file.h"
+#include "platform/atomic_write_batch.h"
 
 #include "support/temp_dir.h"
 
@@ -10,8 +11,8 @@
 
 #include <span>
 #include <string>
-#include <thread>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace tallo {
@@ -123,7 +124,19 @@ TEST(AtomicFileTest, ReplacedLargeFilesAreLetGoOf) {
         ASSERT_TRUE(WriteFileAtomically(dir / "Master.dat", round % 2 == 0 ? first : second));
         EXPECT_TRUE(ReadFile(dir / "Master.dat") == (round % 2 == 0 ? first : second));
     }
-    EXPECT_EQ(EntryCount(dir.Path()), 2u);
+    // The same through a batch, which looks at its targets itself: the large ones are let go
+    // of, a new one is renamed without a look.
+    {
+        AtomicWriteBatch batch;
+        ASSERT_TRUE(WriteFileAtomically(dir / "Master.dat", first + "c"));
+        ASSERT_TRUE(WriteFileAtomically(dir / "Copy.dat", "small"));
+        ASSERT_TRUE(WriteFileAtomically(dir / "New.dat", "new"));
+        ASSERT_TRUE(batch.Commit());
+    }
+    EXPECT_TRUE(ReadFile(dir / "Master.dat") == first + "c");
+    EXPECT_EQ(ReadFile(dir / "Copy.dat"), "small");
+    EXPECT_EQ(ReadFile(dir / "New.dat"), "new");
+    EXPECT_EQ(EntryCount(dir.Path()), 3u);
     // The old files are closed on threads of their own; wait for them to finish. (A handle
     // another test left to such a thread may close meanwhile: fewer is no fault.)
     for (int wait = 0; wait < 500 && OpenHandleCount() > handles; ++wait) {
