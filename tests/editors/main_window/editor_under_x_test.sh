@@ -23,18 +23,24 @@ trap cleanup EXIT
 
 "$tool" sample "$work/game" --scale small --seed 2 >/dev/null || { echo "sample failed"; exit 1; }
 
-# A display number of our own.
-display=""
-for number in $(seq 90 120); do
-  if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-    display=":$number"
-    break
-  fi
-done
-[ -n "$display" ] || { echo "no free display"; exit 1; }
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: the server picks a free number itself and writes it once it takes
+# connections. (A number chosen here by looking for its lock and socket files could be taken
+# meanwhile, or still be held by a server shutting down: under a full parallel test run the
+# editor then found no server behind the number, now and then.)
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >"$work/x.log" 2>&1 &
 x_pid=$!
-export DISPLAY=$display
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  kill -0 "$x_pid" 2>/dev/null || break
+  sleep 0.1
+done
+number=$(head -n 1 "$work/display" 2>/dev/null)
+if ! [[ "$number" =~ ^[0-9]+$ ]]; then
+  echo "the X server did not start"
+  cat "$work/x.log"
+  exit 1
+fi
+export DISPLAY=":$number"
 for _ in $(seq 50); do
   xdotool getmouselocation >/dev/null 2>&1 && break
   sleep 0.1
